@@ -1,0 +1,139 @@
+// Merlo: the program's one window. Its commands live in app/, its solving stages in solver/.
+#pragma once
+
+#include "CUBEDriver.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class CUBEHost;
+
+class Merlo : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Merlo(QWidget* parent = nullptr);
+    ~Merlo() override;
+
+    // Start-up step, run once the window and the cube exist.
+    void Form_Load();
+
+    // The cube, reached only through its dispatch interface.
+    CUBEDriver& CUBE() { return *m_Driver; }
+
+    // --- commands of the window (app/) ---------------------------------------------------------
+    void Init_Click();
+    void Clear_Click();
+
+    // The six layer primitives: turn the layer selected in their axis' option group.
+    void FrontD_Click();
+    void FrontG_Click();
+    void HorizD_Click();
+    void HorizG_Click();
+    void VHaut_Click();
+    void VBas_Click();
+
+    // Whole-cube turns.
+    void Haut_Click();
+    void Bas_Click();
+    void Gauche_Click();
+    void Droite_Click();
+
+    // Macros.
+    void A_Click();
+    void B_Click();
+    void Ar_Click();
+    void CD_Click();
+    void CG_Click();
+    void PA_Click();
+    void PC_Click();
+    void MacroT1();
+    void MacroT2();
+    void MacroH1();
+    void MacroH2();
+    void FinComm();
+
+    // Log inversion and removal.
+    void InverserOrdre(const QString& s);
+    void Inv_Click();
+    void InvD_Click();
+    void List1_DblClick();
+
+    void Melange_Click();
+
+    // Lets the window process pending messages once (repaints, and clicks of the user).
+    void DoEvents();
+
+    // --- solving stages (solver/) --------------------------------------------------------------
+    bool VerifHaut(int16_t* Elmts);
+    bool Identite();
+
+    void UneFace_Click();
+    void ToutEnFace();
+
+    void IdC_Click();
+    bool PartieH();
+    bool Alignes();
+    void MacroC1();
+
+    void IdM_Click();
+
+    void FaceB_Click();
+
+    void RangerM_Click();
+    bool Milieu();
+    void RecElmts(int16_t* Elmts);
+
+    void RangerHaut_Click();
+    void ResoudreFaceH();
+    void PlacerCaseHaute();
+    void PlacerCaseBasse();
+    int32_t NbCase(int32_t& Fc, int32_t& Cel);
+
+    // How often a stage loop was stopped by its limit since the window was created.
+    int LimitsReached() const { return m_LimitsReached; }
+
+    // --- window state ---------------------------------------------------------------------------
+    int16_t FaceVue = 0;
+    std::array<int16_t, 11> Cases{};
+
+    // --- controls, named as their objectName ----------------------------------------------------
+    QWidget* CUBE1 = nullptr;
+    QPushButton *Haut = nullptr, *Bas = nullptr, *Gauche = nullptr, *Droite = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QPushButton *Init = nullptr, *Melange = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QPushButton *RangerHaut = nullptr, *IdM = nullptr, *IdC = nullptr, *RangerM = nullptr, *FaceB = nullptr,
+                *UneFace = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    QPushButton *Ar = nullptr, *CG = nullptr, *CD = nullptr, *A = nullptr, *B = nullptr, *PA = nullptr, *PC = nullptr;
+    QLabel* Message = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton *Clear = nullptr, *InvD = nullptr, *Inv = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton *OptGauche = nullptr, *OptM = nullptr, *OptDroit = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QRadioButton *OptArr = nullptr, *OptMi = nullptr, *OptFront = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QRadioButton *OptHaut = nullptr, *OptMil = nullptr, *OptBas = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Called by a stage loop whose limit stopped it.
+    void LimitReached() { ++m_LimitsReached; }
+    friend class StageLoop;
+
+    std::unique_ptr<CUBEHost> m_Host;
+    std::unique_ptr<CUBEDriver> m_Driver;
+    int m_LimitsReached = 0;
+};
