@@ -4,8 +4,6 @@
 
 #include <QPaintEvent>
 
-const QImage* CCUBEPictures::Load(int, QSize) { return nullptr; }
-
 int16_t CCUBECtrl::Couleur(int16_t) { return 1; }
 
 void CCUBECtrl::Compose(const RECT&) {}

@@ -1,0 +1,3 @@
+#include "CUBEPictures.h"
+
+const QImage* CCUBEPictures::Load(int, QSize) { return nullptr; }
