@@ -1,5 +1,6 @@
 // One main() for every suite: a QApplication on the offscreen platform, then GoogleTest.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +9,10 @@ int main(int argc, char** argv)
 {
     // Test discovery runs the binaries outside CTest's environment, so set the platform here too.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // No test ever touches the user's registry: it lives in a fresh folder of this run.
+    QTemporaryDir data;
+    if (!getenv("MERLO_KEEP_XDG_DATA_HOME"))
+        setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
