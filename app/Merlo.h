@@ -68,6 +68,8 @@ public:
     void List1_DblClick();
 
     void Melange_Click();
+    // The next Melange_Click draws from this seed instead of the clock (tests use it to replay).
+    void SeedMelange(uint64_t seed) { m_NextSeed = seed; m_Seeded = true; }
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();
@@ -136,4 +138,6 @@ private:
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
     int m_LimitsReached = 0;
+    uint64_t m_NextSeed = 0;
+    bool m_Seeded = false;
 };
