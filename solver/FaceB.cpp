@@ -1,0 +1,36 @@
+// Stage "Face B": turns the cube over, makes a cross on the new top face and finishes its layer.
+#include "Stages.h"
+
+#include <array>
+
+void Merlo::FaceB_Click()
+{
+    std::array<int16_t, 11> Elmts{};
+    if (!VerifHaut(Elmts.data()))
+        return;
+
+    Haut_Click();
+    Haut_Click();
+    LireFace(*this, 0, Cases.data());
+
+    // The cross test looks at Cases as read before the last move of the previous pass, so what the
+    // loop carries into a pass includes Cases.
+    StageLoop loop(*this);
+    for (;;) {
+        if (!loop.Pass(Cases.data(), 9))
+            return;
+        if (Cases[1] == Cases[4] && Cases[3] == Cases[4] && Cases[5] == Cases[4] && Cases[7] == Cases[4])
+            break;
+        Ar_Click();
+        LireFace(*this, 0, Cases.data());
+        if (Cases[7] == Cases[4] || Cases[5] == Cases[4])
+            Gauche_Click();
+        else
+            Ar_Click();
+        DoEvents();
+    }
+
+    ToutEnFace();
+    IdM_Click();
+    IdC_Click();
+}
