@@ -1,0 +1,238 @@
+#include "registry.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QThread>
+#include <QVariant>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <unistd.h>
+
+QString RegistryGuidString(const GUID& g)
+{
+    return QString::asprintf("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", g.Data1, g.Data2,
+                             g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4],
+                             g.Data4[5], g.Data4[6], g.Data4[7]);
+}
+
+namespace {
+
+// An exclusive lock on a file beside the registry, held for one whole read or change. flock() and
+// not QLockFile: the kernel drops it when its holder dies, and there is no guessing whether a lock
+// left behind is stale (QLockFile compares application names, which a tool without a
+// QCoreApplication does not have, and would break a live lock).
+class UpdateLock {
+public:
+    explicit UpdateLock(const QString& registryPath)
+    {
+        const QByteArray name = QFile::encodeName(registryPath + QStringLiteral(".update.lock"));
+        m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (m_fd < 0)
+            m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC); // a reader without write access
+        if (m_fd < 0)
+            m_errno = errno;
+    }
+    ~UpdateLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // also releases the lock
+    }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+
+    bool opened() const { return m_fd >= 0; }
+    int openErrno() const { return m_errno; }
+
+    bool lock(int timeoutMs)
+    {
+        using Clock = std::chrono::steady_clock;
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        for (;;) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+                return true;
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return false;
+            if (Clock::now() >= deadline)
+                return false;
+            QThread::msleep(2);
+        }
+    }
+
+private:
+    int m_fd = -1;
+    int m_errno = 0;
+};
+
+// Values are always written as strings; anything else in the file was put there by someone else
+// and is kept distinct in the seal so it cannot pass for a string.
+QString valueText(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QString)
+        return v.toString();
+    if (v.typeId() == QMetaType::QStringList)
+        return QStringLiteral("list:") + v.toStringList().join(QChar(0x1F));
+    return QStringLiteral("type%1:").arg(v.typeId()) + v.toString();
+}
+
+Registry::Entries entriesOf(const QSettings& s)
+{
+    Registry::Entries entries;
+    for (const QString& key : s.allKeys())
+        if (key != QLatin1String(Registry::SealKey))
+            entries.insert(key, valueText(s.value(key)));
+    return entries;
+}
+
+QString sealOf(const Registry::Entries& entries)
+{
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) { // QMap: sorted by key
+        const QByteArray key = it.key().toUtf8();
+        const QByteArray value = it.value().toUtf8();
+        h.addData(QByteArray::number(key.size()) + ':' + key + QByteArray::number(value.size()) + ':' + value);
+    }
+    return QString::fromLatin1(h.result().toHex());
+}
+
+// What QSettings would store under another name, or what this file reserves, is refused.
+bool validKey(const QString& key)
+{
+    return !key.isEmpty() && key != QLatin1String(Registry::SealKey) && !key.startsWith(u'/') &&
+           !key.endsWith(u'/') && !key.contains(QLatin1String("//")) && !key.contains(u'\\');
+}
+
+} // namespace
+
+QString Registry::defaultPath()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/merlo-registry/registry.ini"));
+}
+
+Registry::Registry(QString path)
+    : m_path(std::move(path))
+{
+}
+
+HRESULT Registry::fail(HRESULT hr, const QString& why)
+{
+    m_error = QStringLiteral("the registry file %1 %2").arg(m_path, why);
+    return hr;
+}
+
+// Opens the file through QSettings and checks that it is whole: it parses and its seal matches
+// every entry. Must be called under the update lock, so the file cannot change in between.
+static HRESULT openChecked(const QString& path, std::unique_ptr<QSettings>* out, QString* why)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        *why = QStringLiteral("is not a file");
+        return REGDB_E_READREGDB;
+    }
+    auto s = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    switch (s->status()) {
+    case QSettings::NoError:
+        break;
+    case QSettings::AccessError:
+        *why = QStringLiteral("cannot be read");
+        return REGDB_E_READREGDB;
+    case QSettings::FormatError:
+        *why = QStringLiteral("is damaged: it is not a valid INI file");
+        return REGDB_E_CORRUPT;
+    }
+    // Every file written here carries its seal; a file with content and no seal, or a seal that does
+    // not match, was cut short or changed by something else.
+    if (info.exists() && info.size() > 0) {
+        const QVariant seal = s->value(QLatin1String(Registry::SealKey));
+        if (!seal.isValid()) {
+            *why = QStringLiteral("is damaged: it carries no seal");
+            return REGDB_E_CORRUPT;
+        }
+        if (valueText(seal) != sealOf(entriesOf(*s))) {
+            *why = QStringLiteral("is damaged: its seal does not match its contents");
+            return REGDB_E_CORRUPT;
+        }
+    }
+    *out = std::move(s);
+    return S_OK;
+}
+
+HRESULT Registry::read(Entries* entries)
+{
+    m_error.clear();
+    if (!entries)
+        return E_POINTER;
+    entries->clear();
+    UpdateLock lock(m_path);
+    // Without the lock file (a folder we may not write) the read still sees a whole file: writers
+    // replace it atomically. Only the seal check could then race a writer, so say so if it fails.
+    if (lock.opened() && !lock.lock(LockTimeoutMs))
+        return fail(REGDB_E_READREGDB, QStringLiteral("stayed locked by another process"));
+    std::unique_ptr<QSettings> s;
+    QString why;
+    if (const HRESULT hr = openChecked(m_path, &s, &why); FAILED(hr))
+        return fail(hr, why);
+    *entries = entriesOf(*s);
+    return S_OK;
+}
+
+HRESULT Registry::update(const Entries& set, const QStringList& remove)
+{
+    m_error.clear();
+    for (auto it = set.cbegin(); it != set.cend(); ++it)
+        if (!validKey(it.key()))
+            return fail(E_INVALIDARG, QStringLiteral("cannot hold an entry named \"%1\"").arg(it.key()));
+    for (const QString& key : remove)
+        if (!validKey(key))
+            return fail(E_INVALIDARG, QStringLiteral("cannot hold an entry named \"%1\"").arg(key));
+
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be created: its folder cannot be made"));
+    UpdateLock lock(m_path);
+    if (!lock.opened())
+        return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be locked for writing (%1)")
+                                            .arg(QString::fromLocal8Bit(std::strerror(lock.openErrno()))));
+    if (!lock.lock(LockTimeoutMs))
+        return fail(REGDB_E_WRITEREGDB, QStringLiteral("stayed locked by another process"));
+
+    std::unique_ptr<QSettings> s;
+    QString why;
+    if (const HRESULT hr = openChecked(m_path, &s, &why); FAILED(hr))
+        return fail(hr, why + QStringLiteral("; it was left as it is"));
+
+    const Entries before = entriesOf(*s);
+    for (auto it = set.cbegin(); it != set.cend(); ++it)
+        s->setValue(it.key(), it.value());
+    for (const QString& key : remove) {
+        // QSettings removes a key together with everything below it; put back what is not ours.
+        Entries below;
+        s->beginGroup(key);
+        for (const QString& child : s->allKeys())
+            below.insert(key + u'/' + child, valueText(s->value(child)));
+        s->endGroup();
+        s->remove(key);
+        for (auto it = below.cbegin(); it != below.cend(); ++it)
+            if (!remove.contains(it.key()))
+                s->setValue(it.key(), it.value());
+    }
+    const Entries after = entriesOf(*s);
+    if (after == before)
+        return S_OK; // nothing to write, and a missing file stays missing
+
+    s->setValue(QLatin1String(SealKey), sealOf(after));
+    s->sync();
+    if (s->status() != QSettings::NoError)
+        return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be written"));
+    return S_OK;
+}
