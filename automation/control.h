@@ -37,3 +37,24 @@ struct IControl : IUnknown {
     virtual HRESULT Save(IPropertyBag* bag) = 0;
     virtual HRESULT Load(IPropertyBag* bag) = 0;
 };
+
+// {5B0F3C54-8E2A-4C9B-9D6E-0A7B1C2D3E41}
+constexpr IID IID_IPropertyPage = {0x5B0F3C54, 0x8E2A, 0x4C9B, {0x9D, 0x6E, 0x0A, 0x7B, 0x1C, 0x2D, 0x3E, 0x41}};
+
+struct PROPPAGEINFO {
+    const char* pszTitle; // the caption of the page's tab
+    int32_t cx;           // size in logical pixels
+    int32_t cy;
+};
+
+// A property page, as a property frame hosts it (COM's IPropertyPage, reduced to what a page
+// without data exchange needs).
+struct IPropertyPage : IUnknown {
+    // Creates the page's widget inside `parent`; the page stays owned by this object.
+    virtual HRESULT Activate(QWidget* parent, QWidget** page) = 0;
+    virtual HRESULT Deactivate() = 0;
+    virtual HRESULT GetPageInfo(PROPPAGEINFO* info) = 0;
+    // S_OK when the page holds changes not yet applied, S_FALSE otherwise.
+    virtual HRESULT IsPageDirty() = 0;
+    virtual HRESULT Apply() = 0;
+};
