@@ -4,8 +4,29 @@
 #include <QImage>
 #include <QSize>
 
+#include <map>
+
 class CCUBEPictures {
 public:
-    // The picture with resource number `id` scaled to `size`, or null when there is none.
+    // Picture `id` decoded and scaled to `size` (Format_RGB32, nearest pixel, no smoothing), as a paint
+    // that keeps nothing would load it. Null when there is no such picture or the size is empty.
+    static QImage Fresh(int id, QSize size);
+
+    // Picture `id` at `size`, decoded and scaled once and kept while the size stays the same; asking
+    // for another size drops everything kept. The base picture is kept whole. Every other picture is
+    // kept only where it differs from the base at that size: the image holds that rectangle and
+    // offset() places it (a null image when nothing differs). Since a paint starts from the base and
+    // only ANDs onto it, a pixel where a picture equals the base can never change, so combining the
+    // kept part gives the same result as combining the whole picture.
+    // Null when there is no such picture or the size is empty. Pointers stay valid until the size changes.
     const QImage* Load(int id, QSize size);
+
+    // The size of what is kept.
+    QSize Size() const { return m_Size; }
+    // Whether `picture` is the kept base, which leaves a picture started from it unchanged under AND.
+    bool IsBase(const QImage* picture) const;
+
+private:
+    QSize m_Size;
+    std::map<int, QImage> m_Kept;
 };
