@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "CUBECtl.h"
-TEST(Placeholder, NewCube) { CCUBECtrl c; EXPECT_EQ(c.WichFace(2), 2); }
