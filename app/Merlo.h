@@ -9,12 +9,20 @@
 #include <cstdint>
 #include <memory>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class CUBEHost;
+
+// The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
+// single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
+#define MERLO_FLECHES(X) \
+    X(HHD) X(HGH) X(HMD) X(HGM) X(HBD) X(HGB) \
+    X(VHG) X(VBG) X(VHM) X(VBM) X(VHD) X(VBD) \
+    X(TDF) X(TGF) X(TDM) X(TGM) X(TDA) X(TGA)
 
 class Merlo : public QWidget {
     Q_OBJECT
@@ -25,6 +33,8 @@ public:
 
     // Start-up step, run once the window and the cube exist.
     void Form_Load();
+    // The window is being closed: the program ends at once.
+    [[noreturn]] void Form_Unload();
 
     // The cube, reached only through its dispatch interface.
     CUBEDriver& CUBE() { return *m_Driver; }
@@ -40,6 +50,14 @@ public:
     void HorizG_Click();
     void VHaut_Click();
     void VBas_Click();
+
+    // The arrow buttons: select their layer, run their primitive.
+#define MERLO_DECLARE_FLECHE(name) void name##_Click();
+    MERLO_FLECHES(MERLO_DECLARE_FLECHE)
+#undef MERLO_DECLARE_FLECHE
+    // Plays moves written as arrow names separated by blanks ("VHD HGH"): for each one, selects
+    // its layer when that layer is not already selected, then runs its primitive.
+    void Jouer(const char* notation);
 
     // Whole-cube turns.
     void Haut_Click();
@@ -131,6 +149,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreerControles();
+    void CreerCUBE1();
+    // Appends one log line and shows the new count.
+    void Ajouter(const QString& ligne);
+    void MajMessage();
+    // The selected line of List1, or -1; SelectLigne(-1) leaves no line selected.
+    int ListIndex() const;
+    void SelectLigne(int k);
+    void Fleche(int i);
+    void TourneCube(int16_t position, const QString& texte);
+
+    QButtonGroup *m_GroupeV = nullptr, *m_GroupeT = nullptr, *m_GroupeH = nullptr;
+
     // Called by a stage loop whose limit stopped it.
     void LimitReached() { ++m_LimitsReached; }
     friend class StageLoop;

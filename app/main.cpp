@@ -1,11 +1,14 @@
+// Merlos: the window, its start-up step, and the message loop. Closing the window ends the program
+// (Merlo::Form_Unload).
+#include "Merlo.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle("MERLO's");
-    w.show();
+    Merlo merlo;
+    merlo.show();
+    merlo.Form_Load();
     return app.exec();
 }

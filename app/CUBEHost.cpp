@@ -1,0 +1,112 @@
+#include "CUBEHost.h"
+
+#include "CUBEIds.h"
+#include "Fatal.h"
+#include "control.h"
+#include "module.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+#include <atomic>
+
+// The ambient properties the window offers its control: it always runs, never designs.
+class CUBESite final : public IControlSite {
+public:
+    HRESULT QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (!ppv)
+            return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IControlSite) {
+            *ppv = static_cast<IControlSite*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    uint32_t AddRef() override { return ++m_Refs; }
+    uint32_t Release() override
+    {
+        const uint32_t left = --m_Refs;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+    HRESULT GetAmbientUserMode(VARIANT_BOOL* userMode) override
+    {
+        if (!userMode)
+            return E_POINTER;
+        *userMode = VARIANT_TRUE;
+        return S_OK;
+    }
+
+private:
+    std::atomic<uint32_t> m_Refs{1};
+};
+
+namespace {
+
+[[noreturn]] void Echec(HRESULT hr, const char* step)
+{
+    Fatal(QStringLiteral("Automation error %1 in %2").arg(HResultText(hr), QLatin1String(step)));
+}
+
+} // namespace
+
+QString CUBEHost::ModulePath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("cube.ocx"));
+}
+
+CUBEHost::CUBEHost(const QString& modulePath)
+{
+    // One module for the whole program, loaded on first use and kept: the control's widget class and
+    // pictures live in it, and Qt may hold on to them after the last control is gone.
+    static ControlModule module;
+    if (!module.IsLoaded() && !module.Load(QFile::encodeName(modulePath).toStdString()))
+        Fatal(QStringLiteral("Cannot load the cube control %1: %2")
+                  .arg(QDir::toNativeSeparators(modulePath), QString::fromStdString(module.ErrorString())));
+
+    IUnknown* unknown = nullptr;
+    HRESULT hr = module.CreateInstance(CLSID_CUBE, IID_IUnknown, reinterpret_cast<void**>(&unknown));
+    if (FAILED(hr) || !unknown)
+        Echec(FAILED(hr) ? hr : E_POINTER, "CreateInstance");
+
+    hr = unknown->QueryInterface(IID_IControl, reinterpret_cast<void**>(&m_Control));
+    if (FAILED(hr) || !m_Control) {
+        unknown->Release();
+        Echec(FAILED(hr) ? hr : E_POINTER, "QueryInterface(IControl)");
+    }
+    // The control asks for its site before anything else.
+    m_Site = new CUBESite;
+    hr = m_Control->SetClientSite(m_Site);
+    if (FAILED(hr))
+        Echec(hr, "SetClientSite");
+
+    hr = unknown->QueryInterface(DIID__DCUBE, reinterpret_cast<void**>(&m_Dispatch));
+    unknown->Release();
+    if (FAILED(hr) || !m_Dispatch)
+        Echec(FAILED(hr) ? hr : E_POINTER, "QueryInterface(_DCUBE)");
+
+    QWidget* widget = nullptr;
+    hr = m_Control->GetWidget(&widget);
+    if (FAILED(hr) || !widget)
+        Echec(FAILED(hr) ? hr : E_POINTER, "GetWidget");
+    m_Widget = widget;
+}
+
+CUBEHost::~CUBEHost()
+{
+    if (m_Dispatch)
+        m_Dispatch->Release();
+    if (m_Control) {
+        m_Control->SetClientSite(nullptr);
+        m_Control->Release();
+    }
+    if (m_Site)
+        m_Site->Release();
+    delete m_Widget.data();
+}

@@ -1,0 +1,15 @@
+// The pictures of the arrow buttons, drawn once.
+#pragma once
+
+#include <QPixmap>
+
+enum class Fleche {
+    Droite,      // 32 x 16, pointing right (horizontal layers turning right)
+    Gauche,      // 32 x 16, pointing left
+    Haut,        // 16 x 32, pointing up (columns turning up)
+    Bas,         // 16 x 32, pointing down
+    ArcDroite,   // 32 x 16, an arc bending down to the right (slices turning clockwise)
+    ArcGauche,   // 32 x 16, an arc bending down to the left
+};
+
+const QPixmap& ImageFleche(Fleche f);
