@@ -1,0 +1,86 @@
+// One paint of the control: composed from the kept pictures, against decoding and scaling every
+// picture again and ANDing each one whole (what a paint costs when nothing is kept).
+#include "CUBEArtwork.h"
+#include "CUBECtl.h"
+#include "CUBEPictures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int DefaultWidth = 217, DefaultHeight = 225; // 3252 x 3372 twips
+
+// A scrambled cube, so the paint combines pictures of every colour.
+void Scramble(CCUBECtrl& c)
+{
+    c.MvtH(0, 0, 1);
+    c.MvtV(1, 0, 1);
+    c.MvtT(0, 1, 1);
+    c.MvtV(0, 1, 1);
+    c.MvtH(2, 1, 1);
+    c.MvtT(2, 0, 1);
+}
+
+QSize SizeOf(const benchmark::State& state)
+{
+    const int scale = static_cast<int>(state.range(0));
+    return QSize(DefaultWidth * scale, DefaultHeight * scale);
+}
+
+void BM_PaintKept(benchmark::State& state)
+{
+    const QSize size = SizeOf(state);
+    CCUBECtrl c;
+    Scramble(c);
+    c.resize(size);
+    QImage target(size, QImage::Format_RGB32);
+    c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags()); // the first paint decodes and keeps
+    for (auto _ : state) {
+        c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
+void BM_PaintAfresh(benchmark::State& state)
+{
+    const QSize size = SizeOf(state);
+    CCUBECtrl c;
+    Scramble(c);
+    static constexpr int16_t position[3] = {0, 2, 3};
+    QImage target(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&target);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, CCUBEPictures::Fresh(CUBEArtwork::Base, size));
+        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        for (int i = 0; i < 27; ++i) {
+            const int colour = c.GetElmt(c.WichFace(position[i / 9]), static_cast<int16_t>(i % 9));
+            const int id = colour == 0 ? CUBEArtwork::Base : CUBEArtwork::Square(colour, i);
+            p.drawImage(0, 0, CCUBEPictures::Fresh(id, size));
+        }
+        p.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
+BENCHMARK(BM_PaintKept)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintAfresh)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
