@@ -8,7 +8,9 @@
 #include <QThread>
 #include <QVariant>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
@@ -212,27 +214,49 @@ HRESULT Registry::update(const Entries& set, const QStringList& remove)
         return fail(hr, why + QStringLiteral("; it was left as it is"));
 
     const Entries before = entriesOf(*s);
-    for (auto it = set.cbegin(); it != set.cend(); ++it)
-        s->setValue(it.key(), it.value());
-    for (const QString& key : remove) {
-        // QSettings removes a key together with everything below it; put back what is not ours.
-        Entries below;
-        s->beginGroup(key);
-        for (const QString& child : s->allKeys())
-            below.insert(key + u'/' + child, valueText(s->value(child)));
-        s->endGroup();
-        s->remove(key);
-        for (auto it = below.cbegin(); it != below.cend(); ++it)
-            if (!remove.contains(it.key()))
-                s->setValue(it.key(), it.value());
-    }
-    const Entries after = entriesOf(*s);
+    s.reset();
+    Entries after = before;
+    after.insert(set);
+    for (const QString& key : remove)
+        after.remove(key); // exactly this entry: whatever lies below it stays
     if (after == before)
         return S_OK; // nothing to write, and a missing file stays missing
+    if (const QFileInfo now(m_path); now.exists() && !now.isWritable())
+        return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be written: it is read-only"));
+    if (const HRESULT hr = replaceFile(after); FAILED(hr))
+        return hr;
+    return S_OK;
+}
 
-    s->setValue(QLatin1String(SealKey), sealOf(after));
-    s->sync();
-    if (s->status() != QSettings::NoError)
-        return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be written"));
+// The new contents go into a file of their own, written by QSettings, which then replaces the
+// registry in one rename. QSettings is never asked to write the registry file itself: it keeps
+// unsaved changes in a cache for the whole process, and a write that failed would come back with
+// the next QSettings opened on the same file.
+HRESULT Registry::replaceFile(const Entries& entries)
+{
+    static std::atomic<unsigned> serial{0};
+    const QString temp = m_path + QStringLiteral(".new-%1-%2").arg(::getpid()).arg(serial++);
+    QFile::remove(temp); // left by a process that died with this number; we hold the lock
+    {
+        QSettings out(temp, QSettings::IniFormat);
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            out.setValue(it.key(), it.value());
+        out.setValue(QLatin1String(SealKey), sealOf(entries));
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            QFile::remove(temp);
+            return fail(REGDB_E_WRITEREGDB, QStringLiteral("cannot be written: no new file can be made beside it"));
+        }
+    }
+    // Keep the permissions the file was given.
+    const QFileInfo old(m_path);
+    QFile::setPermissions(temp, old.exists() ? old.permissions()
+                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0) {
+        const int err = errno;
+        QFile::remove(temp);
+        return fail(REGDB_E_WRITEREGDB,
+                    QStringLiteral("cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(err))));
+    }
     return S_OK;
 }

@@ -5,11 +5,12 @@
 // HKEY_CLASSES_ROOT\CLSID\{…}\InprocServer32 and holds that key's default value. A named value
 // (ThreadingModel of InprocServer32) is an entry one level below its key. Every value is a string.
 //
-// The file is read and written through QSettings, which locks it while writing and replaces it
-// atomically. Changes go through update(), which holds a lock of its own for the whole
-// read-check-change-write, so concurrent registrations never lose each other's entries. Each
-// write stores a seal (a hash of every entry) first in the file: a file that does not parse, or whose
-// seal does not match, was damaged outside this code. It is reported and never written over.
+// The file is read and written through QSettings. Every read or change holds a lock of the
+// registry (flock on a file beside it) from start to end, so concurrent registrations never lose
+// each other's entries; a change writes a complete new file beside the registry and renames it into
+// place, so a reader never sees half a file. Each write stores a seal (a hash of every entry): a
+// file that does not parse, or whose seal is missing or does not match, was damaged outside this
+// code. It is reported and never written over.
 #pragma once
 
 #include "com.h"
@@ -56,6 +57,7 @@ public:
 
 private:
     HRESULT fail(HRESULT hr, const QString& why);
+    HRESULT replaceFile(const Entries& entries);
 
     QString m_path;
     QString m_error;
