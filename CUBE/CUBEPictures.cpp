@@ -22,23 +22,42 @@ QImage CCUBEPictures::Fresh(int id, QSize size)
         .convertToFormat(QImage::Format_RGB32);
 }
 
+int CCUBEPictures::Slot(int id)
+{
+    if (id == CUBEArtwork::ToolboxBitmap)
+        return 0;
+    if (id == CUBEArtwork::Base)
+        return 1;
+    if (id == CUBEArtwork::FromBelow)
+        return 2;
+    if (id < 300 || id >= 900 || (id - 300) % 100 >= 27)
+        return -1;
+    return 3 + 27 * ((id - 300) / 100) + (id - 300) % 100;
+}
+
 const QImage* CCUBEPictures::Load(int id, QSize size)
 {
     if (size != m_Size) {
-        m_Kept.clear();
+        for (int k = 0; k < Slots; ++k) {
+            m_Kept[k] = QImage();
+            m_Loaded[k] = false;
+        }
         m_Size = size;
     }
-    if (auto it = m_Kept.find(id); it != m_Kept.end())
-        return &it->second;
+    const int slot = Slot(id);
+    if (slot < 0)
+        return nullptr;
+    if (m_Loaded[slot])
+        return &m_Kept[slot];
     QImage full = Fresh(id, size);
     if (full.isNull())
         return nullptr;
-    if (id == CUBEArtwork::Base)
-        return &m_Kept.emplace(id, std::move(full)).first->second;
-
-    const QImage* base = Load(CUBEArtwork::Base, size);
-    if (!base)
-        return &m_Kept.emplace(id, std::move(full)).first->second;
+    const QImage* base = id == CUBEArtwork::Base ? nullptr : Load(CUBEArtwork::Base, size);
+    m_Loaded[slot] = true;
+    if (!base) {
+        m_Kept[slot] = std::move(full);
+        return &m_Kept[slot];
+    }
     // The bounding rectangle of the pixels that differ from the base.
     int left = size.width(), right = -1, top = size.height(), bottom = -1;
     for (int y = 0; y < size.height(); ++y) {
@@ -57,16 +76,16 @@ const QImage* CCUBEPictures::Load(int id, QSize size)
         top = std::min(top, y);
         bottom = y;
     }
-    QImage part;
+    m_Kept[slot] = QImage();
     if (bottom >= 0) {
-        part = full.copy(QRect(QPoint(left, top), QPoint(right, bottom)));
-        part.setOffset(QPoint(left, top));
+        m_Kept[slot] = full.copy(QRect(QPoint(left, top), QPoint(right, bottom)));
+        m_Kept[slot].setOffset(QPoint(left, top));
     }
-    return &m_Kept.emplace(id, std::move(part)).first->second;
+    return &m_Kept[slot];
 }
 
 bool CCUBEPictures::IsBase(const QImage* picture) const
 {
-    const auto it = m_Kept.find(CUBEArtwork::Base);
-    return picture && it != m_Kept.end() && picture == &it->second;
+    const int base = Slot(CUBEArtwork::Base);
+    return picture && m_Loaded[base] && picture == &m_Kept[base];
 }

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QSize>
 
-#include <map>
+#include <array>
 
 class CCUBEPictures {
 public:
@@ -27,6 +27,12 @@ public:
     bool IsBase(const QImage* picture) const;
 
 private:
+    // One slot per picture number: 1, 201, 202, then 300 + 100 * c + i for c = 0..5, i = 0..26; -1
+    // for any other number. (A plain array also keeps std::map<int, QImage> out of the module's exports.)
+    static constexpr int Slots = 3 + 6 * 27;
+    static int Slot(int id);
+
     QSize m_Size;
-    std::map<int, QImage> m_Kept;
+    std::array<QImage, Slots> m_Kept;
+    std::array<bool, Slots> m_Loaded{};
 };
