@@ -176,8 +176,8 @@ HRESULT Registry::read(Entries* entries)
         return E_POINTER;
     entries->clear();
     UpdateLock lock(m_path);
-    // Without the lock file (a folder we may not write) the read still sees a whole file: writers
-    // replace it atomically. Only the seal check could then race a writer, so say so if it fails.
+    // Without the lock file (a folder we may not write) the read still sees a whole file, since
+    // writers replace it by a rename.
     if (lock.opened() && !lock.lock(LockTimeoutMs))
         return fail(REGDB_E_READREGDB, QStringLiteral("stayed locked by another process"));
     std::unique_ptr<QSettings> s;
