@@ -39,12 +39,16 @@ bool ControlModule::Load(const std::string& path)
         m_Error = "cannot load " + path + ": " + DlError("unknown error");
         return false;
     }
-    dlerror();
     auto getClassObject = Resolve<PFN_DllGetClassObject>(handle, "DllGetClassObject");
     auto canUnloadNow = Resolve<PFN_DllCanUnloadNow>(handle, "DllCanUnloadNow");
     if (!getClassObject || !canUnloadNow) {
-        m_Error = path + " is not a control module: " + DlError("entry point missing");
+        m_Error = path + " is not a control module: it lacks";
+        if (!getClassObject)
+            m_Error += " DllGetClassObject";
+        if (!canUnloadNow)
+            m_Error += std::string(getClassObject ? "" : " and") + " DllCanUnloadNow";
         dlclose(handle);
+        dlerror();
         return false;
     }
     m_Handle = handle;
