@@ -163,8 +163,12 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Merlo"));
     setWindowTitle(QStringLiteral("MERLO's"));
     setFixedSize(Twips(0, 0, 4272, 7680).size());
-    // The layout was drawn for an 8-point sans-serif font.
-    QFont police(QStringLiteral("Sans Serif"));
+    // The layout was drawn for an 8-point sans-serif font of narrow, Helvetica-like letters: wider
+    // faces would not fit the captions and log lines into their places.
+    QFont police;
+    police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                        QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    police.setStyleHint(QFont::SansSerif);
     police.setPixelSize(11);
     setFont(police);
 
@@ -220,6 +224,9 @@ void Merlo::CreerControles()
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(Twips(1080, 5160, 2052, 1968));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A list box scrolls up and down only; its lines fit its width.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 
     m_GroupeV = new QButtonGroup(this);
@@ -250,6 +257,10 @@ void Merlo::CreerControles()
         bouton->setFocusPolicy(Qt::TabFocus);
         connect(bouton, &QPushButton::clicked, this, [this, i] { Fleche(static_cast<int>(i)); });
     }
+    // The arrows of each side stand in a staircase and overlap. Stacking them so the first of each
+    // row (top layer, front slice, right column) lies on top leaves every arrow's head in sight.
+    for (std::size_t i = std::size(fleches); i-- > 0;)
+        findChild<QPushButton*>(QLatin1String(fleches[i].nom), Qt::FindDirectChildrenOnly)->raise();
 }
 
 void Merlo::Form_Load()
