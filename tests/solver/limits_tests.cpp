@@ -2,6 +2,8 @@
 // within their limits and leave the window usable.
 #include "solver_support.h"
 
+#include "StageLoop.h"
+
 #include <QTimer>
 
 using namespace solver_test;
@@ -113,4 +115,68 @@ TEST(StageLimits, RepeatedPressesDuringAStageEnd)
     timer.stop();
     EXPECT_GT(fired, 0);
     ExpectUsable(win);
+}
+
+// The guard itself: a pass from a state seen before ends the loop, and so does the thousandth pass
+// even when every state is new.
+TEST(StageLoopGuard, RepeatedStateOrTooManyPassesEndTheLoop)
+{
+    Window win;
+    {
+        StageLoop loop(win.w());
+        EXPECT_TRUE(loop.Pass());
+        win.Press("HHD");
+        EXPECT_TRUE(loop.Pass()) << "another cube";
+        win.Press("Gauche");
+        EXPECT_TRUE(loop.Pass()) << "the same cube, turned";
+        win.Press({"Droite", "HGH"});
+        EXPECT_FALSE(loop.Pass()) << "back to the first state";
+        EXPECT_EQ(win.w().LimitsReached(), 1);
+    }
+    {
+        StageLoop loop(win.w());
+        int16_t carried[2] = {0, 0};
+        for (int i = 0; i < StageLoop::MaxPasses; ++i) {
+            carried[0] = int16_t(i);
+            ASSERT_TRUE(loop.Pass(carried, 2)) << i;
+        }
+        carried[0] = -1;
+        EXPECT_FALSE(loop.Pass(carried, 2));
+        EXPECT_EQ(win.w().LimitsReached(), 2);
+    }
+    {
+        StageLoop::Turns turns(win.w());
+        for (int i = 0; i < StageLoop::MaxTurns; ++i)
+            EXPECT_TRUE(turns.Turn());
+        EXPECT_FALSE(turns.Turn());
+        EXPECT_EQ(win.w().LimitsReached(), 3);
+    }
+}
+
+// A user who undoes every turn of a turning loop from inside its yields: the loop gives up after
+// four turns instead of turning for ever.
+TEST(StageLimits, TurningLoopUndoneDuringItsYieldsEnds)
+{
+    struct Case {
+        const char* setup;
+        const char* stage;
+        const char* undo; // pressed at every yield
+    };
+    for (const Case& c : {Case{"HGH", "IdM", "HGH"}, Case{"HGM", "RangerM", "HGM"}}) {
+        Window win;
+        win.Press(c.setup);
+        int fired = 0;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++fired;
+            win.Press(c.undo);
+        });
+        timer.start();
+        win.Press(c.stage);
+        timer.stop();
+        EXPECT_GT(fired, 0) << c.stage;
+        EXPECT_GE(win.w().LimitsReached(), 1) << c.stage;
+        ExpectUsable(win);
+    }
 }

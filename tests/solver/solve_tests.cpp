@@ -2,6 +2,7 @@
 #include "solver_support.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,18 @@
 using namespace solver_test;
 
 namespace {
+
+// Counts the paint events of one widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
 
 #ifdef MERLO_SOLVER_FEW_SCRAMBLES
 constexpr int kMainScrambles = 30;
@@ -153,13 +166,20 @@ TEST(SolveScrambles, EachStagePressedTwiceDoesNothingTheSecondTime)
 // Run with --gtest_also_run_disabled_tests --gtest_filter='*Timing*'.
 TEST(SolveScrambles, DISABLED_Timing)
 {
-    for (bool shown : {false, true}) {
+    // Mode 0 hidden, 1 shown, 2 shown with updates disabled (so the difference to 1 is painting).
+    for (int mode : {0, 1, 2}) {
+        const bool shown = mode != 0;
         std::vector<double> ms;
+        long paints = 0;
         for (int i = 0; i < 20; ++i) {
             Window win;
+            PaintCounter counter;
+            win.w().CUBE1->installEventFilter(&counter);
             if (shown) {
                 win.w().show();
                 win.w().DoEvents();
+                if (mode == 2)
+                    win.w().setUpdatesEnabled(false);
             }
             win.w().SeedMelange(2000 + i);
             win.Press("Melange");
@@ -168,10 +188,24 @@ TEST(SolveScrambles, DISABLED_Timing)
             t.start();
             win.Press({"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"});
             ms.push_back(double(t.nsecsElapsed()) / 1e6);
+            paints += counter.paints;
+            if (mode == 1 && i == 0) {
+                // What one paint costs: the cube alone, and the whole window.
+                for (QWidget* target : {win.w().CUBE1, static_cast<QWidget*>(&win.w())}) {
+                    QElapsedTimer p;
+                    p.start();
+                    for (int k = 0; k < 50; ++k)
+                        target->repaint();
+                    std::printf("[ timing ] one paint of %s: %.2f ms\n", target == win.w().CUBE1 ? "the cube" : "the window",
+                                double(p.nsecsElapsed()) / 1e6 / 50);
+                }
+            }
             ASSERT_TRUE(win.Solved());
         }
         std::sort(ms.begin(), ms.end());
-        std::printf("[ timing ] window %s: median %.1f ms, min %.1f ms, max %.1f ms over %zu solves\n",
-                    shown ? "shown" : "hidden", (ms[9] + ms[10]) / 2, ms.front(), ms.back(), ms.size());
+        std::printf("[ timing ] window %s: median %.1f ms, min %.1f ms, max %.1f ms over %zu solves, "
+                    "%.0f paints of the cube per solve\n",
+                    mode == 0 ? "hidden" : mode == 1 ? "shown" : "shown, updates disabled", (ms[9] + ms[10]) / 2, ms.front(), ms.back(), ms.size(),
+                    double(paints) / double(ms.size()));
     }
 }
