@@ -234,9 +234,14 @@ HRESULT Registry::update(const Entries& set, const QStringList& remove)
 // the next QSettings opened on the same file.
 HRESULT Registry::replaceFile(const Entries& entries)
 {
+    // New files are made only under the lock, so any found now were left by a writer that died.
+    const QFileInfo reg(m_path);
+    QDir folder = reg.absoluteDir();
+    for (const QString& left : folder.entryList({reg.fileName() + QStringLiteral(".new-*")}, QDir::Files | QDir::Hidden))
+        folder.remove(left);
+
     static std::atomic<unsigned> serial{0};
     const QString temp = m_path + QStringLiteral(".new-%1-%2").arg(::getpid()).arg(serial++);
-    QFile::remove(temp); // left by a process that died with this number; we hold the lock
     {
         QSettings out(temp, QSettings::IniFormat);
         for (auto it = entries.cbegin(); it != entries.cend(); ++it)

@@ -159,6 +159,21 @@ TEST_F(RegistryFile, AChangeThatChangesNothingDoesNotWrite)
     EXPECT_EQ(QFileInfo(path).lastModified(), modified);
 }
 
+TEST_F(RegistryFile, NewFilesLeftByADeadWriterAreCleared)
+{
+    ASSERT_EQ(reg.update({{QStringLiteral("k"), QStringLiteral("v")}}), S_OK);
+    const QString left = path + QStringLiteral(".new-99999-0");
+    ASSERT_TRUE(writeBytes(left, "half a file"));
+    ASSERT_TRUE(writeBytes(left + QStringLiteral(".lock"), "99999\n"));
+    ASSERT_EQ(reg.update({{QStringLiteral("k2"), QStringLiteral("v")}}), S_OK);
+    EXPECT_FALSE(QFileInfo::exists(left));
+    EXPECT_FALSE(QFileInfo::exists(left + QStringLiteral(".lock")));
+    // Only the registry and its lock remain.
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("registry.ini"), QStringLiteral("registry.ini.update.lock")}));
+    EXPECT_EQ(readAll().size(), 2);
+}
+
 TEST_F(RegistryFile, NamesItCannotHoldAreRefusedAndNothingIsWritten)
 {
     ASSERT_EQ(reg.update({{QStringLiteral("k"), QStringLiteral("v")}}), S_OK);
