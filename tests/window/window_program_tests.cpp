@@ -2,8 +2,10 @@
 // error, and closing the real window ends the program cleanly even in the middle of a stage.
 #include "window_support.h"
 
+#include "CUBEIds.h"
+#include "registry.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -17,10 +19,18 @@ namespace {
 
 const QString binDir = QStringLiteral(MERLO_BIN_DIR);
 
-bool AnyFileUnder(const QString& dir)
+// True once the registry under `dataHome` names the cube's class: the tool has done its work.
+bool Registered(const QString& dataHome)
 {
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    return it.hasNext();
+    Registry registry(QDir(dataHome).filePath("merlo-registry/registry.ini"));
+    Registry::Entries entries;
+    if (registry.read(&entries) != S_OK)
+        return false;
+    const QString clsid = "CLSID/" + RegistryGuidString(CLSID_CUBE);
+    for (auto it = entries.begin(); it != entries.end(); ++it)
+        if (it.key().startsWith(clsid))
+            return true;
+    return false;
 }
 
 // Sets an environment variable for one scope.
@@ -57,10 +67,11 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     EXPECT_LT(t.elapsed(), 2000);
     EXPECT_EQ(w.List1->count(), 0);
     EXPECT_EQ(w.Message->text(), "");
-    // The tool registers the module: its registry appears in this user's data folder.
-    while (!AnyFileUnder(data.path()) && t.elapsed() < 10000)
+    // The tool registers the module in this user's registry. Waiting for that also keeps the folder
+    // alive until the tool is done with it.
+    while (!Registered(data.path()) && t.elapsed() < 30000)
         QThread::msleep(50);
-    EXPECT_TRUE(AnyFileUnder(data.path())) << "nothing written under " << data.path().toStdString();
+    EXPECT_TRUE(Registered(data.path())) << "nothing registered under " << data.path().toStdString();
 }
 
 // Runs a copy of the program made of `parts` of the output folder, plus `extra` files.
