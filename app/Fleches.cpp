@@ -45,7 +45,7 @@ QPixmap Transformer(const QPixmap& p, const QTransform& t)
 
 } // namespace
 
-const QPixmap& ImageFleche(Fleche f)
+const QPixmap& ImageFleche(Dessin d)
 {
     static const std::array<QPixmap, 6> images = [] {
         const QPixmap droite = Dessiner(false);
@@ -60,5 +60,5 @@ const QPixmap& ImageFleche(Fleche f)
             Transformer(arc, miroir),
         };
     }();
-    return images[static_cast<int>(f)];
+    return images[static_cast<int>(d)];
 }

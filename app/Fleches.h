@@ -3,7 +3,7 @@
 
 #include <QPixmap>
 
-enum class Fleche {
+enum class Dessin {
     Droite,      // 32 x 16, pointing right (horizontal layers turning right)
     Gauche,      // 32 x 16, pointing left
     Haut,        // 16 x 32, pointing up (columns turning up)
@@ -12,4 +12,4 @@ enum class Fleche {
     ArcGauche,   // 32 x 16, an arc bending down to the left
 };
 
-const QPixmap& ImageFleche(Fleche f);
+const QPixmap& ImageFleche(Dessin d);

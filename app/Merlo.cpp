@@ -107,7 +107,7 @@ constexpr OptionDef options[] = {
 
 struct FlecheDef {
     const char* nom;
-    Fleche image;
+    Dessin image;
     int left, top;
     QRadioButton* Merlo::*option;
     void (Merlo::*primitive)();
@@ -115,24 +115,24 @@ struct FlecheDef {
 
 // Same order as MERLO_FLECHES. H and V buttons are 375 x 375 twips, T buttons 495 x 375.
 constexpr FlecheDef fleches[] = {
-    {"HHD", Fleche::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click},
-    {"HGH", Fleche::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click},
-    {"HMD", Fleche::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click},
-    {"HGM", Fleche::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click},
-    {"HBD", Fleche::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click},
-    {"HGB", Fleche::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click},
-    {"VHG", Fleche::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click},
-    {"VBG", Fleche::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click},
-    {"VHM", Fleche::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click},
-    {"VBM", Fleche::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click},
-    {"VHD", Fleche::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click},
-    {"VBD", Fleche::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click},
-    {"TDF", Fleche::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click},
-    {"TGF", Fleche::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click},
-    {"TDM", Fleche::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click},
-    {"TGM", Fleche::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click},
-    {"TDA", Fleche::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click},
-    {"TGA", Fleche::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click},
+    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click},
+    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click},
+    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click},
+    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click},
+    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click},
+    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click},
+    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click},
+    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click},
+    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click},
+    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click},
+    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click},
+    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click},
+    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click},
+    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click},
+    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click},
+    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click},
+    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click},
+    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click},
 };
 
 enum IndexFleche {
@@ -143,7 +143,7 @@ enum IndexFleche {
 };
 static_assert(NombreFleches == std::size(fleches));
 
-bool EstT(Fleche f) { return f == Fleche::ArcDroite || f == Fleche::ArcGauche; }
+bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 
 // Face colour of a button. A style sheet keeps the colour under every widget style; the rest keeps
 // the small captions inside their buttons.
