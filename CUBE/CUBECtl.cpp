@@ -4,7 +4,7 @@
 #include "CUBEPictures.h"
 
 #include <algorithm>
-#include <vector>
+#include <string_view>
 
 namespace {
 
@@ -31,11 +31,6 @@ constexpr std::array<int, 6> FaceSlot{0, 4, 2, 5, 3, 1};     // m_Faces: face 0,
 constexpr std::array<int, 6> PositionSlot{0, 5, 1, 2, 4, 3}; // m_Position: top, front, right, bottom, back, left
 constexpr std::array<int, 6> RefSlot{0, 4, 2, 1, 5, 3};      // m_pFace: top, right, front, bottom, left, back
 constexpr std::array<int, 6> CentreSlot{0, 5, 1, 2, 4, 3};   // m_Centre: face 0, 2, 3, 5, 4, 1
-
-struct Step {
-    enum Kind { V, H, T } kind;
-    int16_t face, direction;
-};
 
 } // namespace
 
@@ -173,57 +168,49 @@ void CCUBECtrl::MvtT(int16_t Face, int16_t Direction, int16_t n)
     }
 }
 
-void CCUBECtrl::Arretes(int16_t Etage, int16_t Methode)
+// The fixed move sequences. A step "H10" is MvtH(1, 0, 1): axis, layer, direction, one quarter turn.
+namespace {
+struct Sequence {
+    bool coins;
+    int16_t etage, methode;
+    std::string_view steps;
+};
+constexpr Sequence Sequences[] = {
+    {false, 1, 0, "T01 T01"},
+    {false, 1, 1, "H01 V11 H00"},
+    {false, 1, 2, "H11 V11 T00 V10"},
+    {false, 2, 0, "H10 T00 H10 T00 H11 T01 H11 T01"},
+    {false, 2, 1, "H11 T01 H11 T01 H10 T00 H10 T00"},
+    {false, 3, 0, "T01 H00 V11 H00 V10 T00"},
+    {true, 1, 0, "V10 H10 V11"},
+    {true, 1, 1, "V00 H10 V01"},
+    {true, 3, 0, "V11 H00 H00 V10 H01 V11 H01 V10"},
+    {true, 3, 1, "V01 H01 H01 V10 H01 V11 H00 V10"},
+    {true, 3, 2, "V10 H00 V10 H11 V10 H10"},
+};
+} // namespace
+
+void CCUBECtrl::RunSequence(bool coins, int16_t Etage, int16_t Methode)
 {
-    using enum Step::Kind;
-    static const std::vector<Step> E10{{T, 0, 1}, {T, 0, 1}};
-    static const std::vector<Step> E11{{H, 0, 1}, {V, 1, 1}, {H, 0, 0}};
-    static const std::vector<Step> E12{{H, 1, 1}, {V, 1, 1}, {T, 0, 0}, {V, 1, 0}};
-    static const std::vector<Step> E20{{H, 1, 0}, {T, 0, 0}, {H, 1, 0}, {T, 0, 0},
-                                       {H, 1, 1}, {T, 0, 1}, {H, 1, 1}, {T, 0, 1}};
-    static const std::vector<Step> E21{{H, 1, 1}, {T, 0, 1}, {H, 1, 1}, {T, 0, 1},
-                                       {H, 1, 0}, {T, 0, 0}, {H, 1, 0}, {T, 0, 0}};
-    static const std::vector<Step> E30{{T, 0, 1}, {H, 0, 0}, {V, 1, 1}, {H, 0, 0}, {V, 1, 0}, {T, 0, 0}};
-    const std::vector<Step>* steps = nullptr;
-    if (Etage == 1 && Methode == 0) steps = &E10;
-    else if (Etage == 1 && Methode == 1) steps = &E11;
-    else if (Etage == 1 && Methode == 2) steps = &E12;
-    else if (Etage == 2 && Methode == 0) steps = &E20;
-    else if (Etage == 2 && Methode == 1) steps = &E21;
-    else if (Etage == 3 && Methode == 0) steps = &E30;
-    if (!steps)
+    for (const Sequence& seq : Sequences) {
+        if (seq.coins != coins || seq.etage != Etage || seq.methode != Methode)
+            continue;
+        for (size_t i = 0; i + 2 < seq.steps.size(); i += 4) {
+            const auto face = int16_t(seq.steps[i + 1] - '0');
+            const auto direction = int16_t(seq.steps[i + 2] - '0');
+            switch (seq.steps[i]) {
+            case 'V': MvtV(face, direction, 1); break;
+            case 'H': MvtH(face, direction, 1); break;
+            default: MvtT(face, direction, 1); break;
+            }
+        }
         return;
-    for (const Step& s : *steps) {
-        if (s.kind == V) MvtV(s.face, s.direction, 1);
-        else if (s.kind == H) MvtH(s.face, s.direction, 1);
-        else MvtT(s.face, s.direction, 1);
     }
 }
 
-void CCUBECtrl::Coins(int16_t Etage, int16_t Methode)
-{
-    using enum Step::Kind;
-    static const std::vector<Step> C10{{V, 1, 0}, {H, 1, 0}, {V, 1, 1}};
-    static const std::vector<Step> C11{{V, 0, 0}, {H, 1, 0}, {V, 0, 1}};
-    static const std::vector<Step> C30{{V, 1, 1}, {H, 0, 0}, {H, 0, 0}, {V, 1, 0},
-                                       {H, 0, 1}, {V, 1, 1}, {H, 0, 1}, {V, 1, 0}};
-    static const std::vector<Step> C31{{V, 0, 1}, {H, 0, 1}, {H, 0, 1}, {V, 1, 0},
-                                       {H, 0, 1}, {V, 1, 1}, {H, 0, 0}, {V, 1, 0}};
-    static const std::vector<Step> C32{{V, 1, 0}, {H, 0, 0}, {V, 1, 0}, {H, 1, 1}, {V, 1, 0}, {H, 1, 0}};
-    const std::vector<Step>* steps = nullptr;
-    if (Etage == 1 && Methode == 0) steps = &C10;
-    else if (Etage == 1 && Methode == 1) steps = &C11;
-    else if (Etage == 3 && Methode == 0) steps = &C30;
-    else if (Etage == 3 && Methode == 1) steps = &C31;
-    else if (Etage == 3 && Methode == 2) steps = &C32;
-    if (!steps)
-        return;
-    for (const Step& s : *steps) {
-        if (s.kind == V) MvtV(s.face, s.direction, 1);
-        else if (s.kind == H) MvtH(s.face, s.direction, 1);
-        else MvtT(s.face, s.direction, 1);
-    }
-}
+void CCUBECtrl::Arretes(int16_t Etage, int16_t Methode) { RunSequence(false, Etage, Methode); }
+
+void CCUBECtrl::Coins(int16_t Etage, int16_t Methode) { RunSequence(true, Etage, Methode); }
 
 // --- whole-cube turns --------------------------------------------------------------------------
 

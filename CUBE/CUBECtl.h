@@ -84,6 +84,7 @@ private:
     int16_t*& Ref(int position);
     int16_t& Centre(int face);
     void BringToFront(int from);
+    void RunSequence(bool coins, int16_t Etage, int16_t Methode);
     void RequestRepaint();
     void Compose(const RECT& bounds);
 
