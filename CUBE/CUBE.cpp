@@ -6,6 +6,7 @@
 #include "CUBEIds.h"
 #include "CUBEPpg.h"
 #include "com.h"
+#include "unknown.h"
 
 #include <atomic>
 #include <new>
@@ -19,30 +20,9 @@ std::atomic<long> g_Locks{0};
 
 using CreateFn = HRESULT (*)(IUnknown* pUnkOuter, REFIID riid, void** ppv);
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public UnknownImpl<IClassFactory, IID_IClassFactory> {
 public:
     explicit ClassFactory(CreateFn create) : m_Create(create) { CUBE_ObjectCreated(); }
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (!ppv)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *ppv = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    uint32_t AddRef() override { return ++m_Refs; }
-    uint32_t Release() override
-    {
-        const uint32_t refs = --m_Refs;
-        if (refs == 0)
-            delete this;
-        return refs;
-    }
 
     HRESULT CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppv) override
     {
@@ -59,10 +39,9 @@ public:
     }
 
 private:
-    ~ClassFactory() { CUBE_ObjectDestroyed(); }
+    ~ClassFactory() override { CUBE_ObjectDestroyed(); }
 
     CreateFn m_Create;
-    std::atomic<uint32_t> m_Refs{1};
 };
 
 } // namespace

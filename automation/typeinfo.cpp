@@ -1,4 +1,5 @@
 #include "typeinfo.h"
+#include "unknown.h"
 
 #include <atomic>
 #include <new>
@@ -9,30 +10,9 @@ char16_t FoldCase(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - u
 
 class TableTypeLib;
 
-class TableTypeInfo final : public ITypeInfo {
+class TableTypeInfo final : public UnknownImpl<ITypeInfo, IID_ITypeInfo> {
 public:
     TableTypeInfo(const TYPELIBDESC& lib, uint32_t index) : m_Lib(lib), m_Index(index) {}
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (!ppv)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_ITypeInfo) {
-            *ppv = static_cast<ITypeInfo*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    uint32_t AddRef() override { return ++m_Refs; }
-    uint32_t Release() override
-    {
-        const uint32_t refs = --m_Refs;
-        if (refs == 0)
-            delete this;
-        return refs;
-    }
 
     HRESULT GetTypeAttr(const TYPEATTR** ppTypeAttr) override
     {
@@ -153,33 +133,11 @@ private:
 
     const TYPELIBDESC& m_Lib;
     uint32_t m_Index;
-    std::atomic<uint32_t> m_Refs{1};
 };
 
-class TableTypeLib final : public ITypeLib {
+class TableTypeLib final : public UnknownImpl<ITypeLib, IID_ITypeLib> {
 public:
     explicit TableTypeLib(const TYPELIBDESC& lib) : m_Lib(lib) {}
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (!ppv)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_ITypeLib) {
-            *ppv = static_cast<ITypeLib*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    uint32_t AddRef() override { return ++m_Refs; }
-    uint32_t Release() override
-    {
-        const uint32_t refs = --m_Refs;
-        if (refs == 0)
-            delete this;
-        return refs;
-    }
 
     uint32_t GetTypeInfoCount() override { return static_cast<uint32_t>(m_Lib.types.size()); }
 
@@ -244,7 +202,6 @@ public:
 
 private:
     const TYPELIBDESC& m_Lib;
-    std::atomic<uint32_t> m_Refs{1};
 };
 
 } // namespace
