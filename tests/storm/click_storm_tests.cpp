@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -85,6 +86,7 @@ struct Stats {
     qint64 maxEventMs = 0;
     const char* slowest = "";
     long maxLog = 0;
+    int deepest = 0;
     int limits = 0;
 };
 
@@ -92,8 +94,16 @@ class Storm {
 public:
     Storm(Merlo& w, uint64_t seed, long budget) : m_W(w), m_Rng(seed), m_Budget(budget)
     {
-        m_Timer.setInterval(0);
-        QObject::connect(&m_Timer, &QTimer::timeout, [this] { DuringYield(); });
+        // A timer never fires again inside its own handler, so each depth has a timer of its own:
+        // timer d presses while the innermost command running is at depth d + 1.
+        for (int d = 0; d + 1 < kMaxDepth; ++d) {
+            auto& timer = m_Timers[static_cast<std::size_t>(d)];
+            timer.setInterval(0);
+            QObject::connect(&timer, &QTimer::timeout, [this, d] {
+                if (m_Depth == d + 1)
+                    DuringYield();
+            });
+        }
     }
 
     const Stats& stats() const { return m_Stats; }
@@ -103,7 +113,8 @@ public:
     void Run(Watchdog& dog)
     {
         m_Dog = &dog;
-        m_Timer.start();
+        for (QTimer& timer : m_Timers)
+            timer.start();
         while (m_Stats.events < m_Budget && !::testing::Test::HasFatalFailure()) {
             const bool free = Draw(3) == 0;
             const long length = 30 + Draw(400);
@@ -112,7 +123,8 @@ public:
             else
                 InverseRun(length);
         }
-        m_Timer.stop();
+        for (QTimer& timer : m_Timers)
+            timer.stop();
         m_Stats.limits = m_W.LimitsReached();
     }
 
@@ -217,6 +229,7 @@ private:
             m_Dog->Busy(name);
         }
         ++m_Depth;
+        m_Stats.deepest = std::max(m_Stats.deepest, m_Depth);
         QElapsedTimer t;
         t.start();
         Do(kind, name);
@@ -309,6 +322,9 @@ private:
             return;
         if (kind == Kind::Stage)
             ++m_Stats.stages, ++m_Stages;
+        // The scramble draws from the storm's generator, so that a seed replays the same storm.
+        if (kind == Kind::Melange)
+            m_W.SeedMelange(m_Rng());
         QTest::mouseClick(b, Qt::LeftButton);
         if (kind == Kind::Stage)
             --m_Stages;
@@ -317,7 +333,7 @@ private:
     Merlo& m_W;
     std::mt19937_64 m_Rng;
     const long m_Budget;
-    QTimer m_Timer;
+    std::array<QTimer, kMaxDepth - 1> m_Timers;
     Watchdog* m_Dog = nullptr;
     Stats m_Stats;
     bool m_Free = false;
@@ -327,15 +343,18 @@ private:
     int m_FiredThisOuter = 0;
 };
 
-TEST(ClickStorm, RandomPressesKeepTheCubeWholeAndTheLogInvertible)
+void RecordStorm(uint64_t seed, long events, bool shown)
 {
-    const long events = EnvNumber("MERLO_STORM_EVENTS", kDefaultEvents);
-    const uint64_t seed = static_cast<uint64_t>(EnvNumber("MERLO_STORM_SEED", 20261207));
-    RecordProperty("seed", std::to_string(seed));
-    std::cout << "storm: seed " << seed << ", " << events << " events\n";
+    testing::Test::RecordProperty("seed", std::to_string(seed));
+    std::cout << "storm: seed " << seed << ", " << events << " events" << (shown ? ", window shown" : "") << "\n";
+}
 
+// `full`: long enough that every kind of run and press must have come up.
+void RunStorm(bool shown, long events, uint64_t seed, bool full)
+{
+    RecordStorm(seed, events, shown);
     auto w = std::make_unique<Merlo>();
-    if (std::getenv("MERLO_STORM_SHOW")) {
+    if (shown) {
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
@@ -346,23 +365,91 @@ TEST(ClickStorm, RandomPressesKeepTheCubeWholeAndTheLogInvertible)
     QElapsedTimer t;
     t.start();
     storm.Run(dog);
-    const double seconds = static_cast<double>(t.elapsed()) / 1000.0;
+    const double seconds = std::max(0.001, static_cast<double>(t.elapsed()) / 1000.0);
     const Stats& s = storm.stats();
 
     std::cout << "storm: " << s.events << " events in " << seconds << " s (" << static_cast<long>(s.events / seconds)
               << " per second); " << s.duringYield << " fired during a stage's yield, " << s.stages << " stages, "
               << s.doubleClicks << " double-clicks; " << s.inverseRuns << " runs checked by Inv, " << s.freeRuns
               << " free runs; slowest event " << s.maxEventMs << " ms (" << s.slowest << "); longest log "
-              << s.maxLog << " lines; " << s.limits << " stage loops stopped by their limit\n";
-    RecordProperty("events_per_second", std::to_string(static_cast<long>(s.events / seconds)));
-    RecordProperty("max_event_ms", std::to_string(s.maxEventMs));
-    RecordProperty("during_yield", std::to_string(s.duringYield));
+              << s.maxLog << " lines; commands " << s.deepest << " deep; " << s.limits << " stage loops stopped by their limit\n";
+    testing::Test::RecordProperty("events_per_second", std::to_string(static_cast<long>(s.events / seconds)));
+    testing::Test::RecordProperty("max_event_ms", std::to_string(s.maxEventMs));
+    testing::Test::RecordProperty("during_yield", std::to_string(s.duringYield));
 
     EXPECT_GE(s.events, events);
     // The storm must have reached the places it is meant for.
     EXPECT_GT(s.duringYield, s.events / 50) << "too few presses landed in a stage's yield";
-    EXPECT_GT(s.inverseRuns, 0);
-    EXPECT_GT(s.doubleClicks, 0);
+    EXPECT_GT(s.deepest, 2) << "no press landed in the yield of a stage itself pressed in a yield";
+    if (full) {
+        EXPECT_GT(s.inverseRuns, 0);
+        EXPECT_GT(s.doubleClicks, 0);
+    }
+}
+
+// The window is not shown: nothing paints, so the storm is many times faster.
+TEST(ClickStorm, RandomPressesKeepTheCubeWholeAndTheLogInvertible)
+{
+    RunStorm(std::getenv("MERLO_STORM_SHOW") != nullptr, EnvNumber("MERLO_STORM_EVENTS", kDefaultEvents),
+             static_cast<uint64_t>(EnvNumber("MERLO_STORM_SEED", 20261207)), true);
+}
+
+// A shorter storm on the shown window: the picture repaints in every yield, on whatever cube the
+// presses in between have left.
+TEST(ClickStorm, RandomPressesOnTheShownWindow)
+{
+    RunStorm(true, std::max(100L, EnvNumber("MERLO_STORM_EVENTS", kDefaultEvents) / 40),
+             static_cast<uint64_t>(EnvNumber("MERLO_STORM_SEED", 20261207)) + 1, false);
+}
+
+// Yields of stages start other stages, up to kDeep stages inside one another; then they all end,
+// one after the other. Nothing overflows, the cube stays whole and the log still undoes it all.
+TEST(ClickStorm, StagesNestedDeepInsideEachOthersYields)
+{
+#ifdef MERLO_STORM_SANITIZE
+    constexpr int kDeep = 16;
+#else
+    constexpr int kDeep = 48;
+#endif
+    Merlo w;
+    const CubeState start = ReadCube(w);
+    w.SeedMelange(5);
+    w.Melange->click();
+    std::mt19937 rng(9);
+    int depth = 0, deepest = 0, started = 0, thisRound = 0;
+    // A timer never fires inside its own handler: one timer per depth, each starting the next stage.
+    std::array<QTimer, kDeep> timers;
+    for (int d = 1; d < kDeep; ++d) {
+        QTimer& timer = timers[static_cast<std::size_t>(d)];
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&, d] {
+            // Each stage yields many times: without a budget, the stages would multiply at every depth.
+            if (depth != d || thisRound >= 3 * kDeep)
+                return;
+            ++depth, ++started, ++thisRound;
+            deepest = std::max(deepest, depth);
+            w.findChild<QPushButton*>(QLatin1String(kStages[rng() % std::size(kStages)]))->click();
+            --depth;
+        });
+    }
+    Watchdog dog(std::chrono::seconds(120));
+    dog.Busy("nested stages");
+    for (QTimer& timer : timers)
+        timer.start();
+    for (int round = 0; round < 3; ++round) {
+        depth = 1, ++started, thisRound = 0;
+        w.findChild<QPushButton*>(QLatin1String(kStages[rng() % std::size(kStages)]))->click();
+        depth = 0;
+    }
+    for (QTimer& timer : timers)
+        timer.stop();
+    dog.Busy(nullptr);
+    std::cout << "nested: " << started << " stages, " << deepest << " deep, " << w.List1->count() << " lines\n";
+    EXPECT_EQ(deepest, kDeep);
+    EXPECT_EQ(Broken(ReadCube(w)), "");
+    EXPECT_TRUE(CounterAgrees(w));
+    w.Inv->click();
+    EXPECT_EQ(ReadCube(w), start);
 }
 
 } // namespace
