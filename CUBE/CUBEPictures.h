@@ -26,11 +26,12 @@ public:
     // Whether `picture` is the kept base, which leaves a picture started from it unchanged under AND.
     bool IsBase(const QImage* picture) const;
 
-private:
     // One slot per picture number: 1, 201, 202, then 300 + 100 * c + i for c = 0..5, i = 0..26; -1
     // for any other number. (A plain array also keeps std::map<int, QImage> out of the module's exports.)
     static constexpr int Slots = 3 + 6 * 27;
     static int Slot(int id);
+
+private:
 
     QSize m_Size;
     std::array<QImage, Slots> m_Kept;
