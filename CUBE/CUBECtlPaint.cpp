@@ -9,6 +9,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Positions seen in the picture: visible squares 0-8 on the top, 9-17 on the front, 18-26 on the right.
@@ -86,10 +88,15 @@ void CCUBECtrl::paintEvent(QPaintEvent*)
         m_Composed = QImage();
         return;
     }
-    const QRect r = rect();
-    Compose(RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    // The bounds are the drawing surface's own pixels: on a high-density screen the pictures are
+    // stretched to those, so the cube is as sharp as the screen, and the picture is drawn 1:1. Never
+    // fewer than the widget's own pixels, which is what a repaint request of a turn covers.
+    const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
+    const QSize device = (QSizeF(size()) * ratio).toSize();
+    Compose(RECT{0, 0, device.width(), device.height()});
     if (m_Composed.isNull())
         return;
+    m_Composed.setDevicePixelRatio(ratio);
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPoint(0, 0), m_Composed);

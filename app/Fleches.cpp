@@ -5,17 +5,20 @@
 #include <QTransform>
 
 #include <array>
-#include <cmath>
 
 namespace {
 
-// Every picture is drawn pointing right or bending down to the right, then mirrored or turned.
-QPixmap Dessiner(bool arc)
+constexpr int Echelles = 4;
+
+// Every picture is drawn pointing right or bending down to the right at `echelle` times 32 x 16,
+// then mirrored or turned.
+QPixmap Dessiner(bool arc, int echelle)
 {
-    QPixmap p(32, 16);
+    QPixmap p(32 * echelle, 16 * echelle);
     p.fill(Qt::transparent);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
+    g.scale(echelle, echelle);
     const QColor encre(0, 0, 0);
     g.setPen(QPen(encre, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     g.setBrush(Qt::NoBrush);
@@ -43,22 +46,48 @@ QPixmap Transformer(const QPixmap& p, const QTransform& t)
     return p.transformed(t, Qt::SmoothTransformation);
 }
 
+// All six pictures at one scale, in the order of Dessin.
+std::array<QPixmap, 6> Images(int echelle)
+{
+    const QPixmap droite = Dessiner(false, echelle);
+    const QPixmap arc = Dessiner(true, echelle);
+    const QTransform miroir = QTransform::fromScale(-1, 1);
+    return {
+        droite,
+        Transformer(droite, miroir),
+        Transformer(droite, QTransform().rotate(-90)),
+        Transformer(droite, QTransform().rotate(90)),
+        arc,
+        Transformer(arc, miroir),
+    };
+}
+
+const std::array<std::array<QPixmap, 6>, Echelles>& ToutesImages()
+{
+    static const std::array<std::array<QPixmap, 6>, Echelles> images = [] {
+        std::array<std::array<QPixmap, 6>, Echelles> a;
+        for (int e = 0; e < Echelles; ++e)
+            a[static_cast<std::size_t>(e)] = Images(e + 1);
+        return a;
+    }();
+    return images;
+}
+
 } // namespace
 
 const QPixmap& ImageFleche(Dessin d)
 {
-    static const std::array<QPixmap, 6> images = [] {
-        const QPixmap droite = Dessiner(false);
-        const QPixmap arc = Dessiner(true);
-        const QTransform miroir = QTransform::fromScale(-1, 1);
-        return std::array<QPixmap, 6>{
-            droite,
-            Transformer(droite, miroir),
-            Transformer(droite, QTransform().rotate(-90)),
-            Transformer(droite, QTransform().rotate(90)),
-            arc,
-            Transformer(arc, miroir),
-        };
+    return ToutesImages()[0][static_cast<std::size_t>(d)];
+}
+
+const QIcon& IconeFleche(Dessin d)
+{
+    static const std::array<QIcon, 6> icones = [] {
+        std::array<QIcon, 6> a;
+        for (std::size_t k = 0; k < a.size(); ++k)
+            for (const auto& echelle : ToutesImages())
+                a[k].addPixmap(echelle[k]);
+        return a;
     }();
-    return images[static_cast<int>(d)];
+    return icones[static_cast<std::size_t>(d)];
 }

@@ -1,6 +1,7 @@
 // The pictures of the arrow buttons, drawn once.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 enum class Dessin {
@@ -12,4 +13,8 @@ enum class Dessin {
     ArcGauche,   // 32 x 16, an arc bending down to the left
 };
 
+// The picture at its own size.
 const QPixmap& ImageFleche(Dessin d);
+// The picture drawn at 1, 2, 3 and 4 times its size, so that a larger window or a high-density screen
+// shows it sharp rather than stretched.
+const QIcon& IconeFleche(Dessin d);

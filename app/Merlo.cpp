@@ -17,7 +17,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QShortcut>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +30,7 @@ namespace {
 
 struct Place {
     int left, top, width, height;
-    QRect Pixels() const { return Twips(left, top, width, height); }
+    QRect Twips() const { return QRect(left, top, width, height); }
 };
 
 constexpr long SansCouleur = -1;
@@ -36,17 +40,31 @@ struct CadreDef {
     const char* nom;
     Place place;
     bool visible;
+    const char* nomAccessible;
 };
 
 // Every frame sits on the window; the option frames only hold the layer selection and stay hidden.
 constexpr CadreDef cadres[] = {
-    {&Merlo::Frame5, "Frame5", {120, 0, 3972, 372}, true},
-    {&Merlo::Frame4, "Frame4", {0, 5040, 972, 2412}, true},
-    {&Merlo::Frame6, "Frame6", {3120, 5160, 1092, 1692}, true},
-    {&Merlo::Frame1, "Frame1", {3360, 5160, 732, 1212}, false},
-    {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false},
-    {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false},
+    {&Merlo::Frame5, "Frame5", {120, 0, 3972, 372}, true, "Reset and scramble"},
+    {&Merlo::Frame4, "Frame4", {0, 5040, 972, 2412}, true, "Solving stages"},
+    {&Merlo::Frame6, "Frame6", {3120, 5160, 1092, 1692}, true, "Move macros"},
+    {&Merlo::Frame1, "Frame1", {3360, 5160, 732, 1212}, false, "Column to turn"},
+    {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false, "Slice to turn"},
+    {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, "Layer to turn"},
 };
+
+// The moves of the macros, as arrow names.
+constexpr const char* SeqA = "VHD HGH HGH VBD HHD VHD HHD VBD";
+constexpr const char* SeqB = "VHG HHD HHD VBG HGH VHG HGH VBG";
+constexpr const char* SeqAr = "TDF HGH VHD HHD VBD TGF";
+constexpr const char* SeqCD = "VBD HGB VBD HGB VBD HBD VHD HBD VHD";
+constexpr const char* SeqCG = "VHD HBD VHD HBD VHD HGB VBD HGB VBD";
+constexpr const char* SeqPA = "VBD HGH VBD HHD VBD HHD VBD HGH VHD HGH VHD VHD";
+constexpr const char* SeqPC = "VBD TDF VBD TDA TDA VHD TGF VBD TDA TDA VHD VHD";
+constexpr const char* SeqT1 = "VBD HHD HHD VHD HGH VBD HGH VHD";
+constexpr const char* SeqT2 = "VBD HHD VHD HHD VBD HGH HGH VHD";
+constexpr const char* SeqH1 = "VBD HGB VHD HGB TDF HGB HGB TGF";
+constexpr const char* SeqH2 = "VBD HGM VHD VHD HMD HMD VBD";
 
 struct BoutonDef {
     QPushButton* Merlo::*membre;
@@ -56,32 +74,60 @@ struct BoutonDef {
     Place place;
     long couleur; // 0xRRGGBB, or SansCouleur
     void (Merlo::*action)();
+    const char* nomAccessible;
+    // Tooltip. A macro's tooltip goes on with its moves in cube notation.
+    const char* aide;
+    const char* sequence; // macros only
+    // Key of a whole-cube turn in cube notation (x, y; Shift for x', y'), or 0.
+    char touche;
+    bool prime;
 };
 
 constexpr BoutonDef boutons[] = {
-    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click},
-    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click},
-    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click},
-    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click},
-    {&Merlo::Init, "Init", "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &Merlo::Init_Click},
-    {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &Merlo::Melange_Click},
+    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click,
+     "Turn the whole cube up (x)", "x \u2014 En haut: the bottom face comes to the front", nullptr, 'X', false},
+    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click,
+     "Turn the whole cube down (x')", "x' \u2014 En bas: the top face comes to the front", nullptr, 'X', true},
+    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click,
+     "Turn the whole cube left (y)", "y \u2014 A gauche: the right face comes to the front", nullptr, 'Y', false},
+    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click,
+     "Turn the whole cube right (y')", "y' \u2014 A droite: the left face comes to the front", nullptr, 'Y', true},
+    {&Merlo::Init, "Init", "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &Merlo::Init_Click,
+     "Reset the colours", "Give every face its own colour again; the log stays", nullptr, 0, false},
+    {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &Merlo::Melange_Click,
+     "Scramble", "Scramble: 31 random quarter turns of the outer layers, logged", nullptr, 0, false},
     {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     &Merlo::RangerHaut_Click},
-    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, &Merlo::IdM_Click},
-    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, &Merlo::IdC_Click},
-    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, &Merlo::RangerM_Click},
-    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, &Merlo::FaceB_Click},
-    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, &Merlo::UneFace_Click},
-    {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click},
-    {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &Merlo::CG_Click},
-    {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &Merlo::CD_Click},
-    {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &Merlo::A_Click},
-    {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &Merlo::B_Click},
-    {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &Merlo::PA_Click},
-    {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &Merlo::PC_Click},
-    {&Merlo::Clear, "Clear", "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &Merlo::Clear_Click},
-    {&Merlo::InvD, "InvD", "&I", nullptr, {2040, 7200, 255, 255}, SansCouleur, &Merlo::InvD_Click},
-    {&Merlo::Inv, "Inv", "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &Merlo::Inv_Click},
+     &Merlo::RangerHaut_Click, "Stage FaceH", "FaceH: make the top face one colour", nullptr, 0, false},
+    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, &Merlo::IdM_Click,
+     "Stage Arretes", "Arretes: bring the four top-layer edges over their side centres", nullptr, 0, false},
+    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, &Merlo::IdC_Click,
+     "Stage Coins", "Coins: place the four top-layer corners", nullptr, 0, false},
+    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, &Merlo::RangerM_Click,
+     "Stage Zone M", "Zone M: complete the middle layer", nullptr, 0, false},
+    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, &Merlo::FaceB_Click,
+     "Stage Face B", "Face B: turn the cube over and finish the new top layer", nullptr, 0, false},
+    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, &Merlo::UneFace_Click,
+     "Stage T", "T: finish the top face when only its corners are wrong", nullptr, 0, false},
+    {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click, "Macro Ar",
+     "Ar: cycles three top edges, two of them flipped", SeqAr, 0, false},
+    {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &Merlo::CG_Click, "Macro CG",
+     "CG: brings the bottom-right edge up to the front-right of the middle layer", SeqCG, 0, false},
+    {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &Merlo::CD_Click, "Macro CD",
+     "CD: brings the bottom-right edge up to the back-right of the middle layer", SeqCD, 0, false},
+    {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &Merlo::A_Click, "Macro A",
+     "A: top layer only; edges as PA, corners swapped in pairs", SeqA, 0, false},
+    {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &Merlo::B_Click, "Macro B",
+     "B: top layer only; edges the other way, corners swapped in pairs", SeqB, 0, false},
+    {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &Merlo::PA_Click, "Macro PA",
+     "PA: cycles three top edges (left to back to right)", SeqPA, 0, false},
+    {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &Merlo::PC_Click, "Macro PC",
+     "PC: cycles three top corners", SeqPC, 0, false},
+    {&Merlo::Clear, "Clear", "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &Merlo::Clear_Click,
+     "Clear the log", "Empty the log; the cube stays", nullptr, 0, false},
+    {&Merlo::InvD, "InvD", "&I", nullptr, {2040, 7200, 255, 255}, SansCouleur, &Merlo::InvD_Click,
+     "Undo one log line", "Undo the selected log line, or the last one (Alt+I)", nullptr, 0, false},
+    {&Merlo::Inv, "Inv", "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &Merlo::Inv_Click,
+     "Undo the whole log", "Undo every line of the log, last first", nullptr, 0, false},
 };
 
 struct OptionDef {
@@ -91,18 +137,19 @@ struct OptionDef {
     QGroupBox* Merlo::*cadre;
     Place place;
     bool choisie;
+    const char* nomAccessible;
 };
 
 constexpr OptionDef options[] = {
-    {&Merlo::OptGauche, "OptGauche", "G", &Merlo::Frame1, {120, 120, 495, 255}, true},
-    {&Merlo::OptM, "OptM", "M", &Merlo::Frame1, {120, 480, 495, 255}, false},
-    {&Merlo::OptDroit, "OptDroit", "D", &Merlo::Frame1, {120, 840, 495, 255}, false},
-    {&Merlo::OptArr, "OptArr", "A", &Merlo::Frame2, {120, 120, 495, 255}, true},
-    {&Merlo::OptMi, "OptMi", "M", &Merlo::Frame2, {600, 120, 495, 255}, false},
-    {&Merlo::OptFront, "OptFront", "F", &Merlo::Frame2, {1200, 120, 495, 255}, false},
-    {&Merlo::OptHaut, "OptHaut", "H", &Merlo::Frame3, {120, 120, 495, 255}, true},
-    {&Merlo::OptMil, "OptMil", "M", &Merlo::Frame3, {600, 120, 495, 255}, false},
-    {&Merlo::OptBas, "OptBas", "B", &Merlo::Frame3, {1080, 120, 495, 255}, false},
+    {&Merlo::OptGauche, "OptGauche", "G", &Merlo::Frame1, {120, 120, 495, 255}, true, "Left column"},
+    {&Merlo::OptM, "OptM", "M", &Merlo::Frame1, {120, 480, 495, 255}, false, "Middle column"},
+    {&Merlo::OptDroit, "OptDroit", "D", &Merlo::Frame1, {120, 840, 495, 255}, false, "Right column"},
+    {&Merlo::OptArr, "OptArr", "A", &Merlo::Frame2, {120, 120, 495, 255}, true, "Back slice"},
+    {&Merlo::OptMi, "OptMi", "M", &Merlo::Frame2, {600, 120, 495, 255}, false, "Middle slice"},
+    {&Merlo::OptFront, "OptFront", "F", &Merlo::Frame2, {1200, 120, 495, 255}, false, "Front slice"},
+    {&Merlo::OptHaut, "OptHaut", "H", &Merlo::Frame3, {120, 120, 495, 255}, true, "Top layer"},
+    {&Merlo::OptMil, "OptMil", "M", &Merlo::Frame3, {600, 120, 495, 255}, false, "Middle layer"},
+    {&Merlo::OptBas, "OptBas", "B", &Merlo::Frame3, {1080, 120, 495, 255}, false, "Bottom layer"},
 };
 
 struct FlecheDef {
@@ -111,28 +158,51 @@ struct FlecheDef {
     int left, top;
     QRadioButton* Merlo::*option;
     void (Merlo::*primitive)();
+    // The move in cube notation: its letter, and whether it is the reverse (Shift on the keyboard).
+    char touche;
+    bool prime;
+    const char* ligne; // the log line it writes
+    const char* nomAccessible;
 };
 
 // Same order as MERLO_FLECHES. H and V buttons are 375 x 375 twips, T buttons 495 x 375.
 constexpr FlecheDef fleches[] = {
-    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click},
-    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click},
-    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click},
-    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click},
-    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click},
-    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click},
-    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click},
-    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click},
-    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click},
-    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click},
-    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click},
-    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click},
-    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click},
-    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click},
-    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click},
-    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click},
-    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click},
-    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click},
+    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click, 'U', true, "Horiz Haut Droite",
+     "Turn top layer right"},
+    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click, 'U', false, "Horiz Haut Gauche",
+     "Turn top layer left"},
+    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click, 'E', false, "Horiz Milieu Droite",
+     "Turn middle layer right"},
+    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click, 'E', true, "Horiz Milieu Gauche",
+     "Turn middle layer left"},
+    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click, 'D', false, "Horiz Bas Droite",
+     "Turn bottom layer right"},
+    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click, 'D', true, "Horiz Bas Gauche",
+     "Turn bottom layer left"},
+    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click, 'L', true, "Vert Gauche Haut",
+     "Turn left column up"},
+    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click, 'L', false, "Vert Gauche Bas",
+     "Turn left column down"},
+    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click, 'M', true, "Vert Milieu Haut",
+     "Turn middle column up"},
+    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click, 'M', false, "Vert Milieu Bas",
+     "Turn middle column down"},
+    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click, 'R', false, "Vert Droite Haut",
+     "Turn right column up"},
+    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click, 'R', true, "Vert Droite Bas",
+     "Turn right column down"},
+    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click, 'F', false, "Trans Front Droite",
+     "Turn front slice clockwise"},
+    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click, 'F', true, "Trans Front Gauche",
+     "Turn front slice anticlockwise"},
+    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click, 'S', false, "Trans Milieu Droite",
+     "Turn middle slice clockwise"},
+    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click, 'S', true, "Trans Milieu Gauche",
+     "Turn middle slice anticlockwise"},
+    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click, 'B', true,
+     "Trans Arri\u00e8re Droite", "Turn back slice clockwise, seen from the front"},
+    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click, 'B', false,
+     "Trans Arri\u00e8re Gauche", "Turn back slice anticlockwise, seen from the front"},
 };
 
 enum IndexFleche {
@@ -145,6 +215,32 @@ static_assert(NombreFleches == std::size(fleches));
 
 bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 
+QString Notation(char touche, bool prime)
+{
+    QString n{QLatin1Char(touche)};
+    if (prime)
+        n += QLatin1Char('\'');
+    return n;
+}
+
+// The key of a move: its letter, with Shift for the reverse.
+QKeySequence Touche(char touche, bool prime)
+{
+    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (touche - 'A'));
+    return prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
+}
+
+// A sequence of arrow names ("VBD HGH") in cube notation ("R' U").
+QString EnNotation(const char* sequence)
+{
+    QStringList coups;
+    for (const QString& nom : QString::fromLatin1(sequence).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const FlecheDef& f : fleches)
+            if (nom == QLatin1String(f.nom))
+                coups << Notation(f.touche, f.prime);
+    return coups.join(QLatin1Char(' '));
+}
+
 // Face colour of a button. A style sheet keeps the colour under every widget style; the rest keeps
 // the small captions inside their buttons.
 QString Style(long couleur)
@@ -156,24 +252,44 @@ QString Style(long couleur)
         .arg(fond.name(), fond.darker(125).name());
 }
 
+// The window's font at a scale: drawn for 11 pixels at the drawn size.
+constexpr int PoliceDessin = 11;
+
 } // namespace
+
+QString Merlo::NotationFleche(const QString& nom)
+{
+    for (const FlecheDef& f : fleches)
+        if (nom == QLatin1String(f.nom))
+            return Notation(f.touche, f.prime);
+    return {};
+}
 
 Merlo::Merlo(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Merlo"));
     setWindowTitle(QStringLiteral("MERLO's"));
-    setFixedSize(Twips(0, 0, 4272, 7680).size());
+    setAccessibleName(QStringLiteral("MERLO's"));
+    setAccessibleDescription(QStringLiteral("A 3x3x3 cube: turn its layers with the arrows or the keys of cube "
+                                            "notation (U D E R L M F S B, Shift for the reverse; x and y turn the "
+                                            "whole cube), scramble it, undo the log, or solve it stage by stage."));
     // The layout was drawn for an 8-point sans-serif font of narrow, Helvetica-like letters: wider
     // faces would not fit the captions and log lines into their places.
     QFont police;
     police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                         QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     police.setStyleHint(QFont::SansSerif);
-    police.setPixelSize(11);
+    police.setPixelSize(PoliceDessin);
     setFont(police);
 
     CreerCUBE1();
     CreerControles();
+    CreerRaccourcis();
+
+    // Every control keeps its place in proportion, down to a size where the captions still read.
+    setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, QSizeF(0.6, 0.6)).size());
+    resize(TailleDessin());
+    Disposer();
 }
 
 Merlo::~Merlo()
@@ -184,6 +300,43 @@ Merlo::~Merlo()
     CUBE1 = nullptr;
 }
 
+void Merlo::Placer(QWidget* controle, const QRect& twips)
+{
+    m_Places.push_back({controle, twips});
+}
+
+void Merlo::Disposer()
+{
+    const QSizeF e = Echelle(size());
+    if (e == m_Echelle)
+        return;
+    m_Echelle = e;
+    for (const auto& [controle, t] : m_Places)
+        controle->setGeometry(Twips(t.x(), t.y(), t.width(), t.height(), e));
+    const double s = std::min(e.width(), e.height());
+    // The arrows keep their pictures' proportions, as large as the window's scale makes them and never
+    // wider than their buttons.
+    for (std::size_t i = 0; i < std::size(fleches); ++i) {
+        QPushButton* bouton = m_Fleches[i];
+        const QSize image = ImageFleche(fleches[i].image).size();
+        const QSize voulue = (QSizeF(image) * s).toSize();
+        const QSize place = bouton->size() - QSize(4, 4);
+        bouton->setIconSize(voulue.scaled(place.boundedTo(voulue), Qt::KeepAspectRatio));
+    }
+    QFont police = font();
+    const int pixels = std::max(1, static_cast<int>(std::lround(PoliceDessin * s)));
+    if (police.pixelSize() != pixels) {
+        police.setPixelSize(pixels);
+        setFont(police);
+    }
+}
+
+void Merlo::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Disposer();
+}
+
 void Merlo::CreerCUBE1()
 {
     m_Host = std::make_unique<CUBEHost>(CUBEHost::ModulePath());
@@ -191,7 +344,14 @@ void Merlo::CreerCUBE1()
     CUBE1 = m_Host->Widget();
     CUBE1->setParent(this);
     CUBE1->setObjectName(QStringLiteral("CUBE1"));
-    CUBE1->setGeometry(Twips(360, 840, 3252, 3372));
+    // In user mode, the only mode this window runs it in, the control covers its whole rectangle:
+    // nothing beneath it needs painting first.
+    CUBE1->setAttribute(Qt::WA_OpaquePaintEvent);
+    CUBE1->setAccessibleName(QStringLiteral("Cube"));
+    CUBE1->setAccessibleDescription(
+        QStringLiteral("The cube seen from above and in front: its top, front and right faces."));
+    CUBE1->setToolTip(QStringLiteral("The cube: top, front and right faces"));
+    Placer(CUBE1, QRect(360, 840, 3252, 3372));
     CUBE1->show();
 }
 
@@ -200,8 +360,10 @@ void Merlo::CreerControles()
     for (const CadreDef& c : cadres) {
         QGroupBox* cadre = new QGroupBox(this);
         cadre->setObjectName(QLatin1String(c.nom));
-        cadre->setGeometry(c.place.Pixels());
+        Placer(cadre, c.place.Twips());
         cadre->setVisible(c.visible);
+        cadre->setAccessibleName(QString::fromUtf8(c.nomAccessible));
+        cadre->setToolTip(QString::fromUtf8(c.nomAccessible));
         this->*c.membre = cadre;
     }
 
@@ -209,24 +371,41 @@ void Merlo::CreerControles()
         QWidget* parent = b.cadre ? static_cast<QWidget*>(this->*b.cadre) : this;
         QPushButton* bouton = new QPushButton(QString::fromUtf8(b.legende), parent);
         bouton->setObjectName(QLatin1String(b.nom));
-        bouton->setGeometry(b.place.Pixels());
+        Placer(bouton, b.place.Twips());
         bouton->setStyleSheet(Style(b.couleur));
         bouton->setFocusPolicy(Qt::TabFocus);
+        bouton->setAccessibleName(QString::fromUtf8(b.nomAccessible));
+        QString aide = QString::fromUtf8(b.aide);
+        if (b.sequence) {
+            aide += QStringLiteral("\n") + EnNotation(b.sequence);
+            bouton->setAccessibleDescription(aide);
+        }
+        bouton->setToolTip(aide);
         connect(bouton, &QPushButton::clicked, this, b.action);
         this->*b.membre = bouton;
     }
 
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("Message"));
-    Message->setGeometry(Twips(1080, 4800, 1692, 252));
+    Placer(Message, QRect(1080, 4800, 1692, 252));
+    Message->setAccessibleName(QStringLiteral("Lines in the log"));
+    Message->setToolTip(QStringLiteral("Lines in the log"));
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(Twips(1080, 5160, 2052, 1968));
+    Placer(List1, QRect(1080, 5160, 2052, 1968));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     // A list box scrolls up and down only; its lines fit its width.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
+    // Every line has the same height, and lines wider than the list are never scrolled to: measuring
+    // one line tells the list all it needs. Otherwise it measures every line again whenever one is
+    // added, which a long solve does a few hundred times.
+    List1->setUniformItemSizes(true);
+    List1->setAccessibleName(QStringLiteral("Move log"));
+    List1->setAccessibleDescription(QStringLiteral("One line per turn, oldest first. Double-click a line to remove "
+                                                   "it from the log; the cube does not change."));
+    List1->setToolTip(QStringLiteral("Move log: double-click a line to remove it (the cube stays)"));
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 
     m_GroupeV = new QButtonGroup(this);
@@ -236,7 +415,9 @@ void Merlo::CreerControles()
         QGroupBox* cadre = this->*o.cadre;
         QRadioButton* option = new QRadioButton(QString::fromUtf8(o.legende), cadre);
         option->setObjectName(QLatin1String(o.nom));
-        option->setGeometry(o.place.Pixels());
+        Placer(option, o.place.Twips());
+        option->setAccessibleName(QString::fromUtf8(o.nomAccessible));
+        option->setToolTip(QString::fromUtf8(o.nomAccessible));
         QButtonGroup* groupe = cadre == Frame1 ? m_GroupeV : cadre == Frame2 ? m_GroupeT : m_GroupeH;
         groupe->addButton(option);
         option->setChecked(o.choisie);
@@ -245,22 +426,40 @@ void Merlo::CreerControles()
 
     for (std::size_t i = 0; i < std::size(fleches); ++i) {
         const FlecheDef& f = fleches[i];
-        const QPixmap& image = ImageFleche(f.image);
         QPushButton* bouton = new QPushButton(this);
         bouton->setObjectName(QLatin1String(f.nom));
-        bouton->setGeometry(Twips(f.left, f.top, EstT(f.image) ? 495 : 375, 375));
-        bouton->setIcon(QIcon(image));
-        // A picture wider than its button is shown whole, scaled down, rather than cut.
-        const QSize place = bouton->size() - QSize(4, 4);
-        bouton->setIconSize(image.size().scaled(place.boundedTo(image.size()), Qt::KeepAspectRatio));
+        Placer(bouton, QRect(f.left, f.top, EstT(f.image) ? 495 : 375, 375));
+        bouton->setIcon(IconeFleche(f.image));
         bouton->setStyleSheet(Style(SansCouleur));
         bouton->setFocusPolicy(Qt::TabFocus);
+        const QString notation = Notation(f.touche, f.prime);
+        bouton->setAccessibleName(QString::fromUtf8(f.nomAccessible) + QStringLiteral(" (") + notation + QLatin1Char(')'));
+        bouton->setAccessibleDescription(QStringLiteral("Logs \"") + QString::fromUtf8(f.ligne) + QLatin1Char('"'));
+        bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + QString::fromUtf8(f.ligne));
         connect(bouton, &QPushButton::clicked, this, [this, i] { Fleche(static_cast<int>(i)); });
+        m_Fleches[i] = bouton;
     }
     // The arrows of each side stand in a staircase and overlap. Stacking them so the first of each
     // row (top layer, front slice, right column) lies on top leaves every arrow's head in sight.
     for (std::size_t i = std::size(fleches); i-- > 0;)
-        findChild<QPushButton*>(QLatin1String(fleches[i].nom), Qt::FindDirectChildrenOnly)->raise();
+        m_Fleches[i]->raise();
+}
+
+void Merlo::CreerRaccourcis()
+{
+    // The keys press the buttons themselves, so a key does exactly what a click does. They belong to
+    // the window, so they work whichever control has the focus (the list box, for one, would
+    // otherwise take letters to search its lines).
+    auto lier = [this](const QKeySequence& touche, QPushButton* bouton) {
+        auto* raccourci = new QShortcut(touche, this);
+        raccourci->setContext(Qt::WindowShortcut);
+        connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
+    };
+    for (std::size_t i = 0; i < std::size(fleches); ++i)
+        lier(Touche(fleches[i].touche, fleches[i].prime), m_Fleches[i]);
+    for (const BoutonDef& b : boutons)
+        if (b.touche)
+            lier(Touche(b.touche, b.prime), this->*b.membre);
 }
 
 void Merlo::Form_Load()
@@ -352,65 +551,65 @@ void Merlo::Jouer(const char* notation)
 
 void Merlo::A_Click()
 {
-    Jouer("VHD HGH HGH VBD HHD VHD HHD VBD");
+    Jouer(SeqA);
     FinComm();
 }
 
 void Merlo::B_Click()
 {
-    Jouer("VHG HHD HHD VBG HGH VHG HGH VBG");
+    Jouer(SeqB);
     FinComm();
 }
 
 void Merlo::Ar_Click()
 {
-    Jouer("TDF HGH VHD HHD VBD TGF");
+    Jouer(SeqAr);
     FinComm();
 }
 
 void Merlo::CD_Click()
 {
-    Jouer("VBD HGB VBD HGB VBD HBD VHD HBD VHD");
+    Jouer(SeqCD);
     FinComm();
 }
 
 void Merlo::CG_Click()
 {
-    Jouer("VHD HBD VHD HBD VHD HGB VBD HGB VBD");
+    Jouer(SeqCG);
     FinComm();
 }
 
 void Merlo::PA_Click()
 {
-    Jouer("VBD HGH VBD HHD VBD HHD VBD HGH VHD HGH VHD VHD");
+    Jouer(SeqPA);
     FinComm();
 }
 
 void Merlo::PC_Click()
 {
-    Jouer("VBD TDF VBD TDA TDA VHD TGF VBD TDA TDA VHD VHD");
+    Jouer(SeqPC);
     FinComm();
 }
 
 void Merlo::MacroT1()
 {
-    Jouer("VBD HHD HHD VHD HGH VBD HGH VHD");
+    Jouer(SeqT1);
     FinComm();
 }
 
 void Merlo::MacroT2()
 {
-    Jouer("VBD HHD VHD HHD VBD HGH HGH VHD");
+    Jouer(SeqT2);
     FinComm();
 }
 
 // The two macros of the stage "FaceH" write no separator: the stage chains them with other moves.
 void Merlo::MacroH1()
 {
-    Jouer("VBD HGB VHD HGB TDF HGB HGB TGF");
+    Jouer(SeqH1);
 }
 
 void Merlo::MacroH2()
 {
-    Jouer("VBD HGM VHD VHD HMD HMD VBD");
+    Jouer(SeqH2);
 }

@@ -3,11 +3,14 @@
 
 #include "CUBEDriver.h"
 
+#include <QRect>
+#include <QSizeF>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -145,12 +148,21 @@ public:
     QGroupBox* Frame3 = nullptr;
     QRadioButton *OptHaut = nullptr, *OptMil = nullptr, *OptBas = nullptr;
 
+    // The cube notation of an arrow button ("VBD" gives "R'"), or an empty text.
+    static QString NotationFleche(const QString& nom);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreerControles();
     void CreerCUBE1();
+    void CreerRaccourcis();
+    // Remembers where a control was drawn, in twips relative to its container.
+    void Placer(QWidget* controle, const QRect& twips);
+    // Places every control at the window's scale.
+    void Disposer();
     // Appends one log line and shows the new count.
     void Ajouter(const QString& ligne);
     void MajMessage();
@@ -161,6 +173,13 @@ private:
     void TourneCube(int16_t position, const QString& texte);
 
     QButtonGroup *m_GroupeV = nullptr, *m_GroupeT = nullptr, *m_GroupeH = nullptr;
+    std::array<QPushButton*, 18> m_Fleches{};
+    struct Emplacement {
+        QWidget* controle;
+        QRect twips;
+    };
+    std::vector<Emplacement> m_Places;
+    QSizeF m_Echelle;
 
     // Called by a stage loop whose limit stopped it.
     void LimitReached() { ++m_LimitsReached; }
