@@ -62,6 +62,8 @@ void CCUBECtrl::Compose(const RECT& bounds)
             return;
         m_Composed.fill(Qt::black);
     }
+    // Composed pixel for pixel, whatever ratio the last paint gave it to be drawn at.
+    m_Composed.setDevicePixelRatio(1);
     QPainter target(&m_Composed);
     target.setRenderHint(QPainter::Antialiasing, false);
     target.setRenderHint(QPainter::SmoothPixmapTransform, false);
