@@ -328,6 +328,9 @@ void Merlo::Disposer()
     if (police.pixelSize() != pixels) {
         police.setPixelSize(pixels);
         setFont(police);
+        // A control with a style sheet no longer takes its font from the window: give it its own.
+        for (const auto& place : m_Places)
+            place.controle->setFont(police);
     }
 }
 

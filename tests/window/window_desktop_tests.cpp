@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -358,6 +359,28 @@ TEST_P(Resizing, EveryControlKeepsItsPlaceAndThePictureItsColours)
         EXPECT_GE(std::max(b->iconSize().width(), b->iconSize().height()),
                   std::floor(std::max(was.width(), was.height()) * least) - 1)
             << k.button;
+    }
+
+    // The captions and the log grow and shrink with it too: the font drawn for 11 pixels, scaled by the
+    // smaller of the two factors so captions fit both ways.
+    const int pixels = static_cast<int>(std::lround(11 * least));
+    for (const Drawn& d : drawn) {
+        QWidget* c = Get<QWidget>(d.name);
+        EXPECT_EQ(c->font().pixelSize(), pixels) << d.name;
+        auto* b = qobject_cast<QPushButton*>(c);
+        if (b && b->isVisible() && b->text().contains(QRegularExpression(QStringLiteral("^[A-Z]")))) {
+            // What is drawn, not only what is asked: the caption's height in the button's picture.
+            const QImage img = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int top = img.height(), bottom = -1;
+            for (int y = 2; y < img.height() - 2; ++y)
+                for (int x = 2; x < img.width() - 2; ++x)
+                    if (qGray(img.pixel(x, y)) < 80) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+            EXPECT_GE(bottom - top + 1, pixels / 2) << d.name;
+            EXPECT_LE(bottom - top + 1, pixels + 2) << d.name;
+        }
     }
 
     // And back: every control where it was drawn.
