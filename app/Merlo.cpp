@@ -312,7 +312,8 @@ void Merlo::Disposer()
         return;
     m_Echelle = e;
     for (const auto& [controle, t] : m_Places)
-        controle->setGeometry(Twips(t.x(), t.y(), t.width(), t.height(), e));
+        if (controle)
+            controle->setGeometry(Twips(t.x(), t.y(), t.width(), t.height(), e));
     const double s = std::min(e.width(), e.height());
     // The arrows keep their pictures' proportions, as large as the window's scale makes them and never
     // wider than their buttons.
@@ -330,7 +331,8 @@ void Merlo::Disposer()
         setFont(police);
         // A control with a style sheet no longer takes its font from the window: give it its own.
         for (const auto& place : m_Places)
-            place.controle->setFont(police);
+            if (place.controle)
+                place.controle->setFont(police);
     }
 }
 

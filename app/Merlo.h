@@ -3,6 +3,7 @@
 
 #include "CUBEDriver.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QSizeF>
 #include <QWidget>
@@ -175,7 +176,7 @@ private:
     QButtonGroup *m_GroupeV = nullptr, *m_GroupeT = nullptr, *m_GroupeH = nullptr;
     std::array<QPushButton*, 18> m_Fleches{};
     struct Emplacement {
-        QWidget* controle;
+        QPointer<QWidget> controle; // the cube's widget belongs to its host, and may go first
         QRect twips;
     };
     std::vector<Emplacement> m_Places;
