@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each for a bounded time (seconds, default 60)
-# on its corpus. Crash inputs land in fuzz/<target>/crashes/ and are kept as regression inputs.
+# Runs every libFuzzer target for a bounded time (seconds, default 60) on its corpus, in the clang
+# sanitizer build (made here if missing). Known crash inputs in fuzz/<target>/crashes/ run first;
+# new crash inputs land there too and are kept as regression inputs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMERLO_FUZZ=ON -DMERLO_TESTS=OFF -DMERLO_BENCH=OFF
-cmake --build build-fuzz
+scripts/setup.sh
+export CC=clang CXX=clang++
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMERLO_SANITIZE=ON -DMERLO_FUZZ=ON \
+  -DMERLO_BENCH=OFF >/dev/null
+cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 status=0
-for bin in build-fuzz/fuzz-bin/*; do
+for bin in build-asan/fuzz-bin/*; do
   [ -x "$bin" ] || continue
   name=$(basename "$bin")
   src=fuzz/${name#fuzz_}
-  [ -d "$src" ] || src=fuzz/$name
   work=$(mktemp -d)
-  mkdir -p "$src/corpus" "$src/crashes"
-  # Known crash inputs first: each must now pass.
+  mkdir -p "$src/corpus"
   if compgen -G "$src/crashes/*" >/dev/null; then
     "$bin" "$src"/crashes/* || status=1
   fi
   echo "fuzzing $name for ${seconds}s"
-  "$bin" -max_total_time="$seconds" -artifact_prefix="$src/crashes/" "$work" "$src/corpus" || status=1
+  mkdir -p "$work/crashes"
+  if ! "$bin" -max_total_time="$seconds" -artifact_prefix="$work/crashes/" "$work" "$src/corpus"; then
+    status=1
+    mkdir -p "$src/crashes"
+    cp "$work"/crashes/* "$src/crashes/" 2>/dev/null || true
+  fi
   rm -rf "$work"
 done
 exit $status

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite. With "sanitize" it uses a separate
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Sets up, builds and runs the whole test suite. With "sanitize" it uses a separate clang build with
+# AddressSanitizer + UndefinedBehaviorSanitizer, which also builds the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-dir=build
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = sanitize ]; then
   dir=build-asan
-  flags=(-DCMAKE_BUILD_TYPE=Debug -DMERLO_SANITIZE=ON -DMERLO_BENCH=OFF)
+  export CC=clang CXX=clang++
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DMERLO_SANITIZE=ON -DMERLO_FUZZ=ON -DMERLO_BENCH=OFF)
+else
+  dir=build
+  flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 fi
 cmake -S . -B "$dir" -G Ninja "${flags[@]}"
 cmake --build "$dir"
