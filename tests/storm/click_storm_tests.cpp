@@ -115,7 +115,7 @@ public:
         m_Dog = &dog;
         for (QTimer& timer : m_Timers)
             timer.start();
-        while (m_Stats.events < m_Budget && !::testing::Test::HasFatalFailure()) {
+        while (m_Stats.events < m_Budget && !m_Failed && !::testing::Test::HasFatalFailure()) {
             const bool free = Draw(3) == 0;
             const long length = 30 + Draw(400);
             if (free)
