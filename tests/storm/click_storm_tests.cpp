@@ -28,7 +28,7 @@ namespace {
 
 #ifdef MERLO_STORM_SANITIZE
 // Every turn is many times slower under the sanitizers.
-constexpr long kDefaultEvents = 3000;
+constexpr long kDefaultEvents = 10000;
 #else
 constexpr long kDefaultEvents = 20000;
 #endif
