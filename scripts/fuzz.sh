@@ -12,7 +12,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMERLO_SANITIZE=ON -
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 status=0
-for bin in build-asan/fuzz-bin/*; do
+for bin in build-asan/fuzz-bin/fuzz_*; do
   [ -x "$bin" ] || continue
   name=$(basename "$bin")
   src=fuzz/${name#fuzz_}
