@@ -1,4 +1,5 @@
 #include "module.h"
+#include "registry.h"
 
 #include <dlfcn.h>
 
@@ -103,7 +104,7 @@ bool ControlModule::Unload()
     return true;
 }
 
-std::string HResultToString(HRESULT hr)
+const char* HResultName(HRESULT hr)
 {
     struct Name {
         HRESULT hr;
@@ -133,11 +134,20 @@ std::string HResultToString(HRESULT hr)
         {TYPE_E_ELEMENTNOTFOUND, "TYPE_E_ELEMENTNOTFOUND"},
         {SELFREG_E_TYPELIB, "SELFREG_E_TYPELIB"},
         {SELFREG_E_CLASS, "SELFREG_E_CLASS"},
+        {REGDB_E_READREGDB, "REGDB_E_READREGDB"},
+        {REGDB_E_WRITEREGDB, "REGDB_E_WRITEREGDB"},
+        {REGDB_E_CORRUPT, "HRESULT_FROM_WIN32(ERROR_BADDB)"},
     };
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(hr));
     for (const Name& n : Names)
         if (n.hr == hr)
-            return std::string(n.name) + " (" + hex + ")";
-    return hex;
+            return n.name;
+    return nullptr;
+}
+
+std::string HResultToString(HRESULT hr)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(hr));
+    const char* name = HResultName(hr);
+    return name ? std::string(name) + " (" + hex + ")" : std::string(hex);
 }

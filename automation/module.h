@@ -46,5 +46,7 @@ private:
     PFN_DllUnregisterServer m_UnregisterServer = nullptr;
 };
 
+// The symbolic name of an HRESULT of ours, or null for an unknown code.
+const char* HResultName(HRESULT hr);
 // A name for an HRESULT, such as "DISP_E_TYPEMISMATCH (0x80020005)"; unknown codes as hex only.
 std::string HResultToString(HRESULT hr);

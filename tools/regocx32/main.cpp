@@ -4,6 +4,7 @@
 // Exit codes: 0 done, 1 the entry point reported a failure, 2 usage error, 3 no such file,
 // 4 not a loadable module, 5 no such entry point, 6 the module crashed.
 #include "com.h"
+#include "module.h"
 #include "registry.h"
 
 #include <csignal>
@@ -31,37 +32,12 @@ enum Exit : int {
 const char* const Usage = "usage: regocx32.exe [/u] FILE\n"
                           "  registers the control module FILE; /u unregisters it\n";
 
-struct Named {
-    HRESULT hr;
-    const char* name;
-};
-
-constexpr Named KnownResults[] = {
-    {S_OK, "S_OK"},
-    {S_FALSE, "S_FALSE"},
-    {E_NOTIMPL, "E_NOTIMPL"},
-    {E_NOINTERFACE, "E_NOINTERFACE"},
-    {E_POINTER, "E_POINTER"},
-    {E_FAIL, "E_FAIL"},
-    {E_OUTOFMEMORY, "E_OUTOFMEMORY"},
-    {E_INVALIDARG, "E_INVALIDARG"},
-    {CLASS_E_NOAGGREGATION, "CLASS_E_NOAGGREGATION"},
-    {CLASS_E_CLASSNOTAVAILABLE, "CLASS_E_CLASSNOTAVAILABLE"},
-    {SELFREG_E_TYPELIB, "SELFREG_E_TYPELIB"},
-    {SELFREG_E_CLASS, "SELFREG_E_CLASS"},
-    {REGDB_E_READREGDB, "REGDB_E_READREGDB"},
-    {REGDB_E_WRITEREGDB, "REGDB_E_WRITEREGDB"},
-    {REGDB_E_CORRUPT, "HRESULT_FROM_WIN32(ERROR_BADDB)"},
-};
-
 std::string describe(HRESULT hr)
 {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(hr));
-    for (const Named& n : KnownResults)
-        if (n.hr == hr)
-            return std::string(hex) + " (" + n.name + ")";
-    return hex;
+    const char* name = HResultName(hr);
+    return name ? std::string(hex) + " (" + name + ")" : std::string(hex);
 }
 
 // A module that crashes while loading or registering must not take the tool down without a word.
