@@ -4,37 +4,16 @@
 #include "Fatal.h"
 #include "control.h"
 #include "module.h"
+#include "unknown.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QWidget>
 
-#include <atomic>
-
 // The ambient properties the window offers its control: it always runs, never designs.
-class CUBESite final : public IControlSite {
+class CUBESite final : public UnknownImpl<IControlSite, IID_IControlSite> {
 public:
-    HRESULT QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (!ppv)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IControlSite) {
-            *ppv = static_cast<IControlSite*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    uint32_t AddRef() override { return ++m_Refs; }
-    uint32_t Release() override
-    {
-        const uint32_t left = --m_Refs;
-        if (left == 0)
-            delete this;
-        return left;
-    }
     HRESULT GetAmbientUserMode(VARIANT_BOOL* userMode) override
     {
         if (!userMode)
@@ -42,9 +21,6 @@ public:
         *userMode = VARIANT_TRUE;
         return S_OK;
     }
-
-private:
-    std::atomic<uint32_t> m_Refs{1};
 };
 
 namespace {
