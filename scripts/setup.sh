@@ -2,7 +2,8 @@
 # Installs what a fresh Debian machine lacks to build, test and run the program.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev libgl-dev
-          libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          fonts-urw-base35)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
