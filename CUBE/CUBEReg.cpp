@@ -108,15 +108,30 @@ HRESULT CUBE_TypeLibEntries(ITypeLib* typeLib, const QString& modulePath, Regist
     return S_OK;
 }
 
+namespace {
+
+// What every in-process class registers: its type name, module, threading model and ProgID, and
+// the ProgID pointing back at the class. Returns the class key for what only one class adds.
+QString insertClass(Registry::Entries& e, const CLSID& clsid, const QString& name, const char* progId,
+                    const QString& modulePath)
+{
+    const QString key = QStringLiteral("CLSID/") + RegistryGuidString(clsid);
+    const QString progIdKey = QString::fromUtf8(progId);
+    e.insert(key, name);
+    e.insert(key + QStringLiteral("/InprocServer32"), modulePath);
+    e.insert(key + QStringLiteral("/InprocServer32/ThreadingModel"), QStringLiteral("Apartment"));
+    e.insert(key + QStringLiteral("/ProgID"), progIdKey);
+    e.insert(progIdKey, name);
+    e.insert(progIdKey + QStringLiteral("/CLSID"), RegistryGuidString(clsid));
+    return key;
+}
+
+} // namespace
+
 Registry::Entries CUBE_ClassEntries(const QString& modulePath)
 {
     Registry::Entries e;
-    const QString ctl = QStringLiteral("CLSID/") + RegistryGuidString(CLSID_CUBE);
-    const QString ctlName = loadString(IDS_CUBE);
-    e.insert(ctl, ctlName);
-    e.insert(ctl + QStringLiteral("/InprocServer32"), modulePath);
-    e.insert(ctl + QStringLiteral("/InprocServer32/ThreadingModel"), QStringLiteral("Apartment"));
-    e.insert(ctl + QStringLiteral("/ProgID"), QString::fromUtf8(CUBE_ProgID));
+    const QString ctl = insertClass(e, CLSID_CUBE, loadString(IDS_CUBE), CUBE_ProgID, modulePath);
     e.insert(ctl + QStringLiteral("/Control"), QString());
     // The platform keeps the status bits in decimal, per drawing aspect; 1 is DVASPECT_CONTENT.
     e.insert(ctl + QStringLiteral("/MiscStatus"), QStringLiteral("0"));
@@ -124,19 +139,8 @@ Registry::Entries CUBE_ClassEntries(const QString& modulePath)
     e.insert(ctl + QStringLiteral("/ToolboxBitmap32"), modulePath + QStringLiteral(", 1"));
     e.insert(ctl + QStringLiteral("/TypeLib"), RegistryGuidString(LIBID_CUBELib));
     e.insert(ctl + QStringLiteral("/Version"), versionKey(CUBELib_VerMajor, CUBELib_VerMinor));
-    const QString ctlProgID = QString::fromUtf8(CUBE_ProgID);
-    e.insert(ctlProgID, ctlName);
-    e.insert(ctlProgID + QStringLiteral("/CLSID"), RegistryGuidString(CLSID_CUBE));
 
-    const QString ppg = QStringLiteral("CLSID/") + RegistryGuidString(CLSID_CUBEPropPage);
-    const QString ppgName = loadString(IDS_CUBE_PPG);
-    e.insert(ppg, ppgName);
-    e.insert(ppg + QStringLiteral("/InprocServer32"), modulePath);
-    e.insert(ppg + QStringLiteral("/InprocServer32/ThreadingModel"), QStringLiteral("Apartment"));
-    e.insert(ppg + QStringLiteral("/ProgID"), QString::fromUtf8(CUBEPropPage_ProgID));
-    const QString ppgProgID = QString::fromUtf8(CUBEPropPage_ProgID);
-    e.insert(ppgProgID, ppgName);
-    e.insert(ppgProgID + QStringLiteral("/CLSID"), RegistryGuidString(CLSID_CUBEPropPage));
+    insertClass(e, CLSID_CUBEPropPage, loadString(IDS_CUBE_PPG), CUBEPropPage_ProgID, modulePath);
     return e;
 }
 
