@@ -1,0 +1,84 @@
+// Cube notation: the quarter turns the window makes, read from text ("R U R' U'", "(R U)3",
+// "[R, U]", "x y2 r'") and written back from the move log. Qt Core only, no widgets.
+//
+// Moves are named the way a person holding the cube names them: U D L R F B the outer layers,
+// M E S the middle slices (M as L, E as D, S as F), u d l r f b and Uw ... Bw an outer layer with its
+// slice, x y z the whole cube (as R, U and F). Each one is a short list of the window's own turns, so
+// playing a text gives exactly the log that pressing the buttons gives.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace notation {
+
+// One quarter turn the window makes with one button: the 18 arrows (named as their buttons), then
+// the four whole-cube turns.
+enum class Turn : uint8_t {
+    HHD, HGH, HMD, HGM, HBD, HGB,
+    VHG, VBG, VHM, VBM, VHD, VBD,
+    TDF, TGF, TDM, TGM, TDA, TGA,
+    Haut, Bas, Gauche, Droite,
+};
+constexpr int TurnCount = 22;
+
+struct TurnInfo {
+    const char* button;   // the button's name, which is also its objectName
+    char letter;          // its move in cube notation
+    bool prime;           // ... turned the other way
+    const char16_t* log;  // the log line it writes; for a whole-cube turn the text before the face number
+    Turn inverse;
+};
+const TurnInfo& Info(Turn t);
+// "R", "U'", "x'".
+QString Name(Turn t);
+Turn Inverse(Turn t);
+// The turns that undo `turns`: last first, each one reversed.
+std::vector<Turn> Inverse(const std::vector<Turn>& turns);
+
+// What makes a text unsafe to play, with room to spare for any real algorithm or scramble.
+struct Limits {
+    int length = 200'000;  // characters
+    int depth = 64;        // brackets inside brackets
+    int turns = 100'000;   // quarter turns once groups and brackets are expanded
+};
+
+struct Error {
+    int line = 0, column = 0;  // from 1, in characters; 0 when the error has no place
+    QString message;           // "line 1, column 7: 'Q' is not a move"
+};
+
+struct Parsed {
+    std::vector<Turn> turns;
+    std::optional<Error> error;
+    explicit operator bool() const { return !error; }
+};
+
+// The whole text, or its first error and no turns at all.
+Parsed Parse(QStringView text, const Limits& limits = {});
+
+// The turn a log line records; nothing for a separator or any other line.
+std::optional<Turn> FromLog(QStringView line);
+
+// The log as moves on one line, separators left out, two equal quarter turns in a row written as
+// one half turn ("R2", "U2'" for two U'). Parse() of the result gives back the log's turns.
+QString WriteLog(const QStringList& lines);
+
+// The log's turns as someone holding the cube still would make them: no whole-cube turns (later
+// moves renamed to the faces they act on as the cube was held at the start), turns of one axis next
+// to each other merged or cancelled, and slices turned together with their neighbours folded into
+// fewer moves. The result turns the cube the same way up to how it is held.
+struct Simplified {
+    QString text;
+    int moves = 0;     // a half turn counts one
+    int quarters = 0;  // a half turn counts two
+};
+Simplified WriteSimplified(const QStringList& lines);
+Simplified Simplify(const std::vector<Turn>& turns);
+
+} // namespace notation

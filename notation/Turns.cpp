@@ -1,0 +1,95 @@
+// The window's 22 turns and their moves in cube notation: one table for the parser, the writers and
+// the window.
+#include "Notation.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace notation {
+
+namespace {
+
+using T = Turn;
+
+constexpr TurnInfo Table[TurnCount] = {
+    {"HHD", 'U', true, u"Horiz Haut Droite", T::HGH},
+    {"HGH", 'U', false, u"Horiz Haut Gauche", T::HHD},
+    {"HMD", 'E', false, u"Horiz Milieu Droite", T::HGM},
+    {"HGM", 'E', true, u"Horiz Milieu Gauche", T::HMD},
+    {"HBD", 'D', false, u"Horiz Bas Droite", T::HGB},
+    {"HGB", 'D', true, u"Horiz Bas Gauche", T::HBD},
+    {"VHG", 'L', true, u"Vert Gauche Haut", T::VBG},
+    {"VBG", 'L', false, u"Vert Gauche Bas", T::VHG},
+    {"VHM", 'M', true, u"Vert Milieu Haut", T::VBM},
+    {"VBM", 'M', false, u"Vert Milieu Bas", T::VHM},
+    {"VHD", 'R', false, u"Vert Droite Haut", T::VBD},
+    {"VBD", 'R', true, u"Vert Droite Bas", T::VHD},
+    {"TDF", 'F', false, u"Trans Front Droite", T::TGF},
+    {"TGF", 'F', true, u"Trans Front Gauche", T::TDF},
+    {"TDM", 'S', false, u"Trans Milieu Droite", T::TGM},
+    {"TGM", 'S', true, u"Trans Milieu Gauche", T::TDM},
+    {"TDA", 'B', true, u"Trans Arri\u00e8re Droite", T::TGA},
+    {"TGA", 'B', false, u"Trans Arri\u00e8re Gauche", T::TDA},
+    {"Haut", 'x', false, u"En haut ", T::Bas},
+    {"Bas", 'x', true, u"En bas ", T::Haut},
+    {"Gauche", 'y', false, u"A gauche ", T::Droite},
+    {"Droite", 'y', true, u"A droite ", T::Gauche},
+};
+
+bool IsCubeTurn(Turn t) { return t >= T::Haut; }
+
+} // namespace
+
+const TurnInfo& Info(Turn t) { return Table[static_cast<int>(t)]; }
+
+QString Name(Turn t)
+{
+    const TurnInfo& i = Info(t);
+    QString n(QLatin1Char(i.letter));
+    if (i.prime)
+        n += QLatin1Char('\'');
+    return n;
+}
+
+Turn Inverse(Turn t) { return Info(t).inverse; }
+
+std::vector<Turn> Inverse(const std::vector<Turn>& turns)
+{
+    std::vector<Turn> r(turns.rbegin(), turns.rend());
+    std::transform(r.begin(), r.end(), r.begin(), [](Turn t) { return Inverse(t); });
+    return r;
+}
+
+std::optional<Turn> FromLog(QStringView line)
+{
+    for (int k = 0; k < TurnCount; ++k) {
+        const Turn t = static_cast<Turn>(k);
+        const QStringView log(Info(t).log);
+        // A whole-cube turn ends with the number of the face it brought forward, which names no move.
+        if (IsCubeTurn(t) ? line.startsWith(log) : line == log)
+            return t;
+    }
+    return std::nullopt;
+}
+
+QString WriteLog(const QStringList& lines)
+{
+    std::vector<Turn> turns;
+    for (const QString& l : lines)
+        if (const auto t = FromLog(l))
+            turns.push_back(*t);
+    QStringList moves;
+    for (std::size_t i = 0; i < turns.size(); ++i) {
+        const TurnInfo& info = Info(turns[i]);
+        if (i + 1 < turns.size() && turns[i + 1] == turns[i]) {
+            // Two of one quarter turn: a half turn, written so that it reads back as the same two.
+            moves << QString(QLatin1Char(info.letter)) + (info.prime ? QStringLiteral("2'") : QStringLiteral("2"));
+            ++i;
+        } else {
+            moves << Name(turns[i]);
+        }
+    }
+    return moves.join(QLatin1Char(' '));
+}
+
+} // namespace notation
