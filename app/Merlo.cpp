@@ -5,6 +5,7 @@
 #include "CUBEHost.h"
 #include "Fatal.h"
 #include "Fleches.h"
+#include "MenuJournal.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -285,6 +286,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     CreerCUBE1();
     CreerControles();
     CreerRaccourcis();
+    new MenuJournal(*this);
 
     // Every control keeps its place in proportion, down to a size where the captions still read.
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, QSizeF(0.6, 0.6)).size());

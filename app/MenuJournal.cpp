@@ -1,0 +1,124 @@
+#include "MenuJournal.h"
+
+#include "Avis.h"
+#include "JouerNotation.h"
+#include "Merlo.h"
+#include "Notation.h"
+#include "SaisieMouvements.h"
+#include "SuiviJournal.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+
+namespace {
+
+QString Coups(int n) { return n == 1 ? QStringLiteral("1 move") : QStringLiteral("%1 moves").arg(n); }
+
+int Tours(const QStringList& lignes)
+{
+    int n = 0;
+    for (const QString& l : lignes)
+        n += notation::FromLog(l).has_value();
+    return n;
+}
+
+} // namespace
+
+MenuJournal::MenuJournal(Merlo& w) : QObject(&w), m_W(w), m_Avis(new Avis(&w, w.CUBE1))
+{
+    new SuiviJournal(w.List1);
+    w.List1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Action("CopierMouvements", QStringLiteral("Copy moves"), QKeySequence::Copy, &MenuJournal::CopierMouvements);
+    Action("CopierSimplifie", QStringLiteral("Copy moves, simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+           &MenuJournal::CopierSimplifie);
+    Action("CopierLignes", QStringLiteral("Copy log lines"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+           &MenuJournal::CopierLignes);
+    auto* trait = new QAction(this);
+    trait->setSeparator(true);
+    w.List1->addAction(trait);
+    Action("CollerMouvements", QStringLiteral("Paste moves"), QKeySequence::Paste, &MenuJournal::Coller);
+    Action("SaisirMouvements", QStringLiteral("Play moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L), &MenuJournal::Saisir);
+}
+
+QAction* MenuJournal::Action(const char* nom, const QString& texte, const QKeySequence& touche,
+                             void (MenuJournal::*faire)())
+{
+    auto* a = new QAction(texte, this);
+    a->setObjectName(QLatin1String(nom));
+    a->setShortcut(touche);
+    // The keys work wherever the focus is in the window, as the keys of the moves do.
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, faire);
+    m_W.List1->addAction(a);
+    return a;
+}
+
+void MenuJournal::Annoncer(const QString& texte) { m_Avis->Montrer(texte); }
+
+void MenuJournal::CopierMouvements()
+{
+    const QStringList lignes = LignesJournal(m_W);
+    const QString texte = notation::WriteLog(lignes);
+    if (texte.isEmpty()) {
+        Annoncer(QStringLiteral("The log holds no moves to copy."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(texte);
+    Annoncer(QStringLiteral("Copied the log as %1.").arg(Coups(static_cast<int>(texte.count(QLatin1Char(' '))) + 1)));
+}
+
+void MenuJournal::CopierSimplifie()
+{
+    const QStringList lignes = LignesJournal(m_W);
+    const int tours = Tours(lignes);
+    if (tours == 0) {
+        Annoncer(QStringLiteral("The log holds no moves to copy."));
+        return;
+    }
+    const notation::Simplified s = notation::WriteSimplified(lignes);
+    if (s.moves == 0) {
+        Annoncer(QStringLiteral("The log's turns cancel out: the cube is as it was, only held another way."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(s.text);
+    Annoncer(QStringLiteral("Copied %1, without turning the whole cube (the log has %2 turns).").arg(Coups(s.moves)).arg(tours));
+}
+
+void MenuJournal::CopierLignes()
+{
+    const QStringList lignes = LignesJournal(m_W);
+    if (lignes.isEmpty()) {
+        Annoncer(QStringLiteral("The log is empty."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    Annoncer(lignes.size() == 1 ? QStringLiteral("Copied 1 log line.") : QStringLiteral("Copied %1 log lines.").arg(lignes.size()));
+}
+
+void MenuJournal::Coller()
+{
+    const QString texte = QGuiApplication::clipboard()->text();
+    if (texte.trimmed().isEmpty()) {
+        Annoncer(QStringLiteral("The clipboard holds no text to play."));
+        return;
+    }
+    const notation::Parsed lu = notation::Parse(texte);
+    if (!lu) {
+        Annoncer(QStringLiteral("Nothing played: ") + lu.error->message);
+        return;
+    }
+    if (lu.turns.empty()) {
+        Annoncer(QStringLiteral("The clipboard holds no moves to play."));
+        return;
+    }
+    JouerTours(m_W, lu.turns);
+}
+
+void MenuJournal::Saisir()
+{
+    if (!m_Saisie)
+        m_Saisie = new SaisieMouvements(m_W);
+    m_Saisie->Ouvrir();
+}

@@ -1,0 +1,79 @@
+#include "SaisieMouvements.h"
+
+#include "JouerNotation.h"
+#include "Merlo.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SaisieMouvements::SaisieMouvements(Merlo& w) : QDialog(&w), m_W(w)
+{
+    setObjectName(QStringLiteral("SaisieMouvements"));
+    setWindowTitle(QStringLiteral("Play moves"));
+    setModal(false);
+
+    auto* invite = new QLabel(QStringLiteral("&Moves in cube notation, as R U R' U' or (R U R' U')3:"), this);
+    m_Texte = new QLineEdit(this);
+    m_Texte->setObjectName(QStringLiteral("Mouvements"));
+    m_Texte->setAccessibleName(QStringLiteral("Moves to play"));
+    m_Texte->setPlaceholderText(QStringLiteral("R U R' U'"));
+    m_Texte->setClearButtonEnabled(true);
+    m_Texte->setMinimumWidth(m_Texte->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 32);
+    invite->setBuddy(m_Texte);
+    m_Etat = new QLabel(this);
+    m_Etat->setObjectName(QStringLiteral("EtatMouvements"));
+    m_Etat->setAccessibleName(QStringLiteral("What the moves make"));
+    m_Etat->setWordWrap(true);
+    m_Etat->setTextFormat(Qt::PlainText);
+
+    auto* boutons = new QDialogButtonBox(this);
+    m_Jouer = boutons->addButton(QStringLiteral("&Play"), QDialogButtonBox::AcceptRole);
+    m_Jouer->setObjectName(QStringLiteral("JouerMouvements"));
+    // Enter presses it.
+    m_Jouer->setDefault(true);
+    boutons->addButton(QDialogButtonBox::Close);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+    connect(m_Jouer, &QPushButton::clicked, this, &SaisieMouvements::Jouer);
+    connect(m_Texte, &QLineEdit::textChanged, this, &SaisieMouvements::Lire);
+
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(invite);
+    l->addWidget(m_Texte);
+    l->addWidget(m_Etat);
+    l->addWidget(boutons);
+    Lire();
+}
+
+void SaisieMouvements::Ouvrir()
+{
+    show();
+    raise();
+    activateWindow();
+    m_Texte->setFocus();
+    m_Texte->selectAll();
+}
+
+void SaisieMouvements::Lire()
+{
+    m_Lu = notation::Parse(m_Texte->text());
+    const auto n = m_Lu.turns.size();
+    m_Etat->setText(m_Lu.error            ? m_Lu.error->message
+                    : m_Texte->text().trimmed().isEmpty() ? QStringLiteral("Type moves, then press Enter to play them.")
+                    : n == 0                 ? QStringLiteral("No moves to play.")
+                    : n == 1                 ? QStringLiteral("1 quarter turn: Enter plays it.")
+                                             : QStringLiteral("%1 quarter turns: Enter plays them.").arg(n));
+    m_Jouer->setEnabled(m_Lu && n > 0);
+}
+
+void SaisieMouvements::Jouer()
+{
+    if (!m_Jouer->isEnabled())
+        return;
+    // A copy: the text can change while they play, since the window takes keys between turns.
+    const std::vector<notation::Turn> tours = m_Lu.turns;
+    m_Texte->selectAll();
+    JouerTours(m_W, tours);
+}

@@ -1,0 +1,30 @@
+// A small window to type moves in cube notation and play them: the text is read as it is typed,
+// its first error shown at once, and Enter plays it. It stays open, its text selected, so Enter plays
+// it again and typing replaces it.
+#pragma once
+
+#include "Notation.h"
+
+#include <QDialog>
+
+class Merlo;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class SaisieMouvements : public QDialog {
+public:
+    explicit SaisieMouvements(Merlo& w);
+
+    void Ouvrir();
+
+private:
+    void Lire();
+    void Jouer();
+
+    Merlo& m_W;
+    QLineEdit* m_Texte;
+    QLabel* m_Etat;
+    QPushButton* m_Jouer;
+    notation::Parsed m_Lu;
+};
