@@ -1,9 +1,11 @@
 #include "MenuJournal.h"
 
 #include "Avis.h"
+#include "EditeurCouleurs.h"
 #include "JouerNotation.h"
 #include "Merlo.h"
 #include "Notation.h"
+#include "PositionCube.h"
 #include "SaisieMouvements.h"
 #include "SuiviJournal.h"
 
@@ -26,20 +28,30 @@ int Tours(const QStringList& lignes)
 
 } // namespace
 
-MenuJournal::MenuJournal(Merlo& w) : QObject(&w), m_W(w), m_Avis(new Avis(&w, w.CUBE1))
+MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
 {
     new SuiviJournal(w.List1);
     w.List1->setContextMenuPolicy(Qt::ActionsContextMenu);
     Action("CopierMouvements", QStringLiteral("Copy moves"), QKeySequence::Copy, &MenuJournal::CopierMouvements);
     Action("CopierSimplifie", QStringLiteral("Copy moves, simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
            &MenuJournal::CopierSimplifie);
-    Action("CopierLignes", QStringLiteral("Copy log lines"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C),
+    Action("CopierLignes", QStringLiteral("Copy log lines"), QKeySequence(),
            &MenuJournal::CopierLignes);
-    auto* trait = new QAction(this);
-    trait->setSeparator(true);
-    w.List1->addAction(trait);
+    Separer();
     Action("CollerMouvements", QStringLiteral("Paste moves"), QKeySequence::Paste, &MenuJournal::Coller);
     Action("SaisirMouvements", QStringLiteral("Play moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L), &MenuJournal::Saisir);
+    Separer();
+    Action("CopierPosition", QStringLiteral("Copy position"), QKeySequence(),
+           &MenuJournal::CopierPosition);
+    Action("EntrerCouleurs", QStringLiteral("Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+           &MenuJournal::EntrerCouleurs);
+}
+
+void MenuJournal::Separer()
+{
+    auto* trait = new QAction(this);
+    trait->setSeparator(true);
+    m_W.List1->addAction(trait);
 }
 
 QAction* MenuJournal::Action(const char* nom, const QString& texte, const QKeySequence& touche,
@@ -55,7 +67,7 @@ QAction* MenuJournal::Action(const char* nom, const QString& texte, const QKeySe
     return a;
 }
 
-void MenuJournal::Annoncer(const QString& texte) { m_Avis->Montrer(texte); }
+void MenuJournal::Annoncer(const QString& texte) { m_Avis.Montrer(texte); }
 
 void MenuJournal::CopierMouvements()
 {
@@ -104,6 +116,18 @@ void MenuJournal::Coller()
         Annoncer(QStringLiteral("The clipboard holds no text to play."));
         return;
     }
+    if (notation::LooksLikePosition(texte)) {
+        const notation::PositionText lu = notation::ReadPosition(texte);
+        if (!lu) {
+            const auto n = lu.faults.size();
+            Annoncer(QStringLiteral("Not set up: ") + lu.faults.front().message
+                     + (n > 1 ? QStringLiteral(" (and %1 more)").arg(n - 1) : QString()));
+            return;
+        }
+        PoserPosition(m_W, lu.position);
+        Annoncer(QStringLiteral("The position is set up, white on top and green in front; the log starts afresh."));
+        return;
+    }
     const notation::Parsed lu = notation::Parse(texte);
     if (!lu) {
         Annoncer(QStringLiteral("Nothing played: ") + lu.error->message);
@@ -121,4 +145,18 @@ void MenuJournal::Saisir()
     if (!m_Saisie)
         m_Saisie = new SaisieMouvements(m_W);
     m_Saisie->Ouvrir();
+}
+
+void MenuJournal::CopierPosition()
+{
+    const QString texte = notation::WritePosition(LirePosition(m_W));
+    QGuiApplication::clipboard()->setText(texte);
+    Annoncer(QStringLiteral("Copied the position: ") + texte);
+}
+
+void MenuJournal::EntrerCouleurs()
+{
+    if (!m_Editeur)
+        m_Editeur = new EditeurCouleurs(m_W);
+    m_Editeur->Ouvrir();
 }

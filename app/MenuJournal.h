@@ -1,32 +1,38 @@
-// The log's context menu and the window's keys for cube notation: copy the log as moves, simplified
-// or as its lines, paste moves, type moves to play. Every turn goes through the buttons' commands.
+// The log's context menu and the window's keys for cube notation and positions: copy the log as
+// moves, simplified or as its lines, paste moves or a position, type moves to play, copy the
+// position, enter a real cube's colours. Every turn goes through the buttons' commands.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 
 class Avis;
+class EditeurCouleurs;
 class Merlo;
 class QAction;
 class SaisieMouvements;
 
 class MenuJournal : public QObject {
 public:
-    explicit MenuJournal(Merlo& w);
+    MenuJournal(Merlo& w, Avis& avis);
 
     void CopierMouvements();
     void CopierSimplifie();
     void CopierLignes();
     void Coller();
     void Saisir();
+    void CopierPosition();
+    void EntrerCouleurs();
 
     // Shows a short notice in the window.
     void Annoncer(const QString& texte);
 
 private:
+    void Separer();
     QAction* Action(const char* nom, const QString& texte, const QKeySequence& touche, void (MenuJournal::*faire)());
 
     Merlo& m_W;
-    Avis* m_Avis;
+    Avis& m_Avis;
     QPointer<SaisieMouvements> m_Saisie;
+    QPointer<EditeurCouleurs> m_Editeur;
 };

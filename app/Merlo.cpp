@@ -5,6 +5,8 @@
 #include "CUBEHost.h"
 #include "Fatal.h"
 #include "Fleches.h"
+#include "Avis.h"
+#include "GuideEtapes.h"
 #include "MenuJournal.h"
 #include "Twips.h"
 
@@ -286,7 +288,9 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     CreerCUBE1();
     CreerControles();
     CreerRaccourcis();
-    new MenuJournal(*this);
+    auto* avis = new Avis(this, CUBE1);
+    new MenuJournal(*this, *avis);
+    new GuideEtapes(*this, *avis);
 
     // Every control keeps its place in proportion, down to a size where the captions still read.
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, QSizeF(0.6, 0.6)).size());

@@ -37,6 +37,13 @@ const char* const ColourWord[6] = {"white", "orange", "green", "red", "blue", "y
 
 constexpr Face Opposite(Face f) { return static_cast<Face>((f + 3) % 6); }
 
+QString Capital(QString s)
+{
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
 QString Place(const char* place, const char* kind) { return QStringLiteral("the %1 at %2").arg(QLatin1String(kind), QLatin1String(place)); }
 
 // Where a square is, for a person: "square 5 of the front (F)".
@@ -75,7 +82,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             ++count[c];
     }
     if (!unknown.empty())
-        faults.push_back({QStringLiteral("%1 has no colour a cube has.").arg(SquareWord(unknown.front())), unknown});
+        faults.push_back({QStringLiteral("%1 has no colour a cube has.").arg(Capital(SquareWord(unknown.front()))), unknown});
     if (!empty.empty())
         faults.push_back({empty.size() == 1 ? QStringLiteral("1 square has no colour yet.")
                                             : QStringLiteral("%1 squares have no colour yet.").arg(empty.size()),
@@ -87,10 +94,10 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             for (int s = 0; s < Squares; ++s)
                 if (p.colour[s] == c)
                     where.push_back(s);
-            faults.push_back({QStringLiteral("%1 is on %2 squares; every colour is on exactly nine.").arg(ColourName(c)).arg(count[c]),
+            faults.push_back({QStringLiteral("%1 is on %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               where});
         } else if (complete && count[c] < 9) {
-            faults.push_back({QStringLiteral("%1 is on only %2 squares; every colour is on exactly nine.").arg(ColourName(c)).arg(count[c]),
+            faults.push_back({QStringLiteral("%1 is on only %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               {}});
         }
     }
@@ -184,7 +191,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         else
             why = QStringLiteral("%1 has %2, %3 and %4 the wrong way round: no corner has them in that order")
                       .arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
-        why[0] = why[0].toUpper();
+        why = Capital(why);
         faults.push_back({why + QLatin1Char('.'), SquaresOf(CornerSquare[i])});
     }
     for (int i = 0; i < 12; ++i) {
@@ -204,7 +211,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         QString why = a == b ? QStringLiteral("%1 is %2 on both squares: an edge has two colours").arg(Place(EdgePlace[i], "edge"), n[0])
                              : QStringLiteral("%1 has %2 and %3: colours of opposite faces never meet on a piece")
                                    .arg(Place(EdgePlace[i], "edge"), n[0], n[1]);
-        why[0] = why[0].toUpper();
+        why = Capital(why);
         faults.push_back({why + QLatin1Char('.'), SquaresOf(EdgeSquare[i])});
     }
     for (int j = 0; j < 8; ++j)

@@ -56,7 +56,7 @@ TEST(PositionFormat, EachCheckNamesWhatIsWrong)
     // A colour on ten squares: the one square of another colour that made room for it is a piece that cannot be.
     const QStringList ten = Faults(With(kSolved, {{19, 'U'}}));
     ASSERT_FALSE(ten.isEmpty());
-    EXPECT_EQ(ten[0], "white (U) is on 10 squares; every colour is on exactly nine.");
+    EXPECT_EQ(ten[0], "White (U) is on 10 squares; every colour is on exactly nine.");
     EXPECT_TRUE(ten.contains("The edge at top front is white on both squares: an edge has two colours."));
 
     // Centres: two alike, not in opposite pairs, a mirror image.
