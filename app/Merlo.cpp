@@ -5,6 +5,7 @@
 #include "CUBEHost.h"
 #include "Fatal.h"
 #include "Fleches.h"
+#include "Macros.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -52,19 +53,6 @@ constexpr CadreDef cadres[] = {
     {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false, "Slice to turn"},
     {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, "Layer to turn"},
 };
-
-// The moves of the macros, as arrow names.
-constexpr const char* SeqA = "VHD HGH HGH VBD HHD VHD HHD VBD";
-constexpr const char* SeqB = "VHG HHD HHD VBG HGH VHG HGH VBG";
-constexpr const char* SeqAr = "TDF HGH VHD HHD VBD TGF";
-constexpr const char* SeqCD = "VBD HGB VBD HGB VBD HBD VHD HBD VHD";
-constexpr const char* SeqCG = "VHD HBD VHD HBD VHD HGB VBD HGB VBD";
-constexpr const char* SeqPA = "VBD HGH VBD HHD VBD HHD VBD HGH VHD HGH VHD VHD";
-constexpr const char* SeqPC = "VBD TDF VBD TDA TDA VHD TGF VBD TDA TDA VHD VHD";
-constexpr const char* SeqT1 = "VBD HHD HHD VHD HGH VBD HGH VHD";
-constexpr const char* SeqT2 = "VBD HHD VHD HHD VBD HGH HGH VHD";
-constexpr const char* SeqH1 = "VBD HGB VHD HGB TDF HGB HGB TGF";
-constexpr const char* SeqH2 = "VBD HGM VHD VHD HMD HMD VBD";
 
 struct BoutonDef {
     QPushButton* Merlo::*membre;
@@ -550,71 +538,4 @@ void Merlo::Jouer(const char* notation)
         Fleche(trouve);
         p = fin;
     }
-}
-
-// --- the macros ----------------------------------------------------------------------------------
-
-void Merlo::A_Click()
-{
-    Jouer(SeqA);
-    FinComm();
-}
-
-void Merlo::B_Click()
-{
-    Jouer(SeqB);
-    FinComm();
-}
-
-void Merlo::Ar_Click()
-{
-    Jouer(SeqAr);
-    FinComm();
-}
-
-void Merlo::CD_Click()
-{
-    Jouer(SeqCD);
-    FinComm();
-}
-
-void Merlo::CG_Click()
-{
-    Jouer(SeqCG);
-    FinComm();
-}
-
-void Merlo::PA_Click()
-{
-    Jouer(SeqPA);
-    FinComm();
-}
-
-void Merlo::PC_Click()
-{
-    Jouer(SeqPC);
-    FinComm();
-}
-
-void Merlo::MacroT1()
-{
-    Jouer(SeqT1);
-    FinComm();
-}
-
-void Merlo::MacroT2()
-{
-    Jouer(SeqT2);
-    FinComm();
-}
-
-// The two macros of the stage "FaceH" write no separator: the stage chains them with other moves.
-void Merlo::MacroH1()
-{
-    Jouer(SeqH1);
-}
-
-void Merlo::MacroH2()
-{
-    Jouer(SeqH2);
 }
