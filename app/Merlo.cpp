@@ -2,10 +2,13 @@
 // macros, which are tables of moves.
 #include "Merlo.h"
 
+#include "Bureau.h"
 #include "CUBEHost.h"
+#include "Clavier.h"
 #include "Fatal.h"
 #include "Fleches.h"
 #include "Macros.h"
+#include "Recouvrement.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -230,13 +233,15 @@ QString EnNotation(const char* sequence)
 }
 
 // Face colour of a button. A style sheet keeps the colour under every widget style; the rest keeps
-// the small captions inside their buttons.
+// the small captions inside their buttons. The style sheet draws the focus mark too: with a border
+// of its own, a button no longer gets the widget style's.
 QString Style(long couleur)
 {
     const QColor fond = couleur == SansCouleur ? QColor(0xE1, 0xE1, 0xE1) : QColor::fromRgb(static_cast<QRgb>(couleur));
     return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #6d6d6d; border-radius: 2px;"
                           " padding: 0px; }"
-                          " QPushButton:pressed { background-color: %2; }")
+                          " QPushButton:pressed { background-color: %2; }"
+                          " QPushButton:focus { border: 2px solid palette(highlight); }")
         .arg(fond.name(), fond.darker(125).name());
 }
 
@@ -258,6 +263,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Merlo"));
     setWindowTitle(QStringLiteral("MERLO's"));
     setAccessibleName(QStringLiteral("MERLO's"));
+    setWindowIcon(IconeMerlos());
     setAccessibleDescription(QStringLiteral("A 3x3x3 cube: turn its layers with the arrows or the keys of cube "
                                             "notation (U D E R L M F S B, Shift for the reverse; x and y turn the "
                                             "whole cube), scramble it, undo the log, or solve it stage by stage."));
@@ -273,6 +279,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     CreerCUBE1();
     CreerControles();
     CreerRaccourcis();
+    InstallerClavier(*this);
 
     // Every control keeps its place in proportion, down to a size where the captions still read.
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, QSizeF(0.6, 0.6)).size());
@@ -436,6 +443,7 @@ void Merlo::CreerControles()
     // row (top layer, front slice, right column) lies on top leaves every arrow's head in sight.
     for (std::size_t i = std::size(fleches); i-- > 0;)
         m_Fleches[i]->raise();
+    MasquerRecouvrements({m_Fleches.begin(), m_Fleches.end()});
 }
 
 void Merlo::CreerRaccourcis()
