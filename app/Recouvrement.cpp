@@ -1,21 +1,34 @@
 #include "Recouvrement.h"
 
+#include <QBitmap>
 #include <QEvent>
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
-QRegion PartieVisible(const std::vector<QRect>& rects, std::size_t i)
+#include <algorithm>
+
+QRegion PartieVisible(const QRect& rect, const std::vector<QRegion>& dessus)
 {
-    QRegion r(rects[i]);
-    for (std::size_t k = i + 1; k < rects.size(); ++k)
-        r -= rects[k];
-    return r.translated(-rects[i].topLeft());
+    QRegion r(rect);
+    for (const QRegion& d : dessus)
+        r -= d;
+    return r.translated(-rect.topLeft());
 }
 
 namespace {
 
-// Qt finds the widget under the mouse through the masks, and paints each widget inside its mask
-// only, which changes nothing here: the part outside is covered anyway.
+// Where `w` paints, in its parent's coordinates: what its own rendering leaves not transparent.
+QRegion Peint(QWidget* w)
+{
+    QImage image(w->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return QRegion(QBitmap::fromImage(image.createAlphaMask())).translated(w->pos());
+}
+
+// Qt finds the widget under the mouse through the masks. Each widget also paints inside its mask
+// only, which changes nothing seen: the part outside is covered anyway.
 class Masques final : public QObject {
 public:
     Masques(const std::vector<QWidget*>& widgets, QObject* parent) : QObject(parent)
@@ -35,7 +48,13 @@ public:
         case QEvent::Show:
         case QEvent::Hide:
         case QEvent::ZOrderChange:
-            Appliquer();
+        case QEvent::StyleChange:
+        case QEvent::FontChange:
+            // Once the whole layout is done (a resize moves every arrow and sets its picture).
+            if (!m_Prevu) {
+                m_Prevu = true;
+                QMetaObject::invokeMethod(this, &Masques::Appliquer, Qt::QueuedConnection);
+            }
             break;
         default:
             break;
@@ -44,29 +63,56 @@ public:
     }
 
 private:
+    // A point goes to the widget whose painting is seen there, the highest of those that paint it;
+    // where none paints, to the highest whose rectangle holds it, as without masks.
     void Appliquer()
     {
+        m_Prevu = false;
+        std::vector<QWidget*> pile;
         for (const QPointer<QWidget>& w : m_Widgets)
             if (w && w->parentWidget())
-                w->setMask(Visible(w));
-    }
-
-    // The widget's rectangle, then those of the shown siblings above it, in stacking order.
-    static QRegion Visible(QWidget* w)
-    {
-        std::vector<QRect> rects{w->geometry()};
-        const QObjectList& freres = w->parentWidget()->children();
-        for (qsizetype k = freres.indexOf(w) + 1; k < freres.size(); ++k) {
-            const auto* s = qobject_cast<const QWidget*>(freres[k]);
-            if (s && !s->isWindow() && !s->isHidden() && s->geometry().intersects(w->geometry()))
-                rects.push_back(s->geometry());
+                pile.push_back(w);
+        if (pile.empty())
+            return;
+        for (QWidget* w : pile)
+            w->clearMask();
+        // Every shown sibling that may lie over or under one of them, bottom first.
+        QWidget* parent = pile.front()->parentWidget();
+        std::vector<QWidget*> freres;
+        std::vector<QRegion> peint;
+        for (QObject* o : parent->children())
+            if (auto* s = qobject_cast<QWidget*>(o); s && !s->isWindow() && !s->isHidden()) {
+                const bool touche = std::any_of(pile.begin(), pile.end(), [s](QWidget* w) {
+                    return w == s || w->geometry().intersects(s->geometry());
+                });
+                freres.push_back(s);
+                peint.push_back(touche ? Peint(s) : QRegion());
+            }
+        for (QWidget* w : pile) {
+            const auto i = static_cast<std::size_t>(std::find(freres.begin(), freres.end(), w) - freres.begin());
+            if (i == freres.size())
+                continue;
+            std::vector<QRegion> peintDessus, rectsDessus, peintAutres;
+            for (std::size_t k = 0; k < freres.size(); ++k) {
+                if (k == i || !freres[k]->geometry().intersects(w->geometry()))
+                    continue;
+                if (k > i) {
+                    peintDessus.push_back(peint[k]);
+                    rectsDessus.push_back(QRegion(freres[k]->geometry()));
+                }
+                peintAutres.push_back(peint[k]);
+            }
+            const QRegion vue = PartieVisible(w->geometry(), peintDessus)
+                                & peint[i].translated(-w->pos());
+            rectsDessus.insert(rectsDessus.end(), peintAutres.begin(), peintAutres.end());
+            const QRegion r = vue | PartieVisible(w->geometry(), rectsDessus);
+            // An empty mask would mean no mask at all; a widget wholly covered gets no click anyway.
+            w->setMask(r.isEmpty() ? QRegion(0, 0, 1, 1) : r);
         }
-        const QRegion r = PartieVisible(rects, 0);
-        // An empty mask would mean no mask at all; a widget wholly covered gets no click anyway.
-        return r.isEmpty() ? QRegion(0, 0, 1, 1) : r;
     }
 
     std::vector<QPointer<QWidget>> m_Widgets;
+    bool m_Prevu = false;
 };
 
 } // namespace
