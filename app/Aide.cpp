@@ -37,6 +37,8 @@ Aide::Aide(QWidget* fenetre) : QWidget(fenetre, Qt::Window)
     Page->setAccessibleName(QStringLiteral("Help text"));
     Page->setOpenExternalLinks(false);
     Page->setOpenLinks(true);
+    // A caret for the keyboard: arrows, Page Up and Down, Ctrl+Home and Ctrl+End, and selecting.
+    Page->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     Page->document()->setDocumentMargin(12);
     Page->document()->setMarkdown(Texte(), QTextDocument::MarkdownDialectGitHub);
     // Tables with single thin rules, as a reader expects them.
