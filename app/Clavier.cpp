@@ -3,9 +3,40 @@
 #include "Aide.h"
 #include "Merlo.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QShortcut>
+
+namespace {
+
+class SupprimerLigne final : public QObject {
+public:
+    explicit SupprimerLigne(Merlo& fenetre) : QObject(fenetre.List1), m_Fenetre(fenetre)
+    {
+        fenetre.List1->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if ((k->key() != Qt::Key_Delete && k->key() != Qt::Key_Backspace) || k->modifiers() != Qt::NoModifier)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Ours, before any shortcut of the window.
+            event->accept();
+            return true;
+        }
+        m_Fenetre.List1_DblClick();
+        return true;
+    }
+
+private:
+    Merlo& m_Fenetre;
+};
+
+} // namespace
 
 QStringList OrdreTabulation()
 {
@@ -39,10 +70,10 @@ void InstallerClavier(Merlo& fenetre)
     };
     touche(QKeySequence::HelpContents, &fenetre, Qt::WindowShortcut, [&fenetre] { MontrerAide(&fenetre); });
     // The same close as the window's close button: the close event, then the end of the program.
-    touche(QKeySequence::Quit, &fenetre, Qt::WindowShortcut, [&fenetre] { fenetre.close(); });
-    // On the log only: the double-click's command, for the keyboard.
-    for (const QKeySequence& k : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)})
-        touche(k, fenetre.List1, Qt::WidgetShortcut, [&fenetre] { fenetre.List1_DblClick(); });
+    touche(QKeySequence(Qt::CTRL | Qt::Key_Q), &fenetre, Qt::WindowShortcut, [&fenetre] { fenetre.close(); });
+    // On the log only: the double-click's command, for the keyboard. The list would take Backspace
+    // for its search by typing, so the keys are caught before it sees them.
+    new SupprimerLigne(fenetre);
 
     QWidget* avant = nullptr;
     for (const QString& nom : OrdreTabulation()) {

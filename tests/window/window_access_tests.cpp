@@ -17,6 +17,8 @@
 #include <map>
 #include <tuple>
 #include <memory>
+#include <random>
+#include <string_view>
 
 namespace {
 
@@ -149,6 +151,178 @@ TEST(Recouvrement, WhatIsLeftInSightOfARectangle)
     // Only what lies over the rectangle counts, and in the rectangle's own coordinates.
     EXPECT_EQ(PartieVisible(r, {QRegion(100, 100, 5, 5), QRegion(10, 10, 5, 5)}),
               QRegion(0, 0, 30, 20) - QRegion(0, 0, 5, 5));
+}
+
+// --- focus ---------------------------------------------------------------------------------------
+
+// Tab's round: the reset and the scramble above the cube, round the cube clockwise from the top
+// left, the stages from top to bottom, the log and its buttons, the macros.
+const char* const tabRound[] = {
+    "Init", "Melange", "TGA", "TGM", "TGF", "Haut", "TDF", "TDM", "TDA", "VHD", "VHM", "VHG", "Droite", "VBG",
+    "VBM", "VBD", "HBD", "HMD", "HHD", "Bas", "HGH", "HGM", "HGB", "Gauche", "RangerHaut", "IdM", "IdC",
+    "RangerM", "FaceB", "UneFace", "List1", "Clear", "InvD", "Inv", "Ar", "CG", "CD", "A", "B", "PA", "PC"};
+
+QStringList Focusable(QWidget& window)
+{
+    QStringList names;
+    for (QWidget* c : window.findChildren<QWidget*>())
+        if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(&window) && c->isEnabled() && !c->isWindow())
+            names << c->objectName();
+    names.sort();
+    return names;
+}
+
+TEST_F(Access, TabGoesRoundTheCubeThenTheStagesTheLogAndTheMacros)
+{
+    if (!ShowActive())
+        GTEST_SKIP() << "the window cannot become active on this platform";
+    // Every control Tab can reach is in the round, once.
+    QStringList round;
+    for (const char* n : tabRound)
+        round << QLatin1String(n);
+    QStringList sorted = round;
+    sorted.sort();
+    EXPECT_EQ(Focusable(*w), sorted);
+
+    Get("Init")->setFocus(Qt::TabFocusReason);
+    for (int lap = 0; lap < 2; ++lap)
+        for (std::size_t k = 1; k <= std::size(tabRound); ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), tabRound[k % std::size(tabRound)]) << k;
+        }
+    // Shift+Tab goes the same round backwards.
+    for (std::size_t k = std::size(tabRound); k-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), tabRound[k]) << k;
+    }
+    // Going round pressed nothing.
+    EXPECT_EQ(w->List1->count(), 0);
+}
+
+// Sets the application's widget style for one scope.
+class StyleScope {
+public:
+    explicit StyleScope(const QString& key) : m_Old(QApplication::style()->name()) { QApplication::setStyle(key); }
+    ~StyleScope() { QApplication::setStyle(m_Old); }
+
+private:
+    QString m_Old;
+};
+
+TEST_F(Access, EveryControlShowsTheFocusInEveryWidgetStyle)
+{
+    if (!ShowActive())
+        GTEST_SKIP() << "the window cannot become active on this platform";
+    Press("HGH"); // a log line, so the list has something to show besides its focus
+    const QStringList styles = QStyleFactory::keys();
+    ASSERT_FALSE(styles.isEmpty());
+    for (const QString& style : styles) {
+        SCOPED_TRACE(style.toStdString());
+        StyleScope scope(style);
+        w->DoEvents();
+        QStringList unmarked;
+        for (const char* name : tabRound) {
+            QWidget* c = Get<QWidget>(name);
+            // From a control far off, so that the picture of this one shows no focus of its own.
+            Get<QWidget>(std::string_view(name) == "Init" ? "PC" : "Init")->setFocus(Qt::TabFocusReason);
+            w->DoEvents();
+            ASSERT_FALSE(c->hasFocus());
+            const QImage without = c->grab().toImage();
+            c->setFocus(Qt::TabFocusReason);
+            w->DoEvents();
+            ASSERT_TRUE(c->hasFocus()) << name;
+            const QImage with = c->grab().toImage();
+            if (with == without)
+                unmarked << QLatin1String(name);
+        }
+        EXPECT_EQ(unmarked, QStringList()) << "no focus mark";
+    }
+}
+
+// --- keys of the log and the window --------------------------------------------------------------
+
+// Swallows the close events of a window: a test sees them without the program ending.
+class CloseCatcher : public QObject {
+public:
+    int closes = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::Close)
+            return false;
+        ++closes;
+        e->ignore();
+        return true;
+    }
+};
+
+TEST_F(Access, CtrlQClosesTheWindowAsItsCloseButtonDoes)
+{
+    if (!ShowActive())
+        GTEST_SKIP() << "the window cannot become active on this platform";
+    CloseCatcher catcher;
+    w->installEventFilter(&catcher);
+    // From any control: a button, the log.
+    QTest::keyClick(w->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(catcher.closes, 1);
+    w->List1->setFocus();
+    QTest::keyClick(w->List1, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(catcher.closes, 2);
+    // Q alone is no move and closes nothing.
+    QTest::keyClick(w->windowHandle(), Qt::Key_Q);
+    EXPECT_EQ(catcher.closes, 2);
+    EXPECT_EQ(w->List1->count(), 0);
+}
+
+TEST_F(Access, DeleteAndBackspaceRemoveTheLineADoubleClickRemoves)
+{
+    if (!ShowActive())
+        GTEST_SKIP() << "the window cannot become active on this platform";
+    // A second window has its lines double-clicked; both must stay the same.
+    Merlo clicked;
+    clicked.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&clicked));
+    auto fill = [](Merlo& m) {
+        m.SeedMelange(9);
+        m.findChild<QPushButton*>("Melange")->click();
+        m.findChild<QPushButton*>("PA")->click();
+        m.findChild<QPushButton*>("Haut")->click();
+    };
+    fill(*w);
+    fill(clicked);
+    ASSERT_EQ(Log().size(), clicked.List1->count());
+    std::mt19937 rng(14);
+    w->List1->setFocus();
+    for (int n = 0; w->List1->count() > 0; ++n) {
+        SCOPED_TRACE(n);
+        const int row = std::uniform_int_distribution<int>(0, w->List1->count() - 1)(rng);
+        w->List1->setCurrentRow(row);
+        QTest::keyClick(w->List1, n % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
+        QListWidget* other = clicked.List1;
+        other->scrollToItem(other->item(row));
+        clicked.DoEvents();
+        const QPoint at = other->visualItemRect(other->item(row)).center();
+        ASSERT_EQ(other->itemAt(at), other->item(row));
+        // Through the window system, which makes the double click out of two presses.
+        QTest::mouseDClick(clicked.windowHandle(), Qt::LeftButton, Qt::NoModifier, other->viewport()->mapTo(&clicked, at));
+        QStringList otherLog;
+        for (int i = 0; i < other->count(); ++i)
+            otherLog << other->item(i)->text();
+        ASSERT_EQ(Log().size(), otherLog.size()) << "row " << row;
+        ASSERT_EQ(Log(), otherLog);
+        EXPECT_EQ(Counter(), clicked.Message->text());
+        EXPECT_EQ(Cube(), ReadCube(clicked.CUBE()));
+    }
+    // With no line selected there is nothing to remove.
+    Press("HGH");
+    w->List1->clearSelection();
+    QTest::keyClick(w->List1, Qt::Key_Delete);
+    EXPECT_EQ(Log(), QStringList{"Horiz Haut Gauche"});
+    // And the keys belong to the log: on a button they remove nothing.
+    w->List1->setCurrentRow(0);
+    Get("Clear")->setFocus();
+    QTest::keyClick(Get("Clear"), Qt::Key_Delete);
+    EXPECT_EQ(Log(), QStringList{"Horiz Haut Gauche"});
 }
 
 } // namespace
