@@ -5,11 +5,13 @@ set(CPACK_PACKAGE_NAME ${MERLOS_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Merlos developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn, scramble and solve the 3x3x3 cube, stage by stage")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Merlos shows a picture of the 3x3x3 twisting cube and turns any of its layers, or the whole cube, "
-  "with a click or a key of the usual cube notation. Every turn is written to a log that can be undone. "
-  "It scrambles the cube and solves it in six stages, one button each.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# The long description, in lines of Debian's width.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Merlos shows a picture of the 3x3x3 twisting cube and turns any of its
+layers, or the whole cube, with a click or a key of the usual cube notation.
+Every turn is written to a log that can be undone. It scrambles the cube and
+solves it in six stages, one button each, so that someone who has never
+solved a cube can watch how it is done.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
