@@ -17,10 +17,16 @@
 
 namespace {
 
+// The licence as paragraphs, so that it wraps at the dialog's width rather than at the file's.
 QString Licence()
 {
     QFile f(QStringLiteral(":/merlos/LICENSE"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList paragraphes = QString::fromUtf8(f.readAll()).split(QStringLiteral("\n\n"));
+    for (QString& p : paragraphes)
+        p = p.simplified();
+    return paragraphes.join(QStringLiteral("\n\n"));
 }
 
 QString Module()
