@@ -9,7 +9,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
+
+#include <dlfcn.h>
 
 // The ambient properties the window offers its control: it always runs, never designs.
 class CUBESite final : public UnknownImpl<IControlSite, IID_IControlSite> {
@@ -30,7 +33,27 @@ namespace {
     Fatal(QStringLiteral("Automation error %1 in %2").arg(HResultText(hr), QLatin1String(step)));
 }
 
+// One module for the whole program, loaded on first use and kept: the control's widget class and
+// pictures live in it, and Qt may hold on to them after the last control is gone.
+ControlModule& Module()
+{
+    static ControlModule module;
+    return module;
+}
+
 } // namespace
+
+QString CUBEHost::LoadedModulePath()
+{
+    // The file the dynamic loader really mapped, links resolved, rather than the name asked for.
+    Dl_info info{};
+    const auto entry = Module().GetClassObjectEntry();
+    if (!entry || !dladdr(reinterpret_cast<void*>(entry), &info) || !info.dli_fname)
+        return {};
+    const QString file = QFile::decodeName(info.dli_fname);
+    const QString canonical = QFileInfo(file).canonicalFilePath();
+    return canonical.isEmpty() ? file : canonical;
+}
 
 QString CUBEHost::ModulePath()
 {
@@ -39,9 +62,7 @@ QString CUBEHost::ModulePath()
 
 CUBEHost::CUBEHost(const QString& modulePath)
 {
-    // One module for the whole program, loaded on first use and kept: the control's widget class and
-    // pictures live in it, and Qt may hold on to them after the last control is gone.
-    static ControlModule module;
+    ControlModule& module = Module();
     if (!module.IsLoaded() && !module.Load(QFile::encodeName(modulePath).toStdString()))
         Fatal(QStringLiteral("Cannot load the cube control %1: %2")
                   .arg(QDir::toNativeSeparators(modulePath), QString::fromStdString(module.ErrorString())));

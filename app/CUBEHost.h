@@ -27,6 +27,9 @@ public:
 
     // The module beside the running program.
     static QString ModulePath();
+    // The module file the program has loaded, as the dynamic loader found it; empty before the
+    // first control is made.
+    static QString LoadedModulePath();
 
 private:
     IControl* m_Control = nullptr;

@@ -1,5 +1,7 @@
 #include "MenuJournal.h"
 
+#include "APropos.h"
+#include "Aide.h"
 #include "Avis.h"
 #include "EditeurCouleurs.h"
 #include "JouerNotation.h"
@@ -45,7 +47,16 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
            &MenuJournal::CopierPosition);
     Action("EntrerCouleurs", QStringLiteral("Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
            &MenuJournal::EntrerCouleurs);
+    Separer();
+    // F1 belongs to the window already; here it is only named.
+    QAction* aide = Action("Aide", QStringLiteral("Help"), QKeySequence(), &MenuJournal::Aide);
+    aide->setToolTip(QStringLiteral("Help (F1)"));
+    Action("APropos", QStringLiteral("About Merlos"), QKeySequence(), &MenuJournal::APropos);
 }
+
+void MenuJournal::Aide() { MontrerAide(&m_W); }
+
+void MenuJournal::APropos() { MontrerAPropos(&m_W); }
 
 void MenuJournal::Separer()
 {

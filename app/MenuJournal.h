@@ -23,6 +23,8 @@ public:
     void Saisir();
     void CopierPosition();
     void EntrerCouleurs();
+    void Aide();
+    void APropos();
 
     // Shows a short notice in the window.
     void Annoncer(const QString& texte);

@@ -2,12 +2,16 @@
 // macros, which are tables of moves.
 #include "Merlo.h"
 
+#include "Avis.h"
+#include "Bureau.h"
 #include "CUBEHost.h"
+#include "Clavier.h"
 #include "Fatal.h"
 #include "Fleches.h"
-#include "Avis.h"
 #include "GuideEtapes.h"
+#include "Macros.h"
 #include "MenuJournal.h"
+#include "Recouvrement.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -55,19 +59,6 @@ constexpr CadreDef cadres[] = {
     {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false, "Slice to turn"},
     {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, "Layer to turn"},
 };
-
-// The moves of the macros, as arrow names.
-constexpr const char* SeqA = "VHD HGH HGH VBD HHD VHD HHD VBD";
-constexpr const char* SeqB = "VHG HHD HHD VBG HGH VHG HGH VBG";
-constexpr const char* SeqAr = "TDF HGH VHD HHD VBD TGF";
-constexpr const char* SeqCD = "VBD HGB VBD HGB VBD HBD VHD HBD VHD";
-constexpr const char* SeqCG = "VHD HBD VHD HBD VHD HGB VBD HGB VBD";
-constexpr const char* SeqPA = "VBD HGH VBD HHD VBD HHD VBD HGH VHD HGH VHD VHD";
-constexpr const char* SeqPC = "VBD TDF VBD TDA TDA VHD TGF VBD TDA TDA VHD VHD";
-constexpr const char* SeqT1 = "VBD HHD HHD VHD HGH VBD HGH VHD";
-constexpr const char* SeqT2 = "VBD HHD VHD HHD VBD HGH HGH VHD";
-constexpr const char* SeqH1 = "VBD HGB VHD HGB TDF HGB HGB TGF";
-constexpr const char* SeqH2 = "VBD HGM VHD VHD HMD HMD VBD";
 
 struct BoutonDef {
     QPushButton* Merlo::*membre;
@@ -245,13 +236,15 @@ QString EnNotation(const char* sequence)
 }
 
 // Face colour of a button. A style sheet keeps the colour under every widget style; the rest keeps
-// the small captions inside their buttons.
+// the small captions inside their buttons. The style sheet draws the focus mark too: with a border
+// of its own, a button no longer gets the widget style's.
 QString Style(long couleur)
 {
     const QColor fond = couleur == SansCouleur ? QColor(0xE1, 0xE1, 0xE1) : QColor::fromRgb(static_cast<QRgb>(couleur));
     return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #6d6d6d; border-radius: 2px;"
                           " padding: 0px; }"
-                          " QPushButton:pressed { background-color: %2; }")
+                          " QPushButton:pressed { background-color: %2; }"
+                          " QPushButton:focus { border: 2px solid palette(highlight); }")
         .arg(fond.name(), fond.darker(125).name());
 }
 
@@ -273,6 +266,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Merlo"));
     setWindowTitle(QStringLiteral("MERLO's"));
     setAccessibleName(QStringLiteral("MERLO's"));
+    setWindowIcon(IconeMerlos());
     setAccessibleDescription(QStringLiteral("A 3x3x3 cube: turn its layers with the arrows or the keys of cube "
                                             "notation (U D E R L M F S B, Shift for the reverse; x and y turn the "
                                             "whole cube), scramble it, undo the log, or solve it stage by stage."));
@@ -288,6 +282,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     CreerCUBE1();
     CreerControles();
     CreerRaccourcis();
+    InstallerClavier(*this);
     auto* avis = new Avis(this, CUBE1);
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
@@ -454,6 +449,7 @@ void Merlo::CreerControles()
     // row (top layer, front slice, right column) lies on top leaves every arrow's head in sight.
     for (std::size_t i = std::size(fleches); i-- > 0;)
         m_Fleches[i]->raise();
+    MasquerRecouvrements({m_Fleches.begin(), m_Fleches.end()});
 }
 
 void Merlo::CreerRaccourcis()
@@ -556,71 +552,4 @@ void Merlo::Jouer(const char* notation)
         Fleche(trouve);
         p = fin;
     }
-}
-
-// --- the macros ----------------------------------------------------------------------------------
-
-void Merlo::A_Click()
-{
-    Jouer(SeqA);
-    FinComm();
-}
-
-void Merlo::B_Click()
-{
-    Jouer(SeqB);
-    FinComm();
-}
-
-void Merlo::Ar_Click()
-{
-    Jouer(SeqAr);
-    FinComm();
-}
-
-void Merlo::CD_Click()
-{
-    Jouer(SeqCD);
-    FinComm();
-}
-
-void Merlo::CG_Click()
-{
-    Jouer(SeqCG);
-    FinComm();
-}
-
-void Merlo::PA_Click()
-{
-    Jouer(SeqPA);
-    FinComm();
-}
-
-void Merlo::PC_Click()
-{
-    Jouer(SeqPC);
-    FinComm();
-}
-
-void Merlo::MacroT1()
-{
-    Jouer(SeqT1);
-    FinComm();
-}
-
-void Merlo::MacroT2()
-{
-    Jouer(SeqT2);
-    FinComm();
-}
-
-// The two macros of the stage "FaceH" write no separator: the stage chains them with other moves.
-void Merlo::MacroH1()
-{
-    Jouer(SeqH1);
-}
-
-void Merlo::MacroH2()
-{
-    Jouer(SeqH2);
 }

@@ -1,5 +1,6 @@
 // Merlos: the window, its start-up step, and the message loop. Closing the window ends the program
 // (Merlo::Form_Unload).
+#include "Bureau.h"
 #include "Merlo.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    PreparerApplication();
     Merlo merlo;
     merlo.show();
     merlo.Form_Load();

@@ -287,7 +287,8 @@ TEST_F(Clipboard, TheLogsMenuOffersEveryWayInAndOut)
         if (!a->isSeparator())
             texts << a->text();
     EXPECT_EQ(w->List1->contextMenuPolicy(), Qt::ActionsContextMenu);
-    for (const char* t : {"Copy moves", "Copy moves, simplified", "Copy log lines", "Paste moves", "Play moves\u2026"})
+    for (const char* t : {"Copy moves", "Copy moves, simplified", "Copy log lines", "Paste moves", "Play moves\u2026", "Copy position",
+                          "Enter cube colours\u2026", "Help", "About Merlos"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(t))) << t;
 }
 

@@ -239,4 +239,43 @@ TEST_F(OnXvfb, ClosingTheWindowWhileAStageRunsEndsTheProgram)
     }
 }
 
+// The desktop's view of the real window: its class is the desktop entry's name, it offers its icon,
+// F1 opens one help window however often it is pressed, and Ctrl+Q ends the program as a close does.
+TEST_F(OnXvfb, TheRealWindowNamesItsEntryShowsItsIconOpensOneHelpAndQuitsWithCtrlQ)
+{
+    QProcess merlos;
+    merlos.setProcessEnvironment(Env());
+    merlos.start(QDir(binDir).filePath("Merlos"), {});
+    ASSERT_TRUE(merlos.waitForStarted(10000));
+    auto xmerlo = [this](const QString& title, const QStringList& actions) {
+        QProcess helper;
+        helper.setProcessEnvironment(Env());
+        helper.start(m_Helper, QStringList{title} + actions);
+        EXPECT_TRUE(helper.waitForFinished(30000));
+        EXPECT_EQ(helper.exitCode(), 0) << helper.readAllStandardError().toStdString();
+        return QString::fromLatin1(helper.readAllStandardOutput()).trimmed();
+    };
+    const QString facts = xmerlo("MERLO's", {"wait", "class", "icon"});
+    const QStringList lines = facts.split('\n');
+    ASSERT_EQ(lines.size(), 2) << facts.toStdString();
+    EXPECT_EQ(lines[0].section(' ', 1), "io.github.merlos.Merlos") << "WM_CLASS " << lines[0].toStdString();
+    EXPECT_GE(lines[1].toInt(), 4) << "icon sizes";
+    EXPECT_EQ(xmerlo("Merlos Help", {"count"}), "0");
+    xmerlo("MERLO's", {"key", "F1"});
+    EXPECT_EQ(xmerlo("Merlos Help", {"wait", "count"}), "1");
+    xmerlo("MERLO's", {"key", "F1", "sleep", "300", "key", "F1", "sleep", "300"});
+    EXPECT_EQ(xmerlo("Merlos Help", {"count"}), "1");
+    xmerlo("MERLO's", {"key", "ctrl+q"});
+    const bool ended = merlos.waitForFinished(20000);
+    if (!ended) {
+        merlos.kill();
+        merlos.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "Ctrl+Q did not end the program";
+    EXPECT_EQ(merlos.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(merlos.exitCode(), 0);
+    EXPECT_TRUE(Clean(QString::fromLocal8Bit(merlos.readAllStandardError())));
+    EXPECT_EQ(xmerlo("Merlos Help", {"count"}), "0") << "the help went with the program";
+}
+
 } // namespace

@@ -5,9 +5,15 @@
 //   click X Y    presses and releases button 1 at X, Y inside the window
 //   sleep MS     waits
 //   close        asks the window to close, as a window manager does (WM_DELETE_WINDOW)
+//   key K        gives the window the keyboard focus and types K: a key name (F1, Delete, q),
+//                with ctrl+, shift+ or alt+ before it for modifiers
+//   count        prints how many viewable top-level windows have the title TITLE (none is fine)
+//   class        prints the window's WM_CLASS, instance and class separated by a blank
+//   icon         prints how many icon sizes the window offers in _NET_WM_ICON
 // All events of one call go out in one flush, so they reach the program together and in order.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <chrono>
 #include <cstdio>
@@ -15,6 +21,8 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,24 +43,85 @@ std::string Property(Display* d, Window w, Atom name)
     return value;
 }
 
-Window Find(Display* d, const std::string& title)
+// The viewable top-level windows titled `title`.
+std::vector<Window> FindAll(Display* d, const std::string& title)
 {
     const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
-    Window found = 0;
+    std::vector<Window> found;
     if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n))
-        return 0;
-    for (unsigned int i = 0; i < n && !found; ++i) {
+        return found;
+    for (unsigned int i = 0; i < n; ++i) {
         XWindowAttributes a;
         if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable)
             continue;
         if (Property(d, children[i], netName) == title || Property(d, children[i], XA_WM_NAME) == title)
-            found = children[i];
+            found.push_back(children[i]);
     }
     if (children)
         XFree(children);
     return found;
+}
+
+Window Find(Display* d, const std::string& title)
+{
+    const std::vector<Window> all = FindAll(d, title);
+    return all.empty() ? 0 : all.front();
+}
+
+// Types one key, with modifiers, into the window, after giving it the focus as a window manager would.
+bool Key(Display* d, Window w, std::string name)
+{
+    unsigned int state = 0;
+    for (const auto& [prefix, mask] : {std::pair<const char*, unsigned int>{"ctrl+", ControlMask},
+                                       {"shift+", ShiftMask}, {"alt+", Mod1Mask}})
+        if (name.rfind(prefix, 0) == 0) {
+            state |= mask;
+            name.erase(0, std::strlen(prefix));
+        }
+    const KeySym sym = XStringToKeysym(name.c_str());
+    const KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(d, sym);
+    if (!code)
+        return false;
+    XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    XSync(d, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (const bool press : {true, false}) {
+        XEvent e{};
+        XKeyEvent& k = e.xkey;
+        k.type = press ? KeyPress : KeyRelease;
+        k.display = d;
+        k.window = w;
+        k.root = DefaultRootWindow(d);
+        k.subwindow = None;
+        k.time = CurrentTime;
+        k.same_screen = True;
+        k.state = state;
+        k.keycode = code;
+        XSendEvent(d, w, True, press ? KeyPressMask : KeyReleaseMask, &e);
+    }
+    return true;
+}
+
+// Sizes in a _NET_WM_ICON property: width, height, then width * height pixels, again and again.
+int IconSizes(Display* d, Window w)
+{
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    int sizes = 0;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_ICON", False), 0, 1L << 24, False, XA_CARDINAL, &type,
+                           &format, &count, &after, &data)
+            == Success
+        && data) {
+        const auto* v = reinterpret_cast<const unsigned long*>(data);
+        for (unsigned long i = 0; i + 2 <= count; i += 2 + v[i] * v[i + 1])
+            ++sizes;
+        XFree(data);
+    }
+    return sizes;
 }
 
 void Button(Display* d, Window w, int x, int y, bool press)
@@ -93,7 +162,7 @@ void Close(Display* d, Window w)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xmerlo TITLE wait|id|click X Y|sleep MS|close ...\n");
+        std::fprintf(stderr, "usage: xmerlo TITLE wait|id|click X Y|sleep MS|close|key K|count|class|icon ...\n");
         return 2;
     }
     Display* d = XOpenDisplay(nullptr);
@@ -109,6 +178,9 @@ int main(int argc, char** argv)
             const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
             while (!(w = Find(d, title)) && std::chrono::steady_clock::now() < end)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        } else if (action == "count") {
+            std::printf("%zu\n", FindAll(d, title).size());
+            continue;
         } else if (action == "sleep" && i + 1 < argc) {
             XFlush(d);
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[++i])));
@@ -129,6 +201,22 @@ int main(int argc, char** argv)
             Button(d, w, x, y, false);
         } else if (action == "close") {
             Close(d, w);
+        } else if (action == "key" && i + 1 < argc) {
+            if (!Key(d, w, argv[++i])) {
+                std::fprintf(stderr, "xmerlo: no key %s\n", argv[i]);
+                return 2;
+            }
+        } else if (action == "class") {
+            XClassHint hint{};
+            if (XGetClassHint(d, w, &hint)) {
+                std::printf("%s %s\n", hint.res_name ? hint.res_name : "", hint.res_class ? hint.res_class : "");
+                XFree(hint.res_name);
+                XFree(hint.res_class);
+            } else {
+                std::printf("\n");
+            }
+        } else if (action == "icon") {
+            std::printf("%d\n", IconSizes(d, w));
         } else if (action != "wait") {
             std::fprintf(stderr, "xmerlo: unknown action %s\n", action.c_str());
             return 2;

@@ -1,0 +1,87 @@
+#include "Clavier.h"
+
+#include "Aide.h"
+#include "Merlo.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QShortcut>
+
+namespace {
+
+class SupprimerLigne final : public QObject {
+public:
+    explicit SupprimerLigne(Merlo& fenetre) : QObject(fenetre.List1), m_Fenetre(fenetre)
+    {
+        fenetre.List1->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if ((k->key() != Qt::Key_Delete && k->key() != Qt::Key_Backspace) || k->modifiers() != Qt::NoModifier)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Ours, before any shortcut of the window.
+            event->accept();
+            return true;
+        }
+        m_Fenetre.List1_DblClick();
+        return true;
+    }
+
+private:
+    Merlo& m_Fenetre;
+};
+
+} // namespace
+
+QStringList OrdreTabulation()
+{
+    return {
+        // Reset and scramble, above the cube.
+        QStringLiteral("Init"), QStringLiteral("Melange"),
+        // Round the cube clockwise from the top left: the slices above, the columns at the right,
+        // the layers below, the whole-cube buttons where the round passes them.
+        QStringLiteral("TGA"), QStringLiteral("TGM"), QStringLiteral("TGF"), QStringLiteral("Haut"),
+        QStringLiteral("TDF"), QStringLiteral("TDM"), QStringLiteral("TDA"),
+        QStringLiteral("VHD"), QStringLiteral("VHM"), QStringLiteral("VHG"), QStringLiteral("Droite"),
+        QStringLiteral("VBG"), QStringLiteral("VBM"), QStringLiteral("VBD"),
+        QStringLiteral("HBD"), QStringLiteral("HMD"), QStringLiteral("HHD"), QStringLiteral("Bas"),
+        QStringLiteral("HGH"), QStringLiteral("HGM"), QStringLiteral("HGB"), QStringLiteral("Gauche"),
+        // The stages, from top to bottom, in the order they are used.
+        QStringLiteral("RangerHaut"), QStringLiteral("IdM"), QStringLiteral("IdC"), QStringLiteral("RangerM"),
+        QStringLiteral("FaceB"), QStringLiteral("UneFace"),
+        // The log and its buttons, then the macros.
+        QStringLiteral("List1"), QStringLiteral("Clear"), QStringLiteral("InvD"), QStringLiteral("Inv"),
+        QStringLiteral("Ar"), QStringLiteral("CG"), QStringLiteral("CD"), QStringLiteral("A"), QStringLiteral("B"),
+        QStringLiteral("PA"), QStringLiteral("PC"),
+    };
+}
+
+void InstallerClavier(Merlo& fenetre)
+{
+    auto touche = [&fenetre](const QKeySequence& k, QWidget* ou, Qt::ShortcutContext contexte, auto action) {
+        auto* s = new QShortcut(k, ou);
+        s->setContext(contexte);
+        QObject::connect(s, &QShortcut::activated, &fenetre, action);
+    };
+    touche(QKeySequence::HelpContents, &fenetre, Qt::WindowShortcut, [&fenetre] { MontrerAide(&fenetre); });
+    // The same close as the window's close button: the close event, then the end of the program.
+    touche(QKeySequence(Qt::CTRL | Qt::Key_Q), &fenetre, Qt::WindowShortcut, [&fenetre] { fenetre.close(); });
+    // On the log only: the double-click's command, for the keyboard. The list would take Backspace
+    // for its search by typing, so the keys are caught before it sees them.
+    new SupprimerLigne(fenetre);
+
+    QWidget* avant = nullptr;
+    for (const QString& nom : OrdreTabulation()) {
+        auto* w = fenetre.findChild<QWidget*>(nom);
+        if (!w)
+            continue;
+        if (avant)
+            QWidget::setTabOrder(avant, w);
+        avant = w;
+    }
+}
