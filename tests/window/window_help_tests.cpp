@@ -104,8 +104,9 @@ TEST_F(Help, TheTextExplainsEveryButtonAndKeyAndReadsAsPlainText)
     // Every caption of the window is explained ...
     for (QPushButton* b : w->findChildren<QPushButton*>()) {
         const QString caption = b->text().remove(QLatin1Char('&'));
-        if (!caption.isEmpty())
+        if (!caption.isEmpty()) {
             EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
+        }
     }
     // ... and every key of the notation, the window's other keys and the log's menu.
     for (const char* s : {"U, Shift+U", "E, Shift+E", "D, Shift+D", "R, Shift+R", "M, Shift+M", "L, Shift+L",
