@@ -11,6 +11,7 @@
 #include "GuideEtapes.h"
 #include "Macros.h"
 #include "MenuJournal.h"
+#include "Notation.h"
 #include "Recouvrement.h"
 #include "Twips.h"
 
@@ -72,56 +73,49 @@ struct BoutonDef {
     // Tooltip. A macro's tooltip goes on with its moves in cube notation.
     const char* aide;
     const char* sequence; // macros only
-    // Key of a whole-cube turn in cube notation (x, y; Shift for x', y'), or 0.
-    char touche;
-    bool prime;
 };
 
 constexpr BoutonDef boutons[] = {
-    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click,
-     "Turn the whole cube up (x)", "x \u2014 En haut: the bottom face comes to the front", nullptr, 'X', false},
-    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click,
-     "Turn the whole cube down (x')", "x' \u2014 En bas: the top face comes to the front", nullptr, 'X', true},
-    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click,
-     "Turn the whole cube left (y)", "y \u2014 A gauche: the right face comes to the front", nullptr, 'Y', false},
-    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click,
-     "Turn the whole cube right (y')", "y' \u2014 A droite: the left face comes to the front", nullptr, 'Y', true},
+    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click, "Turn the whole cube up (x)", "x \u2014 En haut: the bottom face comes to the front", nullptr},
+    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click, "Turn the whole cube down (x')", "x' \u2014 En bas: the top face comes to the front", nullptr},
+    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click, "Turn the whole cube left (y)", "y \u2014 A gauche: the right face comes to the front", nullptr},
+    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click, "Turn the whole cube right (y')", "y' \u2014 A droite: the left face comes to the front", nullptr},
     {&Merlo::Init, "Init", "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &Merlo::Init_Click,
-     "Reset the colours", "Give every face its own colour again; the log stays", nullptr, 0, false},
+     "Reset the colours", "Give every face its own colour again; the log stays", nullptr},
     {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &Merlo::Melange_Click,
-     "Scramble", "Scramble: 31 random quarter turns of the outer layers, logged", nullptr, 0, false},
+     "Scramble", "Scramble: 31 random quarter turns of the outer layers, logged", nullptr},
     {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     &Merlo::RangerHaut_Click, "Stage FaceH", "FaceH: make the top face one colour", nullptr, 0, false},
+     &Merlo::RangerHaut_Click, "Stage FaceH", "FaceH: make the top face one colour", nullptr},
     {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, &Merlo::IdM_Click,
-     "Stage Arretes", "Arretes: bring the four top-layer edges over their side centres", nullptr, 0, false},
+     "Stage Arretes", "Arretes: bring the four top-layer edges over their side centres", nullptr},
     {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, &Merlo::IdC_Click,
-     "Stage Coins", "Coins: place the four top-layer corners", nullptr, 0, false},
+     "Stage Coins", "Coins: place the four top-layer corners", nullptr},
     {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, &Merlo::RangerM_Click,
-     "Stage Zone M", "Zone M: complete the middle layer", nullptr, 0, false},
+     "Stage Zone M", "Zone M: complete the middle layer", nullptr},
     {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, &Merlo::FaceB_Click,
-     "Stage Face B", "Face B: turn the cube over and finish the new top layer", nullptr, 0, false},
+     "Stage Face B", "Face B: turn the cube over and finish the new top layer", nullptr},
     {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, &Merlo::UneFace_Click,
-     "Stage T", "T: finish the top face when only its corners are wrong", nullptr, 0, false},
+     "Stage T", "T: finish the top face when only its corners are wrong", nullptr},
     {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click, "Macro Ar",
-     "Ar: cycles three top edges, two of them flipped", SeqAr, 0, false},
+     "Ar: cycles three top edges, two of them flipped", SeqAr},
     {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &Merlo::CG_Click, "Macro CG",
-     "CG: brings the bottom-right edge up to the front-right of the middle layer", SeqCG, 0, false},
+     "CG: brings the bottom-right edge up to the front-right of the middle layer", SeqCG},
     {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &Merlo::CD_Click, "Macro CD",
-     "CD: brings the bottom-right edge up to the back-right of the middle layer", SeqCD, 0, false},
+     "CD: brings the bottom-right edge up to the back-right of the middle layer", SeqCD},
     {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &Merlo::A_Click, "Macro A",
-     "A: top layer only; edges as PA, corners swapped in pairs", SeqA, 0, false},
+     "A: top layer only; edges as PA, corners swapped in pairs", SeqA},
     {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &Merlo::B_Click, "Macro B",
-     "B: top layer only; edges the other way, corners swapped in pairs", SeqB, 0, false},
+     "B: top layer only; edges the other way, corners swapped in pairs", SeqB},
     {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &Merlo::PA_Click, "Macro PA",
-     "PA: cycles three top edges (left to back to right)", SeqPA, 0, false},
+     "PA: cycles three top edges (left to back to right)", SeqPA},
     {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &Merlo::PC_Click, "Macro PC",
-     "PC: cycles three top corners", SeqPC, 0, false},
+     "PC: cycles three top corners", SeqPC},
     {&Merlo::Clear, "Clear", "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &Merlo::Clear_Click,
-     "Clear the log", "Empty the log; the cube stays", nullptr, 0, false},
+     "Clear the log", "Empty the log; the cube stays", nullptr},
     {&Merlo::InvD, "InvD", "&I", nullptr, {2040, 7200, 255, 255}, SansCouleur, &Merlo::InvD_Click,
-     "Undo one log line", "Undo the selected log line, or the last one (Alt+I)", nullptr, 0, false},
+     "Undo one log line", "Undo the selected log line, or the last one (Alt+I)", nullptr},
     {&Merlo::Inv, "Inv", "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &Merlo::Inv_Click,
-     "Undo the whole log", "Undo every line of the log, last first", nullptr, 0, false},
+     "Undo the whole log", "Undo every line of the log, last first", nullptr},
 };
 
 struct OptionDef {
@@ -152,51 +146,29 @@ struct FlecheDef {
     int left, top;
     QRadioButton* Merlo::*option;
     void (Merlo::*primitive)();
-    // The move in cube notation: its letter, and whether it is the reverse (Shift on the keyboard).
-    char touche;
-    bool prime;
-    const char* ligne; // the log line it writes
     const char* nomAccessible;
 };
 
 // Same order as MERLO_FLECHES. H and V buttons are 375 x 375 twips, T buttons 495 x 375.
 constexpr FlecheDef fleches[] = {
-    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click, 'U', true, "Horiz Haut Droite",
-     "Turn top layer right"},
-    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click, 'U', false, "Horiz Haut Gauche",
-     "Turn top layer left"},
-    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click, 'E', false, "Horiz Milieu Droite",
-     "Turn middle layer right"},
-    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click, 'E', true, "Horiz Milieu Gauche",
-     "Turn middle layer left"},
-    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click, 'D', false, "Horiz Bas Droite",
-     "Turn bottom layer right"},
-    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click, 'D', true, "Horiz Bas Gauche",
-     "Turn bottom layer left"},
-    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click, 'L', true, "Vert Gauche Haut",
-     "Turn left column up"},
-    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click, 'L', false, "Vert Gauche Bas",
-     "Turn left column down"},
-    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click, 'M', true, "Vert Milieu Haut",
-     "Turn middle column up"},
-    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click, 'M', false, "Vert Milieu Bas",
-     "Turn middle column down"},
-    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click, 'R', false, "Vert Droite Haut",
-     "Turn right column up"},
-    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click, 'R', true, "Vert Droite Bas",
-     "Turn right column down"},
-    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click, 'F', false, "Trans Front Droite",
-     "Turn front slice clockwise"},
-    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click, 'F', true, "Trans Front Gauche",
-     "Turn front slice anticlockwise"},
-    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click, 'S', false, "Trans Milieu Droite",
-     "Turn middle slice clockwise"},
-    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click, 'S', true, "Trans Milieu Gauche",
-     "Turn middle slice anticlockwise"},
-    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click, 'B', true,
-     "Trans Arri\u00e8re Droite", "Turn back slice clockwise, seen from the front"},
-    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click, 'B', false,
-     "Trans Arri\u00e8re Gauche", "Turn back slice anticlockwise, seen from the front"},
+    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click, "Turn top layer right"},
+    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click, "Turn top layer left"},
+    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click, "Turn middle layer right"},
+    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click, "Turn middle layer left"},
+    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click, "Turn bottom layer right"},
+    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click, "Turn bottom layer left"},
+    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click, "Turn left column up"},
+    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click, "Turn left column down"},
+    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click, "Turn middle column up"},
+    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click, "Turn middle column down"},
+    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click, "Turn right column up"},
+    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click, "Turn right column down"},
+    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click, "Turn front slice clockwise"},
+    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click, "Turn front slice anticlockwise"},
+    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click, "Turn middle slice clockwise"},
+    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click, "Turn middle slice anticlockwise"},
+    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click, "Turn back slice clockwise, seen from the front"},
+    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click, "Turn back slice anticlockwise, seen from the front"},
 };
 
 enum IndexFleche {
@@ -209,19 +181,15 @@ static_assert(NombreFleches == std::size(fleches));
 
 bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 
-QString Notation(char touche, bool prime)
-{
-    QString n{QLatin1Char(touche)};
-    if (prime)
-        n += QLatin1Char('\'');
-    return n;
-}
+// The turn of an arrow or whole-cube button; the notation names each one.
+notation::Turn Tour(const char* nom) { return *notation::FromButton(QString::fromLatin1(nom)); }
 
 // The key of a move: its letter, with Shift for the reverse.
-QKeySequence Touche(char touche, bool prime)
+QKeySequence Touche(notation::Turn t)
 {
-    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (touche - 'A'));
-    return prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
+    const notation::TurnInfo& i = notation::Info(t);
+    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
+    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
 }
 
 // A sequence of arrow names ("VBD HGH") in cube notation ("R' U").
@@ -229,9 +197,8 @@ QString EnNotation(const char* sequence)
 {
     QStringList coups;
     for (const QString& nom : QString::fromLatin1(sequence).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        for (const FlecheDef& f : fleches)
-            if (nom == QLatin1String(f.nom))
-                coups << Notation(f.touche, f.prime);
+        if (const auto t = notation::FromButton(nom))
+            coups << notation::Name(*t);
     return coups.join(QLatin1Char(' '));
 }
 
@@ -255,10 +222,8 @@ constexpr int PoliceDessin = 11;
 
 QString Merlo::NotationFleche(const QString& nom)
 {
-    for (const FlecheDef& f : fleches)
-        if (nom == QLatin1String(f.nom))
-            return Notation(f.touche, f.prime);
-    return {};
+    const auto t = notation::FromButton(nom);
+    return t && *t < notation::Turn::Haut ? notation::Name(*t) : QString();
 }
 
 Merlo::Merlo(QWidget* parent) : QWidget(parent)
@@ -438,10 +403,11 @@ void Merlo::CreerControles()
         bouton->setIcon(IconeFleche(f.image));
         bouton->setStyleSheet(Style(SansCouleur));
         bouton->setFocusPolicy(Qt::TabFocus);
-        const QString notation = Notation(f.touche, f.prime);
+        const notation::Turn tour = Tour(f.nom);
+        const QString notation = notation::Name(tour), ligne = QString::fromUtf16(notation::Info(tour).log);
         bouton->setAccessibleName(QString::fromUtf8(f.nomAccessible) + QStringLiteral(" (") + notation + QLatin1Char(')'));
-        bouton->setAccessibleDescription(QStringLiteral("Logs \"") + QString::fromUtf8(f.ligne) + QLatin1Char('"'));
-        bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + QString::fromUtf8(f.ligne));
+        bouton->setAccessibleDescription(QStringLiteral("Logs \"") + ligne + QLatin1Char('"'));
+        bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + ligne);
         connect(bouton, &QPushButton::clicked, this, [this, i] { Fleche(static_cast<int>(i)); });
         m_Fleches[i] = bouton;
     }
@@ -463,10 +429,10 @@ void Merlo::CreerRaccourcis()
         connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
     };
     for (std::size_t i = 0; i < std::size(fleches); ++i)
-        lier(Touche(fleches[i].touche, fleches[i].prime), m_Fleches[i]);
+        lier(Touche(Tour(fleches[i].nom)), m_Fleches[i]);
     for (const BoutonDef& b : boutons)
-        if (b.touche)
-            lier(Touche(b.touche, b.prime), this->*b.membre);
+        if (const auto t = notation::FromButton(QString::fromLatin1(b.nom)))
+            lier(Touche(*t), this->*b.membre);
 }
 
 void Merlo::Form_Load()

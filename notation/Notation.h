@@ -37,6 +37,8 @@ struct TurnInfo {
 const TurnInfo& Info(Turn t);
 // "R", "U'", "x'".
 QString Name(Turn t);
+// The turn the button of that name makes, if it makes one.
+std::optional<Turn> FromButton(QStringView name);
 Turn Inverse(Turn t);
 // The turns that undo `turns`: last first, each one reversed.
 std::vector<Turn> Inverse(const std::vector<Turn>& turns);

@@ -53,6 +53,14 @@ QString Name(Turn t)
 
 Turn Inverse(Turn t) { return Info(t).inverse; }
 
+std::optional<Turn> FromButton(QStringView name)
+{
+    for (int k = 0; k < TurnCount; ++k)
+        if (name == QLatin1String(Table[k].button))
+            return static_cast<Turn>(k);
+    return std::nullopt;
+}
+
 std::vector<Turn> Inverse(const std::vector<Turn>& turns)
 {
     std::vector<Turn> r(turns.rbegin(), turns.rend());
