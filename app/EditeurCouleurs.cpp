@@ -349,12 +349,14 @@ void EditeurCouleurs::Ouvrir()
 void EditeurCouleurs::Verifier()
 {
     const std::vector<notation::Fault> fautes = notation::Check(m_Patron->Position());
+    // Empty squares show as empty already; and where a piece is at fault, that piece says more than
+    // every square of a colour counted once too often.
+    const bool pieces = std::any_of(fautes.begin(), fautes.end(), [](const auto& f) { return f.kind == notation::Fault::Piece; });
     std::vector<int> marques;
     QStringList textes;
     for (const notation::Fault& f : fautes) {
         textes << f.message;
-        // Empty squares show as empty already.
-        if (!f.message.contains(QLatin1String("no colour yet")))
+        if (f.kind != notation::Fault::Empty && !(pieces && f.kind == notation::Fault::Count))
             marques.insert(marques.end(), f.squares.begin(), f.squares.end());
     }
     m_Patron->SetMarques(marques);

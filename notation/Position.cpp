@@ -82,9 +82,9 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             ++count[c];
     }
     if (!unknown.empty())
-        faults.push_back({QStringLiteral("%1 has no colour a cube has.").arg(Capital(SquareWord(unknown.front()))), unknown});
+        faults.push_back({Fault::Empty, QStringLiteral("%1 has no colour a cube has.").arg(Capital(SquareWord(unknown.front()))), unknown});
     if (!empty.empty())
-        faults.push_back({empty.size() == 1 ? QStringLiteral("1 square has no colour yet.")
+        faults.push_back({Fault::Empty, empty.size() == 1 ? QStringLiteral("1 square has no colour yet.")
                                             : QStringLiteral("%1 squares have no colour yet.").arg(empty.size()),
                           empty});
     const bool complete = empty.empty() && unknown.empty();
@@ -94,10 +94,10 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             for (int s = 0; s < Squares; ++s)
                 if (p.colour[s] == c)
                     where.push_back(s);
-            faults.push_back({QStringLiteral("%1 is on %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
+            faults.push_back({Fault::Count, QStringLiteral("%1 is on %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               where});
         } else if (complete && count[c] < 9) {
-            faults.push_back({QStringLiteral("%1 is on only %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
+            faults.push_back({Fault::Count, QStringLiteral("%1 is on only %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               {}});
         }
     }
@@ -114,7 +114,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             continue;
         }
         if (faceOf[centre[f]] >= 0) {
-            faults.push_back({QStringLiteral("The centres of the %1 and the %2 are both %3: the six centres have six different colours.")
+            faults.push_back({Fault::Centre, QStringLiteral("The centres of the %1 and the %2 are both %3: the six centres have six different colours.")
                                   .arg(QLatin1String(FaceWord[faceOf[centre[f]]]), QLatin1String(FaceWord[f]),
                                        QLatin1String(ColourWord[centre[f]])),
                               {9 * faceOf[centre[f]] + 4, 9 * f + 4}});
@@ -127,7 +127,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         auto standardOpposite = [](int c) { return StandardCentre[(std::find(StandardCentre.begin(), StandardCentre.end(), c) - StandardCentre.begin() + 3) % 6]; };
         for (Face f : {U, R, F})
             if (centre[Opposite(f)] != standardOpposite(centre[f])) {
-                faults.push_back({QStringLiteral("The %1 and %2 centres face each other; on a cube white faces yellow, green "
+                faults.push_back({Fault::Centre, QStringLiteral("The %1 and %2 centres face each other; on a cube white faces yellow, green "
                                                  "faces blue and red faces orange.")
                                       .arg(QLatin1String(ColourWord[centre[f]]), QLatin1String(ColourWord[centre[Opposite(f)]])),
                                   {9 * f + 4, 9 * Opposite(f) + 4}});
@@ -143,7 +143,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
                            || (StandardCentre[corner[o]] == centre[U] && StandardCentre[corner[(o + 1) % 3]] == centre[R]
                                && StandardCentre[corner[(o + 2) % 3]] == centre[F]);
         if (!standard) {
-            faults.push_back({QStringLiteral("The centres are a mirror image of a cube's: held with white up and green in "
+            faults.push_back({Fault::Centre, QStringLiteral("The centres are a mirror image of a cube's: held with white up and green in "
                                              "front, a cube has red on the right."),
                               {4, 13, 22, 31, 40, 49}});
             centresOk = false;
@@ -192,7 +192,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             why = QStringLiteral("%1 has %2, %3 and %4 the wrong way round: no corner has them in that order")
                       .arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
         why = Capital(why);
-        faults.push_back({why + QLatin1Char('.'), SquaresOf(CornerSquare[i])});
+        faults.push_back({Fault::Piece, why + QLatin1Char('.'), SquaresOf(CornerSquare[i])});
     }
     for (int i = 0; i < 12; ++i) {
         const int* sq = EdgeSquare[i];
@@ -212,7 +212,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
                              : QStringLiteral("%1 has %2 and %3: colours of opposite faces never meet on a piece")
                                    .arg(Place(EdgePlace[i], "edge"), n[0], n[1]);
         why = Capital(why);
-        faults.push_back({why + QLatin1Char('.'), SquaresOf(EdgeSquare[i])});
+        faults.push_back({Fault::Piece, why + QLatin1Char('.'), SquaresOf(EdgeSquare[i])});
     }
     for (int j = 0; j < 8; ++j)
         if (cornerAt[j].size() > 1) {
@@ -222,7 +222,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
                 where.insert(where.end(), std::begin(CornerSquare[i]), std::end(CornerSquare[i]));
                 places << QLatin1String(CornerPlace[i]);
             }
-            faults.push_back({QStringLiteral("The %1-%2-%3 corner is on the cube %4 times (at %5); every piece is there once.")
+            faults.push_back({Fault::Piece, QStringLiteral("The %1-%2-%3 corner is on the cube %4 times (at %5); every piece is there once.")
                                   .arg(QLatin1String(ColourWord[centre[CornerFaces[j][0]]]), QLatin1String(ColourWord[centre[CornerFaces[j][1]]]),
                                        QLatin1String(ColourWord[centre[CornerFaces[j][2]]]))
                                   .arg(cornerAt[j].size())
@@ -237,7 +237,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
                 where.insert(where.end(), std::begin(EdgeSquare[i]), std::end(EdgeSquare[i]));
                 places << QLatin1String(EdgePlace[i]);
             }
-            faults.push_back({QStringLiteral("The %1-%2 edge is on the cube %3 times (at %4); every piece is there once.")
+            faults.push_back({Fault::Piece, QStringLiteral("The %1-%2 edge is on the cube %3 times (at %4); every piece is there once.")
                                   .arg(QLatin1String(ColourWord[centre[EdgeFaces[j][0]]]), QLatin1String(ColourWord[centre[EdgeFaces[j][1]]]))
                                   .arg(edgeAt[j].size())
                                   .arg(places.join(QStringLiteral(" and "))),
@@ -253,13 +253,13 @@ std::vector<Fault> Examine(const Position& p, Found& found)
     for (int8_t f : found.flip)
         flip += f;
     if (twist % 3 != 0)
-        faults.push_back({QStringLiteral("A corner is twisted: the corners' turns do not add up. Turn one corner in place by "
+        faults.push_back({Fault::Twist, QStringLiteral("A corner is twisted: the corners' turns do not add up. Turn one corner in place by "
                                          "a third of a turn."),
                           {}});
     if (flip % 2 != 0)
-        faults.push_back({QStringLiteral("An edge is flipped: one edge is the wrong way round. Turn one edge over."), {}});
+        faults.push_back({Fault::Flip, QStringLiteral("An edge is flipped: one edge is the wrong way round. Turn one edge over."), {}});
     if (Parity(found.corner.data(), 8) != Parity(found.edge.data(), 12))
-        faults.push_back({QStringLiteral("Two pieces are swapped: no turns of a cube exchange just two pieces. Swap two edges "
+        faults.push_back({Fault::Swap, QStringLiteral("Two pieces are swapped: no turns of a cube exchange just two pieces. Swap two edges "
                                          "or two corners back."),
                           {}});
     return faults;
@@ -327,7 +327,7 @@ PositionText ReadPosition(QStringView text)
         if (!c.isSpace())
             letters += c;
     if (letters.size() != Squares) {
-        r.faults.push_back({QStringLiteral("A position has 54 letters, nine for each face; this one has %1.").arg(letters.size()), {}});
+        r.faults.push_back({Fault::Text, QStringLiteral("A position has 54 letters, nine for each face; this one has %1.").arg(letters.size()), {}});
         return r;
     }
     std::vector<int> wrong;
@@ -336,7 +336,7 @@ PositionText ReadPosition(QStringView text)
             wrong.push_back(s);
     if (!wrong.empty()) {
         const QChar c = letters[wrong.front()];
-        r.faults.push_back({QStringLiteral("Letter %1 (%2) is '%3': a position names faces by U, R, F, D, L and B.")
+        r.faults.push_back({Fault::Text, QStringLiteral("Letter %1 (%2) is '%3': a position names faces by U, R, F, D, L and B.")
                                 .arg(wrong.front() + 1)
                                 .arg(SquareWord(wrong.front()), c.isPrint() ? QString(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))),
                             wrong});
@@ -344,7 +344,7 @@ PositionText ReadPosition(QStringView text)
     }
     for (int f = 0; f < 6; ++f)
         if (letters[9 * f + 4] != QLatin1Char(Letters[f])) {
-            r.faults.push_back({QStringLiteral("The centre of the %1 reads %2: each face's centre names that face.")
+            r.faults.push_back({Fault::Text, QStringLiteral("The centre of the %1 reads %2: each face's centre names that face.")
                                     .arg(QLatin1String(FaceWord[f]), letters[9 * f + 4]),
                                 {9 * f + 4}});
             return r;

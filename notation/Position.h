@@ -35,6 +35,8 @@ struct Position {
 
 // Why a position cannot be set up, and the squares it concerns (indices as in Position).
 struct Fault {
+    enum Kind { Text, Empty, Count, Centre, Piece, Twist, Flip, Swap };
+    Kind kind;
     QString message;
     std::vector<int> squares;
 };
