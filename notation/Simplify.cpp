@@ -125,7 +125,7 @@ public:
                 // M and E turn as L and D do; S as F does.
                 const bool backwards = side == -1 || (side == 0 && r.axis != 2);
                 const int cw = backwards ? Mod4(-a) : a;
-                QString m(QLatin1Char(Face[r.axis][side + 1]));
+                QString m{QLatin1Char(Face[r.axis][side + 1])};
                 m += cw == 2 ? QStringLiteral("2") : cw == 3 ? QStringLiteral("'") : QString();
                 moves << m;
                 ++s.moves;

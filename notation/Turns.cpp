@@ -45,7 +45,7 @@ const TurnInfo& Info(Turn t) { return Table[static_cast<int>(t)]; }
 QString Name(Turn t)
 {
     const TurnInfo& i = Info(t);
-    QString n(QLatin1Char(i.letter));
+    QString n{QLatin1Char(i.letter)};
     if (i.prime)
         n += QLatin1Char('\'');
     return n;
