@@ -66,6 +66,31 @@ struct Found {
 template <std::size_t N>
 std::vector<int> SquaresOf(const int (&squares)[N]) { return std::vector<int>(std::begin(squares), std::end(squares)); }
 
+// Every piece found in more than one place (`at` holds the places where each piece was found).
+template <std::size_t N, std::size_t Sides>
+void Twice(std::vector<Fault>& faults, const std::array<std::vector<int>, N>& at, const int (&squares)[N][Sides],
+           const char* const (&places)[N], const Face (&faces)[N][Sides], const std::array<int, 6>& centre, const char* kind)
+{
+    for (std::size_t j = 0; j < N; ++j) {
+        if (at[j].size() < 2)
+            continue;
+        std::vector<int> where;
+        QStringList named, colours;
+        for (int i : at[j]) {
+            where.insert(where.end(), std::begin(squares[i]), std::end(squares[i]));
+            named << QLatin1String(places[i]);
+        }
+        for (Face f : faces[j])
+            colours << QLatin1String(ColourWord[centre[f]]);
+        faults.push_back({Fault::Piece,
+                          QStringLiteral("The %1 %2 is on the cube %3 times (at %4); every piece is there once.")
+                              .arg(colours.join(QLatin1Char('-')), QLatin1String(kind))
+                              .arg(at[j].size())
+                              .arg(named.join(QStringLiteral(" and "))),
+                          where});
+    }
+}
+
 // The checks, and what they found of the pieces.
 std::vector<Fault> Examine(const Position& p, Found& found)
 {
@@ -214,35 +239,8 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         why = Capital(why);
         faults.push_back({Fault::Piece, why + QLatin1Char('.'), SquaresOf(EdgeSquare[i])});
     }
-    for (int j = 0; j < 8; ++j)
-        if (cornerAt[j].size() > 1) {
-            std::vector<int> where;
-            QStringList places;
-            for (int i : cornerAt[j]) {
-                where.insert(where.end(), std::begin(CornerSquare[i]), std::end(CornerSquare[i]));
-                places << QLatin1String(CornerPlace[i]);
-            }
-            faults.push_back({Fault::Piece, QStringLiteral("The %1-%2-%3 corner is on the cube %4 times (at %5); every piece is there once.")
-                                  .arg(QLatin1String(ColourWord[centre[CornerFaces[j][0]]]), QLatin1String(ColourWord[centre[CornerFaces[j][1]]]),
-                                       QLatin1String(ColourWord[centre[CornerFaces[j][2]]]))
-                                  .arg(cornerAt[j].size())
-                                  .arg(places.join(QStringLiteral(" and "))),
-                              where});
-        }
-    for (int j = 0; j < 12; ++j)
-        if (edgeAt[j].size() > 1) {
-            std::vector<int> where;
-            QStringList places;
-            for (int i : edgeAt[j]) {
-                where.insert(where.end(), std::begin(EdgeSquare[i]), std::end(EdgeSquare[i]));
-                places << QLatin1String(EdgePlace[i]);
-            }
-            faults.push_back({Fault::Piece, QStringLiteral("The %1-%2 edge is on the cube %3 times (at %4); every piece is there once.")
-                                  .arg(QLatin1String(ColourWord[centre[EdgeFaces[j][0]]]), QLatin1String(ColourWord[centre[EdgeFaces[j][1]]]))
-                                  .arg(edgeAt[j].size())
-                                  .arg(places.join(QStringLiteral(" and "))),
-                              where});
-        }
+    Twice(faults, cornerAt, CornerSquare, CornerPlace, CornerFaces, centre, "corner");
+    Twice(faults, edgeAt, EdgeSquare, EdgePlace, EdgeFaces, centre, "edge");
     if (!faults.empty() || !complete)
         return faults;
 

@@ -1,7 +1,7 @@
 // Cube notation in and out of the real window: moves pasted and typed play through the buttons,
 // the log copies out as moves that paste back to the same cube and log, and nothing bad on the
 // clipboard changes anything.
-#include "window_support.h"
+#include "clipboard_support.h"
 
 #include "Notation.h"
 
@@ -21,43 +21,7 @@
 
 namespace {
 
-class Clipboard : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        Show(*w);
-    }
-    static void Show(Merlo& m)
-    {
-        m.show();
-        m.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
-    }
-    // A key of the window, as a person presses it.
-    static void Key(Merlo& m, Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier)
-    {
-        QTest::keyClick(m.windowHandle(), k, mods);
-    }
-    void Paste(const QString& text, Merlo* on = nullptr)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        Key(on ? *on : *w, Qt::Key_V);
-    }
-    QString Notice()
-    {
-        auto* n = w->findChild<QLabel*>(QStringLiteral("Avis"));
-        return n && n->isVisible() ? n->text() : QString();
-    }
-    QAction* Action(const char* name)
-    {
-        for (QAction* a : w->List1->actions())
-            if (a->objectName() == QLatin1String(name))
-                return a;
-        ADD_FAILURE() << "no action " << name;
-        return nullptr;
-    }
-};
+using Clipboard = OnWindow;
 
 QStringList Without(QStringList log, const QString& line)
 {
@@ -119,7 +83,7 @@ TEST_F(Clipboard, TheLogCopiedAsMovesPastesBackToTheSameCubeAndLog)
     const QString moves = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(moves.contains(QLatin1String("U2'"))) << moves.toStdString();
     Merlo fresh;
-    Show(fresh);
+    ASSERT_TRUE(Show(fresh));
     Key(fresh, Qt::Key_V);
     EXPECT_EQ(ReadCube(fresh.CUBE()), Cube());
     QStringList freshLog;
@@ -163,7 +127,7 @@ TEST_F(Clipboard, TheSimplifiedLogOfASolveSolvesTheCubeInFewerMoves)
 
         // The whole log, scramble and solution, from a solved cube: solved again, however held.
         Merlo again;
-        Show(again);
+        ASSERT_TRUE(Show(again));
         QGuiApplication::clipboard()->setText(notation::WriteSimplified(log).text);
         Key(again, Qt::Key_V);
         CubeState c = ReadCube(again.CUBE());

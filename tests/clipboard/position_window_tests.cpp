@@ -1,6 +1,6 @@
 // Positions in and out of the real window: pasted, entered in the colour editor, copied; and what
 // the window says when a stage pressed out of order does nothing.
-#include "window_support.h"
+#include "clipboard_support.h"
 
 #include "EditeurCouleurs.h"
 #include "Position.h"
@@ -16,19 +16,8 @@ namespace {
 
 using notation::Position;
 
-class Positions : public WindowTest {
+class Positions : public OnWindow {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        ASSERT_TRUE(Show(*w));
-    }
-    static bool Show(Merlo& m)
-    {
-        m.show();
-        m.activateWindow();
-        return QTest::qWaitForWindowActive(&m);
-    }
     // The cube as the driver reads it, square by square in the format's order.
     static Position Read(Merlo& m)
     {
@@ -40,24 +29,6 @@ protected:
             p.colour[s] = static_cast<int8_t>(face[at.square]);
         }
         return p;
-    }
-    QString Notice()
-    {
-        auto* n = w->findChild<QLabel*>(QStringLiteral("Avis"));
-        return n && n->isVisible() ? n->text() : QString();
-    }
-    void Paste(Merlo& m, const QString& text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(m.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-    }
-    QAction* Action(const char* name)
-    {
-        for (QAction* a : w->List1->actions())
-            if (a->objectName() == QLatin1String(name))
-                return a;
-        ADD_FAILURE() << "no action " << name;
-        return nullptr;
     }
 };
 
