@@ -123,15 +123,10 @@ TEST(Artwork, ViewFromBelowAndToolboxBitmap)
     ASSERT_EQ(below.size(), Drawn);
     EXPECT_NE(below, Load(CUBEArtwork::Base));
 
-    const CUBEArtwork::File bmp = CUBEArtwork::PictureFile(CUBEArtwork::ToolboxBitmap);
-    ASSERT_NE(bmp.data, nullptr);
-    ASSERT_GE(bmp.size, 30u);
-    EXPECT_EQ(bmp.data[0], 'B');
-    EXPECT_EQ(bmp.data[1], 'M');
-    EXPECT_EQ(bmp.data[28], 4); // bits per pixel
-    const QImage icon = QImage::fromData(bmp.data, static_cast<int>(bmp.size), "BMP");
+    const QImage icon = CCUBEPictures::ToolboxBitmap();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.size(), QSize(48, 48));
+    EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
     EXPECT_EQ(icon.colorCount(), 16);
     std::set<QRgb> used;
     for (int y = 0; y < 48; ++y)
