@@ -115,7 +115,7 @@ QImage CCUBEPictures::ToolboxBitmap()
     return Fresh(CUBEArtwork::ToolboxBitmap, QSize(48, 48)).convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
 }
 
-void CCUBEPictures::Sort(QSize size)
+bool CCUBEPictures::Sort(QSize size)
 {
     const int w = size.width(), h = size.height();
     m_Squares.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), NoSquare);
@@ -142,6 +142,33 @@ void CCUBEPictures::Sort(QSize size)
         if (bottom >= 0)
             m_Bounds[static_cast<std::size_t>(i)] = QRect(QPoint(left, top), QPoint(right, bottom));
     }
+    std::size_t need = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    for (int c = 1; c <= 5; ++c)
+        for (int i = 0; i < 27; ++i) {
+            m_Offsets[static_cast<std::size_t>(27 * (c - 1) + i)] = need;
+            const QRect& r = m_Bounds[static_cast<std::size_t>(i)];
+            need += static_cast<std::size_t>(r.width()) * static_cast<std::size_t>(r.height());
+        }
+    if (need > m_StoreSize) {
+        m_Store.reset();
+        m_StoreSize = 0;
+        // Room to grow by an eighth, so a window dragged larger does not ask for fresh memory at
+        // every step. Left unwritten: only the pictures made take memory.
+        const std::size_t room = need + need / 8;
+        m_Store.reset(new (std::nothrow) QRgb[room]);
+        if (!m_Store)
+            return false;
+        m_StoreSize = room;
+    }
+    m_Sorted = true;
+    return true;
+}
+
+// A picture of `size` whose pixels live in the store from `offset` on.
+QImage CCUBEPictures::InStore(std::size_t offset, QSize size)
+{
+    return QImage(reinterpret_cast<uchar*>(m_Store.get() + offset), size.width(), size.height(),
+                  static_cast<qsizetype>(size.width()) * 4, QImage::Format_RGB32);
 }
 
 // Picture `id` whole at the kept size, from the sorted pixels.
@@ -170,8 +197,7 @@ const QImage* CCUBEPictures::Load(int id, QSize size)
             m_Kept[k] = QImage();
             m_Loaded[k] = false;
         }
-        m_Squares.clear();
-        m_Squares.shrink_to_fit();
+        m_Sorted = false;
         m_Size = size;
     }
     const int slot = Slot(id);
@@ -179,12 +205,16 @@ const QImage* CCUBEPictures::Load(int id, QSize size)
         return nullptr;
     if (m_Loaded[slot])
         return &m_Kept[slot];
-    if (m_Squares.empty())
-        Sort(size);
+    if (!m_Sorted && !Sort(size))
+        return nullptr;
     if (id == Base) {
-        QImage base = FromSorted(Base);
-        if (base.isNull())
-            return nullptr;
+        QImage base = InStore(0, size);
+        for (int y = 0; y < size.height(); ++y) {
+            const uint8_t* s = &m_Squares[static_cast<std::size_t>(y) * static_cast<std::size_t>(size.width())];
+            QRgb* row = Row(base, y);
+            for (int x = 0; x < size.width(); ++x)
+                row[x] = s[x] == NoSquare ? Black : White;
+        }
         m_Kept[slot] = std::move(base);
         m_Loaded[slot] = true;
         return &m_Kept[slot];
@@ -199,7 +229,7 @@ const QImage* CCUBEPictures::Load(int id, QSize size)
         // coloured in the picture.
         const QRect r = m_Bounds[static_cast<std::size_t>(i)];
         if (!r.isEmpty()) {
-            part = QImage(r.size(), QImage::Format_RGB32);
+            part = InStore(m_Offsets[static_cast<std::size_t>(27 * (c - 1) + i)], r.size());
             const QRgb colour = ColourOf(c);
             for (int y = 0; y < r.height(); ++y) {
                 const uint8_t* s = &m_Squares[static_cast<std::size_t>(r.top() + y) * static_cast<std::size_t>(size.width())

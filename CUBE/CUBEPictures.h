@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CCUBEPictures {
@@ -42,14 +43,23 @@ public:
     static int Slot(int id);
 
 private:
-    void Sort(QSize size);
+    bool Sort(QSize size);
     QImage FromSorted(int id) const;
+    QImage InStore(std::size_t offset, QSize size);
 
     QSize m_Size;
+    bool m_Sorted = false;
     // The square (0..26) at each pixel, row by row, or NoSquare; and each square's bounds.
     static constexpr uint8_t NoSquare = 0xff;
     std::vector<uint8_t> m_Squares;
     std::array<QRect, 27> m_Bounds{};
+    // The pixels of the base and of the 135 square pictures, one after the other. Kept from one size
+    // to the next and only ever grown: memory the system has already handed over costs nothing to
+    // use again, fresh memory does, and a window being resized asks for one size after another.
+    // Each picture's pixels are written only when it is first asked for.
+    std::unique_ptr<QRgb[]> m_Store;
+    std::size_t m_StoreSize = 0;
+    std::array<std::size_t, 5 * 27> m_Offsets{};
     std::array<QImage, Slots> m_Kept;
     std::array<bool, Slots> m_Loaded{};
 };

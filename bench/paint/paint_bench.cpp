@@ -1,5 +1,6 @@
-// One paint of the control: composed from the kept pictures, against decoding and scaling every
-// picture again and ANDing each one whole (what a paint costs when nothing is kept).
+// One paint of the control: composed from the kept pictures, against drawing every picture again
+// and ANDing each one whole (what a paint costs when nothing is kept); and making the kept pictures
+// at a new size. Run with QT_SCALE_FACTOR=2 for a doubled density: the label names the pixels.
 #include "CUBEArtwork.h"
 #include "CUBECtl.h"
 #include "CUBEPictures.h"
@@ -32,6 +33,17 @@ QSize SizeOf(const benchmark::State& state)
     return QSize(DefaultWidth * scale, DefaultHeight * scale);
 }
 
+// What the control composes at: its size in the screen's own pixels.
+void Label(benchmark::State& state, const CCUBECtrl& c)
+{
+    const QSize device = (QSizeF(SizeOf(state)) * c.devicePixelRatioF()).toSize();
+    state.SetLabel(QStringLiteral("%1x%2 pixels at density %3")
+                       .arg(device.width())
+                       .arg(device.height())
+                       .arg(c.devicePixelRatioF())
+                       .toStdString());
+}
+
 void BM_PaintKept(benchmark::State& state)
 {
     const QSize size = SizeOf(state);
@@ -39,10 +51,60 @@ void BM_PaintKept(benchmark::State& state)
     Scramble(c);
     c.resize(size);
     QImage target(size, QImage::Format_RGB32);
-    c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags()); // the first paint decodes and keeps
+    c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags()); // the first paint makes and keeps
     for (auto _ : state) {
         c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
         benchmark::DoNotOptimize(target.constBits());
+    }
+    Label(state, c);
+}
+
+// Every paint at a size not seen before, as while the window is being resized: the pixels sorted
+// into squares, the base and the pictures this cube shows made, then composed.
+void BM_PaintAtNewSize(benchmark::State& state)
+{
+    const QSize size = SizeOf(state);
+    CCUBECtrl c;
+    Scramble(c);
+    QImage target(size + QSize(1, 1), QImage::Format_RGB32);
+    int k = 0;
+    for (auto _ : state) {
+        c.resize(size + QSize(k, k));
+        k = 1 - k;
+        c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    Label(state, c);
+}
+
+// All the kept pictures that painting can use, made at a new size: the base and the 135 square
+// pictures. Once as a window being resized makes them, one size after another; once by a control
+// that has never painted, on memory fresh from the system.
+void MakeAll(CCUBEPictures& kept, QSize size)
+{
+    benchmark::DoNotOptimize(kept.Load(CUBEArtwork::Base, size));
+    for (int colour = 1; colour <= 5; ++colour)
+        for (int i = 0; i < 27; ++i)
+            benchmark::DoNotOptimize(kept.Load(CUBEArtwork::Square(colour, i), size));
+}
+
+void BM_MakeAllKept(benchmark::State& state)
+{
+    const QSize size = SizeOf(state);
+    CCUBEPictures kept;
+    int k = 0;
+    for (auto _ : state) {
+        MakeAll(kept, size + QSize(k, k));
+        k = 1 - k;
+    }
+}
+
+void BM_MakeAllKeptFirstTime(benchmark::State& state)
+{
+    const QSize size = SizeOf(state);
+    for (auto _ : state) {
+        CCUBEPictures kept;
+        MakeAll(kept, size);
     }
 }
 
@@ -69,6 +131,9 @@ void BM_PaintAfresh(benchmark::State& state)
 }
 
 BENCHMARK(BM_PaintKept)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintAtNewSize)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeAllKept)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeAllKeptFirstTime)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintAfresh)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
