@@ -110,25 +110,54 @@ Camera Fit()
             cam.p[k] = x[k];
         cam.p[11] = 1;
     }
-    for (int step = 0; step < 20; ++step) {
+    // The cube's corners, which must stay a line's half width inside the layout's borders (pixel
+    // centres at whole numbers: the layout spans -0.5 to Width - 0.5).
+    std::vector<V3> corners;
+    for (const Face& f : Faces)
+        for (double a : {0.0, 3.0})
+            for (double b : {0.0, 3.0})
+                corners.push_back(At(f, a, b));
+    const double m = LineHalfWidth - 0.5;
+    const double bounds[2][2] = {{m, Width - 1 - m}, {m, Height - 1 - m}};
+    for (int step = 0; step < 30; ++step) {
         std::vector<double> jtj(11 * 11, 0.0), jtr(11, 0.0);
-        for (int i = 0; i < 27; ++i) {
-            double u0, v0;
-            cam.Project(SquareCentre(i), u0, v0);
-            std::array<double, 11> du{}, dv{};
+        // One residual: `got` should be `want`, with derivatives `d` and a weight.
+        auto add = [&](const std::array<double, 11>& d, double want, double got, double weight) {
+            for (int r = 0; r < 11; ++r) {
+                for (int c = 0; c < 11; ++c)
+                    jtj[r * 11 + c] += weight * d[r] * d[c];
+                jtr[r] += weight * d[r] * (want - got);
+            }
+        };
+        auto derivatives = [&](const V3& w, double& u0, double& v0, std::array<double, 11>& du, std::array<double, 11>& dv) {
+            cam.Project(w, u0, v0);
             for (int k = 0; k < 11; ++k) {
                 Camera c = cam;
                 const double h = 1e-7 * std::max(1.0, std::fabs(c.p[k]));
                 c.p[k] += h;
                 double u1, v1;
-                c.Project(SquareCentre(i), u1, v1);
+                c.Project(w, u1, v1);
                 du[k] = (u1 - u0) / h;
                 dv[k] = (v1 - v0) / h;
             }
-            for (int r = 0; r < 11; ++r) {
-                for (int c = 0; c < 11; ++c)
-                    jtj[r * 11 + c] += du[r] * du[c] + dv[r] * dv[c];
-                jtr[r] += du[r] * (Centres[i].x - u0) + dv[r] * (Centres[i].y - v0);
+        };
+        for (int i = 0; i < 27; ++i) {
+            double u0, v0;
+            std::array<double, 11> du{}, dv{};
+            derivatives(SquareCentre(i), u0, v0, du, dv);
+            add(du, Centres[i].x, u0, 1);
+            add(dv, Centres[i].y, v0, 1);
+        }
+        // A corner past a border pulls hard towards it; one inside does not pull at all.
+        for (const V3& w : corners) {
+            double u0, v0;
+            std::array<double, 11> du{}, dv{};
+            derivatives(w, u0, v0, du, dv);
+            const double got[2] = {u0, v0};
+            for (int axis = 0; axis < 2; ++axis) {
+                const double want = std::clamp(got[axis], bounds[axis][0], bounds[axis][1]);
+                if (want != got[axis])
+                    add(axis == 0 ? du : dv, want, got[axis], 1e4);
             }
         }
         for (int k = 0; k < 11; ++k)
@@ -140,10 +169,39 @@ Camera Fit()
     return cam;
 }
 
+// What the fit may still leave past a border, taken back by shrinking the picture evenly, so no size
+// ever cuts anything off.
+Camera Framed(Camera cam)
+{
+    double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+    for (const Face& f : Faces)
+        for (double a : {0.0, 3.0})
+            for (double b : {0.0, 3.0}) {
+                double u, v;
+                cam.Project(At(f, a, b), u, v);
+                left = std::min(left, u);
+                right = std::max(right, u);
+                top = std::min(top, v);
+                bottom = std::max(bottom, v);
+            }
+    // Pixel centres at whole numbers: the layout spans -0.5 to Width - 0.5.
+    const double m = LineHalfWidth - 0.5;
+    const double k = std::min({1.0, (Width - 1 - 2 * m) / (right - left), (Height - 1 - 2 * m) / (bottom - top)});
+    const double tu = (Width - 1) / 2.0 - k * (left + right) / 2;
+    const double midV = std::clamp((top + bottom) / 2, m + k * (bottom - top) / 2, Height - 1 - m - k * (bottom - top) / 2);
+    const double tv = midV - k * (top + bottom) / 2;
+    // u' = k u + tu is the projection with its first row k * row 0 + tu * row 2; the same for v.
+    for (int c = 0; c < 4; ++c) {
+        cam.p[c] = k * cam.p[c] + tu * cam.p[8 + c];
+        cam.p[4 + c] = k * cam.p[4 + c] + tv * cam.p[8 + c];
+    }
+    return cam;
+}
+
 // The camera depends on nothing but the centres: fitted once.
 const Camera& Fitted()
 {
-    static const Camera cam = Fit();
+    static const Camera cam = Framed(Fit());
     return cam;
 }
 
@@ -263,13 +321,17 @@ Drawing::Drawing(const Placement& pl)
 
 int Drawing::Classify(int x, int y) const
 {
+    // Every square lies inside its face, at least half a pixel from its edges: only the squares of
+    // the face that holds the point need asking.
     const double px = x + 0.5, py = y + 0.5;
-    for (int i = 0; i < 27; ++i)
-        if (m_Squares[static_cast<std::size_t>(i)].Contains(px, py))
-            return i;
-    for (const Quad& f : m_Faces)
-        if (f.Contains(px, py))
-            return Line;
+    for (std::size_t f = 0; f < 3; ++f) {
+        if (!m_Faces[f].Contains(px, py))
+            continue;
+        for (std::size_t i = 9 * f; i < 9 * f + 9; ++i)
+            if (m_Squares[i].Contains(px, py))
+                return static_cast<int>(i);
+        return Line;
+    }
     return Background;
 }
 
