@@ -27,6 +27,14 @@ void Scramble(CCUBECtrl& c)
     c.MvtT(2, 0, 1);
 }
 
+// What the control paints onto, as a window's backing store would be: the screen's own pixels.
+QImage Target(QSize size, const QWidget& w)
+{
+    QImage target((QSizeF(size) * w.devicePixelRatioF()).toSize(), QImage::Format_RGB32);
+    target.setDevicePixelRatio(w.devicePixelRatioF());
+    return target;
+}
+
 QSize SizeOf(const benchmark::State& state)
 {
     const int scale = static_cast<int>(state.range(0));
@@ -50,7 +58,7 @@ void BM_PaintKept(benchmark::State& state)
     CCUBECtrl c;
     Scramble(c);
     c.resize(size);
-    QImage target(size, QImage::Format_RGB32);
+    QImage target = Target(size, c);
     c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags()); // the first paint makes and keeps
     for (auto _ : state) {
         c.render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
@@ -66,7 +74,7 @@ void BM_PaintAtNewSize(benchmark::State& state)
     const QSize size = SizeOf(state);
     CCUBECtrl c;
     Scramble(c);
-    QImage target(size + QSize(1, 1), QImage::Format_RGB32);
+    QImage target = Target(size + QSize(1, 1), c);
     int k = 0;
     for (auto _ : state) {
         c.resize(size + QSize(k, k));
