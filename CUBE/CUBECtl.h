@@ -94,7 +94,7 @@ private:
     // One reference per position, declared top, right, front, bottom, left, back; Ref() chooses by
     // position. Rebuilt by PointerFaces before any use.
     std::array<int16_t*, 6> m_pFace{};
-    // The picture loaded last by a paint or Couleur; it points into the kept, scaled pictures.
+    // The picture loaded last by a paint or Couleur; it points into the kept pictures of this size.
     const QImage* m_hPicture = nullptr;
     int16_t m_UserMode = 0;
     // Face number per position, declared top, front, right, bottom, back, left; Position() chooses.

@@ -91,7 +91,7 @@ void CCUBECtrl::paintEvent(QPaintEvent*)
         return;
     }
     // The bounds are the drawing surface's own pixels: on a high-density screen the pictures are
-    // stretched to those, so the cube is as sharp as the screen, and the picture is drawn 1:1. Never
+    // drawn at those, so the cube is as sharp as the screen, and the picture is drawn 1:1. Never
     // fewer than the widget's own pixels, which is what a repaint request of a turn covers.
     const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
     const QSize device = (QSizeF(size()) * ratio).toSize();

@@ -1,23 +1,34 @@
-// The control's pictures, decoded and scaled once per size and kept.
+// The control's pictures, drawn at the size they are shown at, from the cube's drawing, and kept
+// while the size stays the same.
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 class CCUBEPictures {
 public:
-    // Picture `id` decoded and scaled to `size` (Format_RGB32, nearest pixel, no smoothing), as a paint
-    // that keeps nothing would load it. Null when there is no such picture or the size is empty.
+    // Picture `id` drawn at `size` (Format_RGB32), pixel by pixel and keeping nothing: what a paint
+    // that keeps nothing would load. Every pixel of the base and of a square picture is a square's
+    // colour, white or black, which combining with AND needs. Null when there is no such picture or
+    // the size is empty. The toolbox bitmap is drawn into `size` keeping its shape.
     static QImage Fresh(int id, QSize size);
 
-    // Picture `id` at `size`, decoded and scaled once and kept while the size stays the same; asking
-    // for another size drops everything kept. The base picture is kept whole. Every other picture is
-    // kept only where it differs from the base at that size: the image holds that rectangle and
-    // offset() places it (a null image when nothing differs). Since a paint starts from the base and
-    // only ANDs onto it, a pixel where a picture equals the base can never change, so combining the
-    // kept part gives the same result as combining the whole picture.
+    // The toolbox bitmap as the module holds it: 48 x 48 pixels with 16 colours.
+    static QImage ToolboxBitmap();
+
+    // Picture `id` at `size`, made once and kept while the size stays the same; asking for another
+    // size drops everything kept. The first picture asked for at a size sorts every pixel once into
+    // its square (or none), and every picture is then made from that. The base picture is kept
+    // whole. Every other picture is kept only where it differs from the base at that size: the image
+    // holds that rectangle and offset() places it (a null image when nothing differs). Since a paint
+    // starts from the base and only ANDs onto it, a pixel where a picture equals the base can never
+    // change, so combining the kept part gives the same result as combining the whole picture.
     // Null when there is no such picture or the size is empty. Pointers stay valid until the size changes.
     const QImage* Load(int id, QSize size);
 
@@ -32,8 +43,23 @@ public:
     static int Slot(int id);
 
 private:
+    bool Sort(QSize size);
+    QImage FromSorted(int id) const;
+    QImage InStore(std::size_t offset, QSize size);
 
     QSize m_Size;
+    bool m_Sorted = false;
+    // The square (0..26) at each pixel, row by row, or NoSquare; and each square's bounds.
+    static constexpr uint8_t NoSquare = 0xff;
+    std::vector<uint8_t> m_Squares;
+    std::array<QRect, 27> m_Bounds{};
+    // The pixels of the base and of the 135 square pictures, one after the other. Kept from one size
+    // to the next and only ever grown: memory the system has already handed over costs nothing to
+    // use again, fresh memory does, and a window being resized asks for one size after another.
+    // Each picture's pixels are written only when it is first asked for.
+    std::unique_ptr<QRgb[]> m_Store;
+    std::size_t m_StoreSize = 0;
+    std::array<std::size_t, 5 * 27> m_Offsets{};
     std::array<QImage, Slots> m_Kept;
     std::array<bool, Slots> m_Loaded{};
 };

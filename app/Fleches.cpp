@@ -1,93 +1,95 @@
 #include "Fleches.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTransform>
+#include <QPixmap>
 
-#include <array>
+#include <algorithm>
 
 namespace {
 
-constexpr int Echelles = 4;
+bool Debout(Dessin d) { return d == Dessin::Haut || d == Dessin::Bas; }
+bool Arc(Dessin d) { return d == Dessin::ArcDroite || d == Dessin::ArcGauche; }
 
-// Every picture is drawn pointing right or bending down to the right at `echelle` times 32 x 16,
-// then mirrored or turned.
-QPixmap Dessiner(bool arc, int echelle)
+// Every picture is drawn pointing right or bending down to the right in 32 x 16, then mirrored or
+// turned, fitted into `cadre` and centred there.
+void Dessiner(QPainter& g, const QRectF& cadre, Dessin d, QIcon::Mode mode)
 {
-    QPixmap p(32 * echelle, 16 * echelle);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
+    const QSizeF taille = TailleFleche(d);
+    const double s = std::min(cadre.width() / taille.width(), cadre.height() / taille.height());
+    if (s <= 0)
+        return;
+    g.save();
     g.setRenderHint(QPainter::Antialiasing);
-    g.scale(echelle, echelle);
-    const QColor encre(0, 0, 0);
+    g.translate(cadre.center());
+    g.scale(s, s);
+    switch (d) {
+    case Dessin::Gauche:
+    case Dessin::ArcGauche: g.scale(-1, 1); break;
+    case Dessin::Haut: g.rotate(-90); break;
+    case Dessin::Bas: g.rotate(90); break;
+    default: break;
+    }
+    g.translate(-16, -8);
+    const QColor encre = mode == QIcon::Disabled ? QColor(128, 128, 128) : QColor(0, 0, 0);
     g.setPen(QPen(encre, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     g.setBrush(Qt::NoBrush);
-    if (!arc) {
+    if (!Arc(d)) {
         g.drawLine(QPointF(3, 8), QPointF(24, 8));
-        QPolygonF tete{QPointF(30, 8), QPointF(21, 2.5), QPointF(21, 13.5)};
         g.setBrush(encre);
-        g.drawPolygon(tete);
+        g.drawPolygon(QPolygonF{QPointF(30, 8), QPointF(21, 2.5), QPointF(21, 13.5)});
+    } else {
+        // A quarter of an ellipse from the left edge over the top to the right, ending in a head that
+        // points down.
+        QPainterPath arc;
+        arc.moveTo(3, 13);
+        arc.cubicTo(5, 2, 20, 1, 26, 8);
+        g.drawPath(arc);
+        g.setBrush(encre);
+        g.drawPolygon(QPolygonF{QPointF(29.5, 15), QPointF(22, 8.5), QPointF(30, 4.5)});
+    }
+    g.restore();
+}
+
+// Qt asks an icon engine for a pixmap in the screen's own pixels (the icon's size times the
+// density): this one draws it then and there.
+class MoteurFleche : public QIconEngine {
+public:
+    explicit MoteurFleche(Dessin d) : m_Dessin(d) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        Dessiner(*painter, rect, m_Dessin, mode);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap p(size);
+        p.fill(Qt::transparent);
+        QPainter g(&p);
+        paint(&g, QRect(QPoint(), size), mode, state);
         return p;
     }
-    // A quarter of an ellipse from the left edge over the top to the right, ending in a head that
-    // points down.
-    QPainterPath arcPath;
-    arcPath.moveTo(3, 13);
-    arcPath.cubicTo(5, 2, 20, 1, 26, 8);
-    g.drawPath(arcPath);
-    QPolygonF tete{QPointF(29.5, 15), QPointF(22, 8.5), QPointF(30, 4.5)};
-    g.setBrush(encre);
-    g.drawPolygon(tete);
-    return p;
-}
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return TailleFleche(m_Dessin).scaled(size, Qt::KeepAspectRatio);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {TailleFleche(m_Dessin)}; }
+    QIconEngine* clone() const override { return new MoteurFleche(m_Dessin); }
+    QString key() const override { return QStringLiteral("MoteurFleche"); }
 
-QPixmap Transformer(const QPixmap& p, const QTransform& t)
-{
-    return p.transformed(t, Qt::SmoothTransformation);
-}
-
-// All six pictures at one scale, in the order of Dessin.
-std::array<QPixmap, 6> Images(int echelle)
-{
-    const QPixmap droite = Dessiner(false, echelle);
-    const QPixmap arc = Dessiner(true, echelle);
-    const QTransform miroir = QTransform::fromScale(-1, 1);
-    return {
-        droite,
-        Transformer(droite, miroir),
-        Transformer(droite, QTransform().rotate(-90)),
-        Transformer(droite, QTransform().rotate(90)),
-        arc,
-        Transformer(arc, miroir),
-    };
-}
-
-const std::array<std::array<QPixmap, 6>, Echelles>& ToutesImages()
-{
-    static const std::array<std::array<QPixmap, 6>, Echelles> images = [] {
-        std::array<std::array<QPixmap, 6>, Echelles> a;
-        for (int e = 0; e < Echelles; ++e)
-            a[static_cast<std::size_t>(e)] = Images(e + 1);
-        return a;
-    }();
-    return images;
-}
+private:
+    Dessin m_Dessin;
+};
 
 } // namespace
 
-const QPixmap& ImageFleche(Dessin d)
+QSize TailleFleche(Dessin d)
 {
-    return ToutesImages()[0][static_cast<std::size_t>(d)];
+    return Debout(d) ? QSize(16, 32) : QSize(32, 16);
 }
 
-const QIcon& IconeFleche(Dessin d)
+QIcon IconeFleche(Dessin d)
 {
-    static const std::array<QIcon, 6> icones = [] {
-        std::array<QIcon, 6> a;
-        for (std::size_t k = 0; k < a.size(); ++k)
-            for (const auto& echelle : ToutesImages())
-                a[k].addPixmap(echelle[k]);
-        return a;
-    }();
-    return icones[static_cast<std::size_t>(d)];
+    return QIcon(new MoteurFleche(d));
 }

@@ -1,8 +1,8 @@
-// The pictures of the arrow buttons, drawn once.
+// The pictures of the arrow buttons, drawn afresh at whatever size and density they are shown at.
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
+#include <QSize>
 
 enum class Dessin {
     Droite,      // 32 x 16, pointing right (horizontal layers turning right)
@@ -13,8 +13,8 @@ enum class Dessin {
     ArcGauche,   // 32 x 16, an arc bending down to the left
 };
 
-// The picture at its own size.
-const QPixmap& ImageFleche(Dessin d);
-// The picture drawn at 1, 2, 3 and 4 times its size, so that a larger window or a high-density screen
-// shows it sharp rather than stretched.
-const QIcon& IconeFleche(Dessin d);
+// The picture's size as drawn, at the drawn size of the window.
+QSize TailleFleche(Dessin d);
+// The picture as an icon that draws itself at every size and density it is asked for, so that a larger
+// window or a denser screen shows it sharp rather than stretched.
+QIcon IconeFleche(Dessin d);

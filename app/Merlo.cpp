@@ -215,9 +215,6 @@ QString Style(long couleur)
         .arg(fond.name(), fond.darker(125).name());
 }
 
-// The window's font at a scale: drawn for 11 pixels at the drawn size.
-constexpr int PoliceDessin = 11;
-
 } // namespace
 
 QString Merlo::NotationFleche(const QString& nom)
@@ -252,10 +249,11 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
 
-    // Every control keeps its place in proportion, down to a size where the captions still read.
-    setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, QSizeF(0.6, 0.6)).size());
+    // The drawn layout at one scale, centred: every control keeps its place and shape, down to a size
+    // where the captions still read.
+    setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size());
     resize(TailleDessin());
-    Disposer();
+    m_Disposition.Disposer(size());
 }
 
 Merlo::~Merlo()
@@ -266,46 +264,15 @@ Merlo::~Merlo()
     CUBE1 = nullptr;
 }
 
-void Merlo::Placer(QWidget* controle, const QRect& twips)
+void Merlo::Placer(QWidget* controle, const QRect& twips, QSize image)
 {
-    m_Places.push_back({controle, twips});
-}
-
-void Merlo::Disposer()
-{
-    const QSizeF e = Echelle(size());
-    if (e == m_Echelle)
-        return;
-    m_Echelle = e;
-    for (const auto& [controle, t] : m_Places)
-        if (controle)
-            controle->setGeometry(Twips(t.x(), t.y(), t.width(), t.height(), e));
-    const double s = std::min(e.width(), e.height());
-    // The arrows keep their pictures' proportions, as large as the window's scale makes them and never
-    // wider than their buttons.
-    for (std::size_t i = 0; i < std::size(fleches); ++i) {
-        QPushButton* bouton = m_Fleches[i];
-        const QSize image = ImageFleche(fleches[i].image).size();
-        const QSize voulue = (QSizeF(image) * s).toSize();
-        const QSize place = bouton->size() - QSize(4, 4);
-        bouton->setIconSize(voulue.scaled(place.boundedTo(voulue), Qt::KeepAspectRatio));
-    }
-    QFont police = font();
-    const int pixels = std::max(1, static_cast<int>(std::lround(PoliceDessin * s)));
-    if (police.pixelSize() != pixels) {
-        police.setPixelSize(pixels);
-        setFont(police);
-        // A control with a style sheet no longer takes its font from the window: give it its own.
-        for (const auto& place : m_Places)
-            if (place.controle)
-                place.controle->setFont(police);
-    }
+    m_Disposition.Placer(controle, twips, image);
 }
 
 void Merlo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Disposer();
+    m_Disposition.Disposer(size());
 }
 
 void Merlo::CreerCUBE1()
@@ -399,7 +366,7 @@ void Merlo::CreerControles()
         const FlecheDef& f = fleches[i];
         QPushButton* bouton = new QPushButton(this);
         bouton->setObjectName(QLatin1String(f.nom));
-        Placer(bouton, QRect(f.left, f.top, EstT(f.image) ? 495 : 375, 375));
+        Placer(bouton, QRect(f.left, f.top, EstT(f.image) ? 495 : 375, 375), TailleFleche(f.image));
         bouton->setIcon(IconeFleche(f.image));
         bouton->setStyleSheet(Style(SansCouleur));
         bouton->setFocusPolicy(Qt::TabFocus);

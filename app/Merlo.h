@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CUBEDriver.h"
+#include "Disposition.h"
 
 #include <QPointer>
 #include <QRect>
@@ -160,10 +161,9 @@ private:
     void CreerControles();
     void CreerCUBE1();
     void CreerRaccourcis();
-    // Remembers where a control was drawn, in twips relative to its container.
-    void Placer(QWidget* controle, const QRect& twips);
-    // Places every control at the window's scale.
-    void Disposer();
+    // Remembers where a control was drawn, in twips relative to its container (and for an arrow, its
+    // picture's drawn size).
+    void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
     // Appends one log line and shows the new count.
     void Ajouter(const QString& ligne);
     void MajMessage();
@@ -175,12 +175,7 @@ private:
 
     QButtonGroup *m_GroupeV = nullptr, *m_GroupeT = nullptr, *m_GroupeH = nullptr;
     std::array<QPushButton*, 18> m_Fleches{};
-    struct Emplacement {
-        QPointer<QWidget> controle; // the cube's widget belongs to its host, and may go first
-        QRect twips;
-    };
-    std::vector<Emplacement> m_Places;
-    QSizeF m_Echelle;
+    Disposition m_Disposition{this};
 
     // Called by a stage loop whose limit stopped it.
     void LimitReached() { ++m_LimitsReached; }

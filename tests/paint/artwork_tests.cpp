@@ -1,4 +1,5 @@
-// The pictures themselves, at their drawn size: one base and square pictures consistent with it.
+// The pictures themselves: one base and square pictures consistent with it, at the reference size;
+// the fitted camera; and at every size, lines of one width, no gaps and nothing cut off.
 #include "paint_support.h"
 
 #include <gtest/gtest.h>
@@ -123,15 +124,10 @@ TEST(Artwork, ViewFromBelowAndToolboxBitmap)
     ASSERT_EQ(below.size(), Drawn);
     EXPECT_NE(below, Load(CUBEArtwork::Base));
 
-    const CUBEArtwork::File bmp = CUBEArtwork::PictureFile(CUBEArtwork::ToolboxBitmap);
-    ASSERT_NE(bmp.data, nullptr);
-    ASSERT_GE(bmp.size, 30u);
-    EXPECT_EQ(bmp.data[0], 'B');
-    EXPECT_EQ(bmp.data[1], 'M');
-    EXPECT_EQ(bmp.data[28], 4); // bits per pixel
-    const QImage icon = QImage::fromData(bmp.data, static_cast<int>(bmp.size), "BMP");
+    const QImage icon = CCUBEPictures::ToolboxBitmap();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.size(), QSize(48, 48));
+    EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
     EXPECT_EQ(icon.colorCount(), 16);
     std::set<QRgb> used;
     for (int y = 0; y < 48; ++y)
@@ -140,5 +136,110 @@ TEST(Artwork, ViewFromBelowAndToolboxBitmap)
     for (int colour : {0, 2, 3})
         EXPECT_TRUE(used.count(Rgb(colour))) << "the icon shows a solved cube: colour " << colour;
 }
+
+// The camera fitted to the centres puts each one close to where it was given, and each given centre
+// lies well inside its own square, with room to spare around it.
+TEST(Artwork, TheFittedCameraKeepsEveryCentreInItsSquare)
+{
+    const CUBEArtwork::Drawing drawing(CUBEArtwork::Stretched(CUBEArtwork::Width, CUBEArtwork::Height));
+    for (int i = 0; i < 27; ++i) {
+        EXPECT_LT(CUBEArtwork::FitError(i), 3.5) << i;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                EXPECT_EQ(drawing.Classify(Centres[i].x + dx, Centres[i].y + dy), i) << i << " at " << dx << "," << dy;
+    }
+}
+
+// The rows of a square's pixels found by Quad::Span are exactly those whose centres it contains.
+TEST(Artwork, SpansAreTheSquaresPixels)
+{
+    for (QSize size : {QSize(217, 225), QSize(131, 77), QSize(650, 673)}) {
+        const CUBEArtwork::Drawing drawing(CUBEArtwork::Stretched(size.width(), size.height()));
+        for (int i = 0; i < 27; ++i) {
+            const CUBEArtwork::Quad& q = drawing.SquareShape(i);
+            ASSERT_FALSE(q.empty) << i;
+            for (int y = 0; y < size.height(); ++y) {
+                int first, last;
+                q.Span(y, size.width(), first, last);
+                for (int x = 0; x < size.width(); ++x)
+                    ASSERT_EQ(x >= first && x <= last, q.Contains(x + 0.5, y + 0.5)) << i << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Walking in the base picture from the centre of one square to a neighbour's crosses exactly one
+// black line, never a gap of black wider than a line; measured across the line, every line has the
+// same width, the one the size asks for. No pixel at the picture's border belongs to the cube or its
+// outline.
+class LinesAtSize : public testing::TestWithParam<QSize> {};
+
+TEST_P(LinesAtSize, OneWidthNoGapsNothingCutOff)
+{
+    const QSize size = GetParam();
+    const QImage base = CCUBEPictures::Fresh(CUBEArtwork::Base, size);
+    const CUBEArtwork::Placement placement = CUBEArtwork::Stretched(size.width(), size.height());
+    auto at = [&](int i) {
+        return QPointF((Centres[i].x + 0.5) * size.width() / CUBEArtwork::Width,
+                       (Centres[i].y + 0.5) * size.height() / CUBEArtwork::Height);
+    };
+    // The line between squares a and b runs along `along`; its width is the black stretch of the walk
+    // times the sine of the angle between the walk and the line.
+    std::vector<double> widths;
+    auto measure = [&](int a, int b, QPointF along) {
+        const QPointF from = at(a), to = at(b);
+        const QPointF step = to - from;
+        const double length = std::hypot(step.x(), step.y());
+        const int samples = static_cast<int>(length * 8);
+        int runs = 0, black = 0;
+        bool inBlack = false;
+        for (int s = 0; s <= samples; ++s) {
+            const QPointF p = from + step * (double(s) / samples);
+            const bool isBlack = base.pixel(static_cast<int>(p.x()), static_cast<int>(p.y())) == Black;
+            if (isBlack && !inBlack)
+                ++runs;
+            inBlack = isBlack;
+            black += isBlack;
+        }
+        EXPECT_EQ(runs, 1) << "squares " << a << " and " << b << " at " << size.width() << "x" << size.height();
+        const double sine = std::fabs(step.x() * along.y() - step.y() * along.x()) / length / std::hypot(along.x(), along.y());
+        widths.push_back(black * length / samples * sine);
+    };
+    for (int f = 0; f < 3; ++f)
+        for (int k = 0; k < 9; ++k) {
+            const int i = 9 * f + k, row = k / 3, col = k % 3;
+            // The line between two columns runs as the midpoints of their squares do, row after row;
+            // the line between two rows likewise, column after column.
+            auto mid = [&](int p, int q) { return (at(p) + at(q)) / 2; };
+            const int down = row < 2 ? 3 : -3, across = col < 2 ? 1 : -1;
+            if (col < 2)
+                measure(i, i + 1, (mid(i + down, i + down + 1) - mid(i, i + 1)) * down);
+            if (row < 2)
+                measure(i, i + 3, (mid(i + across, i + across + 3) - mid(i, i + 3)) * across);
+        }
+    ASSERT_EQ(widths.size(), 36u);
+    // Within a pixel and a half, the stairs of the pixels, and a little more on large pictures,
+    // where the midpoints only approach each line's slant.
+    const double want = 2 * placement.halfLine;
+    for (const double& w : widths)
+        EXPECT_NEAR(w, want, 1.5 + 0.05 * want) << "line " << (&w - widths.data());
+    const auto [thinnest, widest] = std::minmax_element(widths.begin(), widths.end());
+    EXPECT_LE(*widest - *thinnest, 2 + 0.1 * want);
+
+    const CUBEArtwork::Drawing drawing(placement);
+    for (int x = 0; x < size.width(); ++x)
+        for (int y : {0, size.height() - 1})
+            ASSERT_EQ(drawing.Classify(x, y), CUBEArtwork::Background) << x << "," << y;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x : {0, size.width() - 1})
+            ASSERT_EQ(drawing.Classify(x, y), CUBEArtwork::Background) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, LinesAtSize,
+                         testing::Values(QSize(130, 134), Drawn, QSize(217, 225), QSize(300, 120), QSize(326, 338),
+                                         QSize(651, 675), QSize(2083, 2160)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
 
 } // namespace

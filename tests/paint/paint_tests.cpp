@@ -1,6 +1,8 @@
-// The control's picture: the colour at every visible square, the lines, design mode, and that the
-// kept pictures compose exactly like pictures loaded afresh.
+// The control's picture: the colour at every visible square, the lines, design mode, that the
+// kept pictures compose exactly like pictures drawn afresh, and that the picture is drawn at its own
+// size rather than stretched.
 #include "paint_support.h"
+#include "picture_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +104,9 @@ TEST_P(PaintAtSize, SameAsLoadingEveryPictureAfresh)
 {
     std::mt19937 rng(7);
     CCUBECtrl c;
-    for (int round = 0; round < 6; ++round) {
+    // Drawing all 28 pictures afresh, pixel by pixel, is slow at the large sizes: fewer rounds there.
+    const int rounds = GetParam().width() * GetParam().height() > 200000 ? 2 : 6;
+    for (int round = 0; round < rounds; ++round) {
         Scramble(c, rng, 5);
         const QImage img = Paint(c, GetParam());
         ASSERT_EQ(img, ComposeAfresh(c, GetParam())) << "round " << round;
@@ -110,9 +114,12 @@ TEST_P(PaintAtSize, SameAsLoadingEveryPictureAfresh)
     }
 }
 
+// The window's size and four times it, the reference layout, a squashed one, the smallest window's,
+// and odd sizes of 1.5 and 3 times the window's (a density of 1.5 or 3) and beyond.
 INSTANTIATE_TEST_SUITE_P(Sizes, PaintAtSize,
                          testing::Values(DefaultSize, LargeSize, QSize(CUBEArtwork::Width, CUBEArtwork::Height),
-                                         QSize(300, 120)),
+                                         QSize(300, 120), QSize(130, 134), QSize(326, 338), QSize(651, 675),
+                                         QSize(1001, 1039)),
                          [](const auto& info) {
                              return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
                          });
@@ -147,14 +154,51 @@ TEST(Paint, DesignModeDrawsNothing)
     EXPECT_TRUE(c.Composed().isNull());
 }
 
-TEST(Paint, ResizingStretchesThePicture)
+// Every size gets its own drawing, the same as drawing every picture afresh at that size.
+TEST(Paint, ResizingDrawsThePictureAgainAtTheNewSize)
 {
     CCUBECtrl c;
     c.MvtT(2, 1, 1);
     for (QSize size : {DefaultSize, QSize(50, 60), LargeSize, DefaultSize, QSize(1, 1)}) {
         const QImage img = Paint(c, size);
+        ASSERT_EQ(c.Composed().size(), size);
         ASSERT_EQ(img, ComposeAfresh(c, size)) << size.width() << "x" << size.height();
     }
+}
+
+// At the window's shape and any size from its own up to a full 4K screen's height, the picture
+// repeats few rows and few columns: every slanted edge steps at the picture's own pixels.
+class CrispAtSize : public testing::TestWithParam<QSize> {};
+
+TEST_P(CrispAtSize, FewRepeatedRowsOrColumnsAndEverySquareRight)
+{
+    std::mt19937 rng(2024);
+    CCUBECtrl c;
+    Scramble(c, rng, 40);
+    const QImage img = Paint(c, GetParam());
+    ExpectSquares(c, img);
+    EXPECT_LT(picturecheck::RepeatedRows(img), 0.12);
+    EXPECT_LT(picturecheck::RepeatedColumns(img), 0.12);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowShape, CrispAtSize,
+                         testing::Values(DefaultSize, QSize(326, 338), QSize(434, 450), QSize(543, 563),
+                                         QSize(651, 675), LargeSize, QSize(1001, 1039), QSize(2083, 2160)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
+
+// The measure does see a stretched picture: the reference drawing stretched to four times the
+// window's size repeats most rows and columns.
+TEST(Crisp, AStretchedPictureRepeatsMostRows)
+{
+    const QImage stretched = CCUBEPictures::Fresh(CUBEArtwork::Base, QSize(CUBEArtwork::Width, CUBEArtwork::Height))
+                                 .scaled(LargeSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_GT(picturecheck::RepeatedRows(stretched), 0.5);
+    EXPECT_GT(picturecheck::RepeatedColumns(stretched), 0.5);
+    const QImage drawn = CCUBEPictures::Fresh(CUBEArtwork::Base, LargeSize);
+    EXPECT_LT(picturecheck::RepeatedRows(drawn), 0.12);
+    EXPECT_LT(picturecheck::RepeatedColumns(drawn), 0.12);
 }
 
 // Colours outside 0..5 have no picture. The bare resource number of some of them would name another
@@ -203,7 +247,8 @@ TEST(Pictures, KeptPicturesExpandToFreshOnes)
             ids.push_back(CUBEArtwork::Square(colour, i));
     }
     CCUBEPictures kept;
-    for (QSize size : {DefaultSize, QSize(CUBEArtwork::Width, CUBEArtwork::Height), QSize(40, 333), LargeSize}) {
+    for (QSize size : {DefaultSize, QSize(CUBEArtwork::Width, CUBEArtwork::Height), QSize(40, 333), LargeSize,
+                       DefaultSize, QSize(327, 339)}) {
         const QImage* base = kept.Load(CUBEArtwork::Base, size);
         ASSERT_NE(base, nullptr);
         ASSERT_EQ(kept.Size(), size);

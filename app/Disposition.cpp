@@ -1,0 +1,44 @@
+#include "Disposition.h"
+
+#include <QAbstractButton>
+
+#include <algorithm>
+#include <cmath>
+
+void Disposition::Placer(QWidget* controle, const QRect& twips, QSize image)
+{
+    m_Places.push_back({controle, twips, image});
+}
+
+void Disposition::Disposer(QSize taille)
+{
+    const Echelle e = EchelleDe(taille);
+    if (m_Echelle == e)
+        return;
+    m_Echelle = e;
+    for (const Emplacement& p : m_Places) {
+        if (!p.controle)
+            continue;
+        QRect g = Twips(p.twips.x(), p.twips.y(), p.twips.width(), p.twips.height(), e.facteur);
+        if (p.controle->parentWidget() == m_Fenetre)
+            g.translate(e.decalage);
+        p.controle->setGeometry(g);
+        // A picture keeps its proportions, as large as the scale makes it and never wider than its
+        // button; it is drawn at that size, at the screen's density.
+        if (auto* bouton = qobject_cast<QAbstractButton*>(p.controle.data()); bouton && !p.image.isEmpty()) {
+            const QSize voulue = (QSizeF(p.image) * e.facteur).toSize();
+            const QSize place = bouton->size() - QSize(4, 4);
+            bouton->setIconSize(voulue.scaled(place.boundedTo(voulue), Qt::KeepAspectRatio));
+        }
+    }
+    QFont police = m_Fenetre->font();
+    const int pixels = std::max(1, static_cast<int>(std::lround(PoliceDessin * e.facteur)));
+    if (police.pixelSize() != pixels) {
+        police.setPixelSize(pixels);
+        m_Fenetre->setFont(police);
+        // A control with a style sheet no longer takes its font from the window: give it its own.
+        for (const Emplacement& p : m_Places)
+            if (p.controle)
+                p.controle->setFont(police);
+    }
+}

@@ -1,0 +1,38 @@
+// Where every control of the window was drawn, and placing them all for the window's size: the
+// drawn layout scaled by one factor and centred, with the captions' font and the arrows' pictures
+// at that scale too.
+#pragma once
+
+#include "Twips.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class Disposition {
+public:
+    // `fenetre` is the window: its own controls are centred in it, those inside frames keep their
+    // places in their frames.
+    explicit Disposition(QWidget* fenetre) : m_Fenetre(fenetre) {}
+
+    // Remembers where a control was drawn, in twips relative to its container, and for a button with
+    // a picture, the picture's drawn size.
+    void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
+
+    // Places every control for a window of `taille` pixels. Nothing moves when the scale stays.
+    void Disposer(QSize taille);
+
+private:
+    struct Emplacement {
+        QPointer<QWidget> controle; // the cube's widget belongs to its host, and may go first
+        QRect twips;
+        QSize image;
+    };
+    QWidget* m_Fenetre;
+    std::vector<Emplacement> m_Places;
+    std::optional<Echelle> m_Echelle;
+};
