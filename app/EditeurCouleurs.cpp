@@ -68,13 +68,18 @@ Patron::Patron(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Patron"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Cube net"));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     Decrire();
 }
 
-int Patron::Cote() const { return std::max(24, fontMetrics().height() * 9 / 4); }
+// A square as large as the font asks for, smaller where the window is smaller (on a small screen).
+int Patron::CoteVoulue() const { return std::max(24, fontMetrics().height() * 9 / 4); }
 
-QSize Patron::sizeHint() const { return QSize(12 * Cote() + 6, 9 * Cote() + 6); }
+int Patron::Cote() const { return std::max(8, std::min({CoteVoulue(), (width() - 6) / 12, (height() - 6) / 9})); }
+
+QSize Patron::sizeHint() const { return QSize(12 * CoteVoulue() + 6, 9 * CoteVoulue() + 6); }
+
+QSize Patron::minimumSizeHint() const { return QSize(12 * 12 + 6, 9 * 12 + 6); }
 
 QPoint Patron::Origine() const
 {
@@ -319,7 +324,7 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* haut = new QHBoxLayout;
-    haut->addWidget(m_Patron, 0, Qt::AlignTop);
+    haut->addWidget(m_Patron, 1);
     haut->addLayout(palette);
     auto* l = new QVBoxLayout(this);
     l->addWidget(aide);

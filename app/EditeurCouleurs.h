@@ -37,7 +37,7 @@ public:
     std::function<void(int)> couleurChoisie;
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -48,6 +48,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    int CoteVoulue() const;
     int Cote() const;
     QPoint Origine() const;
     void Peindre(int s, int colour);
