@@ -14,6 +14,9 @@
 #include <QThread>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdlib>
 
@@ -62,17 +65,26 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     QTemporaryDir data;
     ASSERT_TRUE(data.isValid());
     EnvVar xdg("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    // While this test holds the registry's lock, the tool cannot finish: a start-up that waited
+    // for it would return only when the tool gives up on the lock.
+    const QString registry = QDir(data.path()).filePath("merlo-registry/registry.ini");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(registry).absolutePath()));
+    const int lock = ::open(QFile::encodeName(registry + ".update.lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     Merlo w;
     QElapsedTimer t;
     t.start();
     w.Form_Load();
-    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_LT(t.elapsed(), Registry::LockTimeoutMs / 2);
     EXPECT_EQ(w.List1->count(), 0);
     EXPECT_EQ(w.Message->text(), "");
-    // The tool registers the module in this user's registry. Waiting for that also keeps the folder
-    // alive until the tool is done with it.
-    while (!Registered(data.path()) && t.elapsed() < 30000)
-        QThread::msleep(50);
+    ::close(lock);
+    // Then the tool registers the module in this user's registry. Waiting for that also keeps the
+    // folder alive until the tool is done with it.
+    t.restart();
+    while (!Registered(data.path()) && t.elapsed() < 60000)
+        QThread::msleep(20);
     EXPECT_TRUE(Registered(data.path())) << "nothing registered under " << data.path().toStdString();
 }
 
