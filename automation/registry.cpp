@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QVariant>
 
@@ -132,16 +133,53 @@ HRESULT Registry::fail(HRESULT hr, const QString& why)
     return hr;
 }
 
-// Opens the file through QSettings and checks that it is whole: it parses and its seal matches
-// every entry. Must be called under the update lock, so the file cannot change in between.
-static HRESULT openChecked(const QString& path, std::unique_ptr<QSettings>* out, QString* why)
+// Parses `bytes` with QSettings. QSettings keeps one parsed copy per file name for the whole
+// process and reuses it while the file's size and modification time (in milliseconds) stay the
+// same; the file system's timestamps are coarser than that (a few milliseconds), so a change by
+// another writer within one tick would go unseen and be written over. The bytes therefore go
+// through a private copy whose name this process never used before, which QSettings cannot have
+// parsed yet.
+static std::unique_ptr<QSettings> parse(const QByteArray& bytes, QTemporaryFile* copy)
 {
+    static std::atomic<quint64> serial{0};
+    copy->setFileTemplate(QDir::tempPath() + QStringLiteral("/merlo-registry-%1-%2-XXXXXX.ini")
+                                                 .arg(::getpid()).arg(serial++));
+    if (!copy->open() || copy->write(bytes) != bytes.size() || !copy->flush())
+        return nullptr;
+    return std::make_unique<QSettings>(copy->fileName(), QSettings::IniFormat);
+}
+
+// Reads the file's bytes once and checks that they are whole: they parse and their seal matches
+// every entry. Must be called under the update lock, so the file cannot change in between.
+static HRESULT readChecked(const QString& path, Registry::Entries* out, QString* why)
+{
+    out->clear();
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    if (!info.exists())
+        return S_OK;
+    if (!info.isFile()) {
         *why = QStringLiteral("is not a file");
         return REGDB_E_READREGDB;
     }
-    auto s = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("cannot be read");
+        return REGDB_E_READREGDB;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *why = QStringLiteral("cannot be read (%1)").arg(file.errorString());
+        return REGDB_E_READREGDB;
+    }
+    if (bytes.isEmpty())
+        return S_OK;
+    QTemporaryFile copy;
+    const std::unique_ptr<QSettings> s = parse(bytes, &copy);
+    if (!s) {
+        *why = QStringLiteral("cannot be read: no private copy can be made in %1 (%2)")
+                   .arg(QDir::tempPath(), copy.errorString());
+        return REGDB_E_READREGDB;
+    }
     switch (s->status()) {
     case QSettings::NoError:
         break;
@@ -154,18 +192,17 @@ static HRESULT openChecked(const QString& path, std::unique_ptr<QSettings>* out,
     }
     // Every file written here carries its seal; a file with content and no seal, or a seal that does
     // not match, was cut short or changed by something else.
-    if (info.exists() && info.size() > 0) {
-        const QVariant seal = s->value(QLatin1String(Registry::SealKey));
-        if (!seal.isValid()) {
-            *why = QStringLiteral("is damaged: it carries no seal");
-            return REGDB_E_CORRUPT;
-        }
-        if (valueText(seal) != sealOf(entriesOf(*s))) {
-            *why = QStringLiteral("is damaged: its seal does not match its contents");
-            return REGDB_E_CORRUPT;
-        }
+    const QVariant seal = s->value(QLatin1String(Registry::SealKey));
+    if (!seal.isValid()) {
+        *why = QStringLiteral("is damaged: it carries no seal");
+        return REGDB_E_CORRUPT;
     }
-    *out = std::move(s);
+    const Registry::Entries entries = entriesOf(*s);
+    if (valueText(seal) != sealOf(entries)) {
+        *why = QStringLiteral("is damaged: its seal does not match its contents");
+        return REGDB_E_CORRUPT;
+    }
+    *out = entries;
     return S_OK;
 }
 
@@ -180,11 +217,9 @@ HRESULT Registry::read(Entries* entries)
     // writers replace it by a rename.
     if (lock.opened() && !lock.lock(LockTimeoutMs))
         return fail(REGDB_E_READREGDB, QStringLiteral("stayed locked by another process"));
-    std::unique_ptr<QSettings> s;
     QString why;
-    if (const HRESULT hr = openChecked(m_path, &s, &why); FAILED(hr))
+    if (const HRESULT hr = readChecked(m_path, entries, &why); FAILED(hr))
         return fail(hr, why);
-    *entries = entriesOf(*s);
     return S_OK;
 }
 
@@ -208,13 +243,11 @@ HRESULT Registry::update(const Entries& set, const QStringList& remove)
     if (!lock.lock(LockTimeoutMs))
         return fail(REGDB_E_WRITEREGDB, QStringLiteral("stayed locked by another process"));
 
-    std::unique_ptr<QSettings> s;
+    Entries before;
     QString why;
-    if (const HRESULT hr = openChecked(m_path, &s, &why); FAILED(hr))
+    if (const HRESULT hr = readChecked(m_path, &before, &why); FAILED(hr))
         return fail(hr, why + QStringLiteral("; it was left as it is"));
 
-    const Entries before = entriesOf(*s);
-    s.reset();
     Entries after = before;
     after.insert(set);
     for (const QString& key : remove)

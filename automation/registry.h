@@ -7,10 +7,12 @@
 //
 // The file is read and written through QSettings. Every read or change holds a lock of the
 // registry (flock on a file beside it) from start to end, so concurrent registrations never lose
-// each other's entries; a change writes a complete new file beside the registry and renames it into
-// place, so a reader never sees half a file. Each write stores a seal (a hash of every entry): a
-// file that does not parse, or whose seal is missing or does not match, was damaged outside this
-// code. It is reported and never written over.
+// each other's entries; under it the file's bytes are read afresh and parsed from a private copy,
+// never taken from what QSettings remembers of the file in this process. A change writes a
+// complete new file beside the registry and renames it into place, so a reader never sees half a
+// file. Each write stores a seal (a hash of every entry): a file that does not parse, or whose
+// seal is missing or does not match, was damaged outside this code. It is reported and never
+// written over.
 #pragma once
 
 #include "com.h"

@@ -13,9 +13,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace regtest {
 

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <random>
 #include <thread>
 #include <vector>
@@ -306,6 +308,33 @@ TEST_F(RegistryFile, AFolderThatCannotBeMadeIsReported)
     Registry inside(dir.path() + QStringLiteral("/plainfile/merlo-registry/registry.ini"));
     EXPECT_EQ(inside.update({{QStringLiteral("k"), QStringLiteral("v")}}), REGDB_E_WRITEREGDB);
     EXPECT_TRUE(inside.errorString().contains(QStringLiteral("plainfile")));
+}
+
+// The file system stamps files with a coarse clock, so two changes in a row often leave files of
+// the same size and the same modification time. Each version must be read as it is, whatever an
+// earlier read in this process saw.
+TEST_F(RegistryFile, AChangeWithinOneClockTickIsNeverMissed)
+{
+    ASSERT_EQ(reg.update({{QStringLiteral("k"), QStringLiteral("v0")}}), S_OK);
+    Registry other(path);
+    for (int round = 1; round <= 10; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        ASSERT_EQ(readAll().value(QStringLiteral("k")), QStringLiteral("v%1").arg(round - 1));
+        struct stat before {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+        // Another writer changes the value; the file keeps its size, and gets the old time back.
+        ASSERT_EQ(other.update({{QStringLiteral("k"), QStringLiteral("v%1").arg(round % 10)}}), S_OK);
+        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+        ASSERT_EQ(QFileInfo(path).size(), before.st_size);
+        ASSERT_EQ(readAll().value(QStringLiteral("k")), QStringLiteral("v%1").arg(round % 10));
+        // A change on top of it keeps it.
+        ASSERT_EQ(reg.update({{QStringLiteral("n%1").arg(round), QString()}}), S_OK);
+        Registry::Entries e;
+        ASSERT_EQ(other.read(&e), S_OK);
+        ASSERT_EQ(e.value(QStringLiteral("k")), QStringLiteral("v%1").arg(round % 10));
+        ASSERT_EQ(e.size(), round + 1);
+    }
 }
 
 TEST_F(RegistryFile, ConcurrentWritersLoseNothing)

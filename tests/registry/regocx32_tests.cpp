@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <iostream>
 #include <memory>
 #include <random>
 #include <thread>
@@ -294,12 +295,21 @@ TEST_F(Regocx32, AClassStepThatCannotWriteFailsWithTheClassError)
     EXPECT_TRUE(r.err.contains(QStringLiteral("failed: 0x80040201 (SELFREG_E_CLASS).\n"))) << r.err.toStdString();
 }
 
+// A positive number from the environment, or `fallback`.
+int EnvCount(const char* name, int fallback)
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue(name, &ok);
+    return ok && n > 0 ? n : fallback;
+}
+
 // Many registrations and unregistrations at once, while this process writes entries of its own:
 // the file always reads back whole, each step is all or nothing, and nobody's entries get lost.
+// MERLO_REGISTRY_PROCESSES and MERLO_REGISTRY_ROUNDS make it heavier.
 TEST_F(Regocx32, ManyAtOnceLeaveAWholeRegistry)
 {
-    constexpr int Processes = 16;
-    constexpr int Rounds = 3;
+    const int Processes = EnvCount("MERLO_REGISTRY_PROCESSES", 16);
+    const int Rounds = EnvCount("MERLO_REGISTRY_ROUNDS", 3);
     std::atomic<bool> done{false};
     std::atomic<int> ownWrites{0};
     std::atomic<int> ownFailures{0};
@@ -351,6 +361,8 @@ TEST_F(Regocx32, ManyAtOnceLeaveAWholeRegistry)
     for (int n = 0; n < ownWrites.load(); ++n)
         want.insert(QStringLiteral("Mine/k%1").arg(n), QString::number(n));
     EXPECT_EQ(readAll(), want);
+    std::cout << "many at once: " << Rounds << " rounds of " << Processes << " processes, "
+              << ownWrites.load() << " writes of this process beside them\n";
 }
 
 } // namespace

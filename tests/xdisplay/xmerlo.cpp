@@ -1,6 +1,7 @@
 // xmerlo TITLE ACTION...: drives a window of an X display the way a user would, for the tests that
 // run the real program under Xvfb (no window manager there).
-//   wait         until a viewable top-level window has the title TITLE (10 s at most)
+//   wait         until a viewable top-level window has the title TITLE and its program answers a
+//                ping, that is, its event loop runs (30 s at most for each)
 //   id           prints the window's id in decimal
 //   click X Y    presses and releases button 1 at X, Y inside the window
 //   sleep MS     waits
@@ -10,10 +11,13 @@
 //   count        prints how many viewable top-level windows have the title TITLE (none is fine)
 //   class        prints the window's WM_CLASS, instance and class separated by a blank
 //   icon         prints how many icon sizes the window offers in _NET_WM_ICON
-// All events of one call go out in one flush, so they reach the program together and in order.
+// All events between two sleeps go out in one flush, so they reach the program together and in
+// order. Any failure is one line on standard error and a non-zero exit code.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <poll.h>
 
 #include <chrono>
 #include <cstdio>
@@ -25,6 +29,9 @@
 #include <vector>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kWaitLimit = std::chrono::seconds(30);
 
 std::string Property(Display* d, Window w, Atom name)
 {
@@ -124,6 +131,48 @@ int IconSizes(Display* d, Window w)
     return sizes;
 }
 
+// The next event, waiting for it until `end`; false when none came.
+bool NextEvent(Display* d, XEvent* e, Clock::time_point end)
+{
+    while (!XPending(d)) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        if (left <= 0)
+            return false;
+        pollfd p{ConnectionNumber(d), POLLIN, 0};
+        poll(&p, 1, static_cast<int>(left));
+    }
+    XNextEvent(d, e);
+    return true;
+}
+
+// Sends the window manager's ping and waits for the answer, which the program sends back to the
+// root window from its event loop. Needs StructureNotifyMask selected on the root.
+bool Ping(Display* d, Window w)
+{
+    const Atom protocols = XInternAtom(d, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(d, "_NET_WM_PING", False);
+    static long serial = 0;
+    const long mine = ++serial;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = protocols;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(ping);
+    e.xclient.data.l[1] = CurrentTime;
+    e.xclient.data.l[2] = static_cast<long>(w);
+    e.xclient.data.l[3] = mine;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+    const auto end = Clock::now() + kWaitLimit;
+    XEvent answer;
+    while (NextEvent(d, &answer, end))
+        if (answer.type == ClientMessage && answer.xclient.message_type == protocols
+            && answer.xclient.data.l[0] == static_cast<long>(ping) && answer.xclient.data.l[3] == mine)
+            return true;
+    return false;
+}
+
 void Button(Display* d, Window w, int x, int y, bool press)
 {
     XEvent e{};
@@ -167,21 +216,35 @@ int main(int argc, char** argv)
     }
     Display* d = XOpenDisplay(nullptr);
     if (!d) {
-        std::fprintf(stderr, "xmerlo: cannot open the display\n");
+        const char* name = std::getenv("DISPLAY");
+        std::fprintf(stderr, "xmerlo: cannot open the display \"%s\"\n", name ? name : "");
         return 2;
     }
+    // The answers to pings come to the root window.
+    XSelectInput(d, DefaultRootWindow(d), StructureNotifyMask);
     const std::string title = argv[1];
     Window w = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string action = argv[i];
         if (action == "wait") {
-            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-            while (!(w = Find(d, title)) && std::chrono::steady_clock::now() < end)
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        } else if (action == "count") {
+            const auto end = Clock::now() + kWaitLimit;
+            while (!(w = Find(d, title)) && Clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (!w) {
+                std::fprintf(stderr, "xmerlo: no window \"%s\" appeared within 30 s\n", title.c_str());
+                return 1;
+            }
+            if (!Ping(d, w)) {
+                std::fprintf(stderr, "xmerlo: the window \"%s\" did not answer a ping within 30 s\n", title.c_str());
+                return 1;
+            }
+            continue;
+        }
+        if (action == "count") {
             std::printf("%zu\n", FindAll(d, title).size());
             continue;
-        } else if (action == "sleep" && i + 1 < argc) {
+        }
+        if (action == "sleep" && i + 1 < argc) {
             XFlush(d);
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[++i])));
             continue;
@@ -217,7 +280,7 @@ int main(int argc, char** argv)
             }
         } else if (action == "icon") {
             std::printf("%d\n", IconSizes(d, w));
-        } else if (action != "wait") {
+        } else {
             std::fprintf(stderr, "xmerlo: unknown action %s\n", action.c_str());
             return 2;
         }
