@@ -11,6 +11,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMERLO_SANITIZE=ON -
   -DMERLO_BENCH=OFF >/dev/null
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 for bin in build-asan/fuzz-bin/fuzz_*; do
   [ -x "$bin" ] || continue
