@@ -242,20 +242,6 @@ TEST_F(Access, EveryControlShowsTheFocusInEveryWidgetStyle)
 
 // --- keys of the log and the window --------------------------------------------------------------
 
-// Swallows the close events of a window: a test sees them without the program ending.
-class CloseCatcher : public QObject {
-public:
-    int closes = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::Close)
-            return false;
-        ++closes;
-        e->ignore();
-        return true;
-    }
-};
-
 TEST_F(Access, CtrlQClosesTheWindowAsItsCloseButtonDoes)
 {
     if (!ShowActive())

@@ -19,20 +19,6 @@
 
 namespace {
 
-// Swallows the close events of a window, so that a test sees them without the program ending.
-class CloseCatcher : public QObject {
-public:
-    int closes = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::Close)
-            return false;
-        ++closes;
-        e->ignore();
-        return true;
-    }
-};
-
 class Help : public WindowTest {
 protected:
     bool ShowActive()

@@ -5,6 +5,7 @@
 #include "CUBECtl.h"
 #include "Merlo.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,6 +79,20 @@ inline int DifferentSquares(const CubeState& a, const CubeState& b)
         n += x[i] != y[i];
     return n;
 }
+
+// Swallows the close events of a window, so that a test sees them without the program ending.
+class CloseCatcher : public QObject {
+public:
+    int closes = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::Close)
+            return false;
+        ++closes;
+        e->ignore();
+        return true;
+    }
+};
 
 class WindowTest : public testing::Test {
 protected:
