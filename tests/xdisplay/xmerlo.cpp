@@ -33,6 +33,21 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kWaitLimit = std::chrono::seconds(30);
 
+// A key that closes the window (Ctrl+Q) may take it away before its release arrives: the request
+// with this serial may find its window gone. Every other error ends xmerlo, as Xlib's own handler does.
+unsigned long g_mayLoseWindow = 0;
+
+int OnXError(Display* d, XErrorEvent* e)
+{
+    if (e->error_code == BadWindow && g_mayLoseWindow != 0 && e->serial == g_mayLoseWindow)
+        return 0;
+    char text[256] = "";
+    XGetErrorText(d, e->error_code, text, sizeof text);
+    std::fprintf(stderr, "xmerlo: X error %s (request %d, resource 0x%lx)\n", text, e->request_code,
+                 static_cast<unsigned long>(e->resourceid));
+    std::exit(1);
+}
+
 std::string Property(Display* d, Window w, Atom name)
 {
     Atom type;
@@ -95,6 +110,8 @@ bool Key(Display* d, Window w, std::string name)
     XSync(d, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     for (const bool press : {true, false}) {
+        if (!press)
+            g_mayLoseWindow = NextRequest(d);
         XEvent e{};
         XKeyEvent& k = e.xkey;
         k.type = press ? KeyPress : KeyRelease;
@@ -220,6 +237,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "xmerlo: cannot open the display \"%s\"\n", name ? name : "");
         return 2;
     }
+    XSetErrorHandler(OnXError);
     // The answers to pings come to the root window.
     XSelectInput(d, DefaultRootWindow(d), StructureNotifyMask);
     const std::string title = argv[1];
