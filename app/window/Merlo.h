@@ -1,4 +1,4 @@
-// Merlo: the program's one window. Its commands live in app/, its solving stages in solver/.
+// Merlo: the program's one window. Its commands live in the rooms of app/, its solving stages in solver/.
 #pragma once
 
 #include "CUBEDriver.h"

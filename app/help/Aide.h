@@ -1,4 +1,4 @@
-// The help window: the text of app/Aide.md in a window of its own, beside the main window, with a
+// The help window: the text of app/help/Aide.md in a window of its own, beside the main window, with a
 // find field. One per main window: F1 again brings the same one to the front.
 #pragma once
 
