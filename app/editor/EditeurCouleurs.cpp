@@ -1,5 +1,7 @@
 #include "EditeurCouleurs.h"
 
+#include "Historique.h"
+
 #include "Merlo.h"
 #include "PositionCube.h"
 
@@ -318,7 +320,7 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     connect(m_Poser, &QPushButton::clicked, this, [this] {
         if (!notation::Check(m_Patron->Position()).empty())
             return;
-        PoserPosition(m_W, m_Patron->Position());
+        m_W.Histoire().Executer(QString(), tr("Set up colours"), [this] { PoserPosition(m_W, m_Patron->Position()); });
         accept();
     });
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,7 @@
 #include "SaisieMouvements.h"
 
+#include "Historique.h"
+
 #include "JouerNotation.h"
 #include "Merlo.h"
 
@@ -75,5 +77,5 @@ void SaisieMouvements::Jouer()
     // A copy: the text can change while they play, since the window takes keys between turns.
     const std::vector<notation::Turn> tours = m_Lu.turns;
     m_Texte->selectAll();
-    JouerTours(m_W, tours);
+    m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Play moves"), [&] { JouerTours(m_W, tours); });
 }

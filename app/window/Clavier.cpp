@@ -1,12 +1,11 @@
 #include "Clavier.h"
 
-#include "Aide.h"
+#include "Historique.h"
 #include "Merlo.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
-#include <QShortcut>
 
 namespace {
 
@@ -28,7 +27,7 @@ public:
             event->accept();
             return true;
         }
-        m_Fenetre.List1_DblClick();
+        m_Fenetre.Histoire().Executer(QString(), QObject::tr("Remove line"), [this] { m_Fenetre.List1_DblClick(); });
         return true;
     }
 
@@ -63,14 +62,6 @@ QStringList OrdreTabulation()
 
 void InstallerClavier(Merlo& fenetre)
 {
-    auto touche = [&fenetre](const QKeySequence& k, QWidget* ou, Qt::ShortcutContext contexte, auto action) {
-        auto* s = new QShortcut(k, ou);
-        s->setContext(contexte);
-        QObject::connect(s, &QShortcut::activated, &fenetre, action);
-    };
-    touche(QKeySequence::HelpContents, &fenetre, Qt::WindowShortcut, [&fenetre] { MontrerAide(&fenetre); });
-    // The same close as the window's close button: the close event, then the end of the program.
-    touche(QKeySequence(Qt::CTRL | Qt::Key_Q), &fenetre, Qt::WindowShortcut, [&fenetre] { fenetre.close(); });
     // On the log only: the double-click's command, for the keyboard. The list would take Backspace
     // for its search by typing, so the keys are caught before it sees them.
     new SupprimerLigne(fenetre);
