@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -33,9 +34,27 @@ int Tours(const QStringList& lignes)
 
 } // namespace
 
+namespace {
+
+// The right button opens the log's menu without choosing a line: "I" reads the selection.
+class ClicDroit final : public QObject {
+public:
+    explicit ClicDroit(QWidget* vue) : QObject(vue) { vue->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const auto t = e->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonRelease && t != QEvent::MouseButtonDblClick)
+            return false;
+        return static_cast<QMouseEvent*>(e)->button() == Qt::RightButton;
+    }
+};
+
+} // namespace
+
 MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
 {
     new SuiviJournal(w.List1);
+    new ClicDroit(w.List1->viewport());
     using T = TableCommandes;
     TableCommandes& t = w.Commandes();
     auto bouton = [](QPushButton* b) { return [b] { b->click(); }; };
@@ -117,13 +136,16 @@ void MenuJournal::CopierSimplifie()
 {
     const QStringList lignes = LignesJournal(m_W);
     const int tours = Tours(lignes);
+    // Nothing to copy empties the clipboard: pasting the last text would play moves of another cube.
     if (tours == 0) {
-        Annoncer(QStringLiteral("The log holds no moves to copy."));
+        QGuiApplication::clipboard()->clear();
+        Annoncer(tr("The log holds no moves to copy; the clipboard is empty."));
         return;
     }
     const notation::Simplified s = notation::WriteSimplified(lignes);
     if (s.moves == 0) {
-        Annoncer(QStringLiteral("The log's turns cancel out: the cube is as it was, only held another way."));
+        QGuiApplication::clipboard()->clear();
+        Annoncer(tr("The log's turns cancel out: the cube is as it was, only held another way. The clipboard is empty."));
         return;
     }
     QGuiApplication::clipboard()->setText(s.text);
