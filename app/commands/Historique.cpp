@@ -10,6 +10,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -75,6 +76,24 @@ Historique::Historique(Merlo& w) : QObject(&w), m_W(w)
     connect(m_Refaire, &QAction::triggered, this, &Historique::Refaire);
     connect(&m_Pile, &QUndoStack::indexChanged, this, &Historique::MajActions);
     MajActions();
+
+    // Where the log changes, so that only the lines from there on are compared after a command.
+    const QAbstractItemModel* modele = m_W.List1->model();
+    connect(modele, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int d, int) { Touche(d); });
+    connect(modele, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int d, int) { Touche(d); });
+    connect(modele, &QAbstractItemModel::rowsMoved, this, [this] { Touche(0); });
+    connect(modele, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& d) { Touche(d.row()); });
+    connect(modele, &QAbstractItemModel::modelReset, this, [this] { Touche(0); });
+    connect(modele, &QAbstractItemModel::layoutChanged, this, [this] { Touche(0); });
+    m_Miroir = Lignes();
+    m_Bas = std::numeric_limits<int>::max();
+}
+
+void Historique::Touche(int ligne)
+{
+    m_Bas = std::min(m_Bas, std::max(0, ligne));
+    if (m_Profondeur == 0 && !m_Applique)
+        m_Hors = true;
 }
 
 void Historique::Executer(const QString& marque, const QString& texte, const std::function<void()>& faire)
@@ -82,17 +101,20 @@ void Historique::Executer(const QString& marque, const QString& texte, const std
     emit AvantCommande();
     const bool dehors = m_Profondeur == 0;
     if (dehors) {
+        if (m_Hors)
+            m_Miroir = Lignes();
+        m_Hors = false;
+        m_Bas = std::numeric_limits<int>::max();
         m_Avant = Lire();
-        m_LignesAvant = Lignes();
     }
     ++m_Profondeur;
     MajActions();
     const int debut = m_W.List1->count();
     const qint64 serie = marque.isEmpty() ? 0 : ++m_Serie;
     faire();
-    --m_Profondeur;
     if (!marque.isEmpty())
         Marquer(debut, marque, serie);
+    --m_Profondeur;
     if (dehors)
         Enregistrer(texte);
     MajActions();
@@ -113,19 +135,22 @@ void Historique::Marquer(int debut, const QString& marque, qint64 serie)
 void Historique::Enregistrer(const QString& texte)
 {
     Etat apres = Lire();
-    std::vector<Ligne> lignes = Lignes();
-    const std::vector<Ligne>& avant = m_LignesAvant;
-    // Only what lies between the common beginning and the common end is kept.
-    const std::size_t court = std::min(avant.size(), lignes.size());
-    std::size_t debut = 0;
-    while (debut < court && avant[debut] == lignes[debut])
-        ++debut;
+    QListWidget* liste = m_W.List1;
+    const std::size_t n0 = m_Miroir.size(), n1 = static_cast<std::size_t>(liste->count());
+    // Lines above the lowest one touched are as they were; of the rest, only what lies between
+    // them and the common end is kept.
+    const std::size_t debut = std::min({static_cast<std::size_t>(m_Bas), n0, n1});
     std::size_t fin = 0;
-    while (fin < court - debut && avant[avant.size() - 1 - fin] == lignes[lignes.size() - 1 - fin])
+    while (fin < std::min(n0, n1) - debut && m_Miroir[n0 - 1 - fin] == LigneDe(liste->item(static_cast<int>(n1 - 1 - fin))))
         ++fin;
-    std::vector<Ligne> retirees(avant.begin() + static_cast<std::ptrdiff_t>(debut), avant.end() - static_cast<std::ptrdiff_t>(fin));
-    std::vector<Ligne> ajoutees(lignes.begin() + static_cast<std::ptrdiff_t>(debut), lignes.end() - static_cast<std::ptrdiff_t>(fin));
-    m_LignesAvant = {};
+    std::vector<Ligne> retirees(m_Miroir.begin() + static_cast<std::ptrdiff_t>(debut), m_Miroir.begin() + static_cast<std::ptrdiff_t>(n0 - fin));
+    std::vector<Ligne> ajoutees;
+    ajoutees.reserve(n1 - fin - debut);
+    for (std::size_t i = debut; i < n1 - fin; ++i)
+        ajoutees.push_back(LigneDe(liste->item(static_cast<int>(i))));
+    m_Miroir.erase(m_Miroir.begin() + static_cast<std::ptrdiff_t>(debut), m_Miroir.begin() + static_cast<std::ptrdiff_t>(n0 - fin));
+    m_Miroir.insert(m_Miroir.begin() + static_cast<std::ptrdiff_t>(debut), ajoutees.begin(), ajoutees.end());
+    m_Bas = std::numeric_limits<int>::max();
     if (retirees.empty() && ajoutees.empty() && apres == m_Avant)
         return; // nothing changed: nothing to take back
     m_Pile.push(new Etape(*this, texte, std::move(m_Avant), std::move(apres), static_cast<int>(debut), std::move(retirees),
@@ -158,11 +183,13 @@ void Historique::MajActions()
 
 std::size_t Historique::Octets() const
 {
-    std::size_t n = sizeof(*this);
+    std::size_t n = sizeof(*this) + Taille(m_Miroir);
     for (int i = 0; i < m_Pile.count(); ++i)
         n += static_cast<const Etape*>(m_Pile.command(i))->Octets();
     return n;
 }
+
+std::size_t Historique::OctetsMiroir() const { return Taille(m_Miroir); }
 
 Historique::Etat Historique::Lire() const
 {
@@ -209,22 +236,32 @@ void Historique::Poser(const Etat& e)
     }
 }
 
+Historique::Ligne Historique::LigneDe(const QListWidgetItem* item)
+{
+    const QVariant commande = item->data(marques::RoleCommande);
+    if (!commande.isValid())
+        return {item->text(), QString(), 0, false};
+    return {item->text(), commande.toString(), item->data(marques::RoleSerie).toLongLong(), true};
+}
+
 std::vector<Historique::Ligne> Historique::Lignes() const
 {
     std::vector<Ligne> lignes;
     const int n = m_W.List1->count();
     lignes.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const QListWidgetItem* item = m_W.List1->item(i);
-        const QVariant commande = item->data(marques::RoleCommande);
-        lignes.push_back({item->text(), commande.toString(), item->data(marques::RoleSerie).toLongLong(), commande.isValid()});
-    }
+    for (int i = 0; i < n; ++i)
+        lignes.push_back(LigneDe(m_W.List1->item(i)));
     return lignes;
 }
 
 void Historique::Remplacer(int debut, std::size_t enlever, const std::vector<Ligne>& mettre)
 {
     QListWidget* liste = m_W.List1;
+    if (m_Hors) {
+        m_Miroir = Lignes();
+        m_Hors = false;
+    }
+    m_Applique = true;
     // A log changed behind the history's back (never by a command) is mended as far as it goes.
     debut = std::clamp(debut, 0, liste->count());
     const int n = std::min(static_cast<int>(enlever), liste->count() - debut);
@@ -239,4 +276,9 @@ void Historique::Remplacer(int debut, std::size_t enlever, const std::vector<Lig
         }
         liste->insertItem(ici++, item);
     }
+    m_Applique = false;
+    const auto d = m_Miroir.begin() + debut;
+    m_Miroir.erase(d, d + std::min<std::ptrdiff_t>(n, m_Miroir.end() - d));
+    m_Miroir.insert(m_Miroir.begin() + debut, mettre.begin(), mettre.end());
+    m_Bas = std::numeric_limits<int>::max();
 }

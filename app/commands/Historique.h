@@ -39,8 +39,11 @@ public:
     QAction* ActionAnnuler() const { return m_Annuler; }
     QAction* ActionRefaire() const { return m_Refaire; }
 
-    // What the steps hold, in bytes (line texts shared with the log are counted once, by them).
+    // What the history holds, in bytes: its steps and its one mirror of the log (the lines' texts
+    // are shared with the log's items, and counted with them).
     std::size_t Octets() const;
+    // Of which the mirror of the log.
+    std::size_t OctetsMiroir() const;
 
     // Everything a step brings back besides the log's lines.
     struct Etat {
@@ -71,7 +74,8 @@ private:
     Etat Lire() const;
     void Poser(const Etat& e);
     std::vector<Ligne> Lignes() const;
-    // Replaces `enlever` lines at `debut` with `mettre`.
+    static Ligne LigneDe(const class QListWidgetItem* item);
+    // Replaces `enlever` lines at `debut` with `mettre`, in the log and in its mirror.
     void Remplacer(int debut, std::size_t enlever, const std::vector<Ligne>& mettre);
     void Marquer(int debut, const QString& marque, qint64 serie);
     void Enregistrer(const QString& texte);
@@ -85,5 +89,11 @@ private:
     qint64 m_Serie = 0;
     // The outermost command's start.
     Etat m_Avant;
-    std::vector<Ligne> m_LignesAvant;
+    // The log as the last step left it, its texts shared with the items: one copy for the whole
+    // history, compared after a command only from the lowest line the command touched.
+    std::vector<Ligne> m_Miroir;
+    int m_Bas = 0;          // lowest line changed since the mirror was right
+    bool m_Hors = false;    // the log changed outside any command: the mirror is read again
+    bool m_Applique = false; // Undo or Redo is changing the log
+    void Touche(int ligne);
 };

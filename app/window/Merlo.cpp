@@ -244,9 +244,9 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     police.setPixelSize(PoliceDessin);
     setFont(police);
 
-    m_Historique = new Historique(*this);
     CreerCUBE1();
     CreerControles();
+    m_Historique = new Historique(*this);
     CreerRaccourcis();
     InstallerClavier(*this);
     auto* avis = new Avis(this, CUBE1);
