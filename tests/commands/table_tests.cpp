@@ -3,12 +3,15 @@
 #include "clipboard_support.h"
 
 #include "Aide.h"
+#include "EditeurCouleurs.h"
 #include "Marques.h"
 #include "Notation.h"
 #include "PositionCube.h"
 #include "TableCommandes.h"
 #include "random_pieces.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -146,6 +149,57 @@ TEST_F(Table, AGlyphTheFontLacksIsNamedByItsCodePoint)
     Paste(QStringLiteral("R U \U0001F600"));
     EXPECT_TRUE(Notice().contains(QStringLiteral("U+1F600"))) << Notice().toStdString();
     EXPECT_EQ(w->List1->count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Table, TheColourEditorSaysHowToHoldTheCubeAndBlamesAFaceReadTurnedRound)
+{
+    Action("EntrerCouleurs")->trigger();
+    auto* editor = w->findChild<EditeurCouleurs*>(QStringLiteral("EditeurCouleurs"));
+    ASSERT_NE(editor, nullptr);
+    QStringList texts;
+    for (const QLabel* l : editor->findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.join('\n').contains(QStringLiteral("Bottom (yellow)"))) << texts.join('\n').toStdString();
+    EXPECT_TRUE(texts.join('\n').contains(QStringLiteral("Back (blue)")));
+    const QString hint = QStringLiteral("A face painted the wrong way round is the likely cause");
+    const notation::Position solved = notation::Position::Solved();
+    // The corner at up, right and front twisted in its place.
+    notation::Position twisted = solved;
+    twisted.colour[8] = solved.colour[20];
+    twisted.colour[9] = solved.colour[8];
+    twisted.colour[20] = solved.colour[9];
+    // The edges at up-front and up-right swapped.
+    notation::Position swapped = solved;
+    std::swap(swapped.colour[19], swapped.colour[10]);
+    // A square painted the wrong colour: no such piece, and nothing to do with how it was held.
+    notation::Position wrong = solved;
+    wrong.colour[0] = solved.colour[27];
+    for (const auto& [p, says] : {std::pair{twisted, true}, std::pair{swapped, true}, std::pair{wrong, false}}) {
+        editor->Net()->SetPosition(p);
+        EXPECT_FALSE(editor->Fautes().isEmpty());
+        EXPECT_EQ(editor->Fautes().join('\n').contains(hint), says) << editor->Fautes().join('\n').toStdString();
+    }
+    editor->Net()->SetPosition(notation::Position::Solved());
+    EXPECT_FALSE(editor->Fautes().join('\n').contains(hint));
+}
+
+TEST_F(Table, ThePlayMovesDialogOpensBesideTheCubeAndShowsItsWholeMessage)
+{
+    Action("SaisirMouvements")->trigger();
+    auto* dialog = w->findChild<QDialog*>(QStringLiteral("SaisieMouvements"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    const QRect cube(w->CUBE1->mapToGlobal(QPoint(0, 0)), w->CUBE1->size());
+    EXPECT_FALSE(dialog->frameGeometry().intersects(cube));
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Mouvements"));
+    auto* message = dialog->findChild<QLabel*>(QStringLiteral("EtatMouvements"));
+    field->setText(QStringLiteral("R U R' U' ") + QString(300, QLatin1Char('(')));
+    EXPECT_GE(message->height(), message->heightForWidth(message->width())) << message->text().toStdString();
+    EXPECT_GT(message->heightForWidth(message->width()), message->fontMetrics().lineSpacing());
 }
 
 } // namespace
