@@ -21,6 +21,8 @@ TableCommandes::TableCommandes(QWidget* fenetre, QWidget* journal)
         QMenu* menu = m_Barre->addMenu(titres[m]);
         menu->setObjectName(QLatin1String(noms[m]));
         menu->setToolTipsVisible(true);
+        // A menu shows once it holds a command.
+        menu->menuAction()->setVisible(false);
         m_Menus[static_cast<std::size_t>(m)] = menu;
     }
     m_Journal->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -32,6 +34,7 @@ QAction* TableCommandes::Ajouter(Menu menu, QAction* action, bool dansJournal)
     if (action->toolTip() == QString(action->text()).remove(QLatin1Char('&')) && !action->shortcut().isEmpty())
         action->setToolTip(tr("%1 (%2)").arg(action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
     MenuDe(menu)->addAction(action);
+    MenuDe(menu)->menuAction()->setVisible(true);
     // On the window too, so its keys work while no menu is open, and with the bar hidden.
     m_Fenetre->addAction(action);
     if (dansJournal)
