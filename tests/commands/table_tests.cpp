@@ -3,6 +3,7 @@
 #include "clipboard_support.h"
 
 #include "Aide.h"
+#include "Conseil.h"
 #include "EditeurCouleurs.h"
 #include "Marques.h"
 #include "Notation.h"
@@ -200,6 +201,37 @@ TEST_F(Table, ThePlayMovesDialogOpensBesideTheCubeAndShowsItsWholeMessage)
     field->setText(QStringLiteral("R U R' U' ") + QString(300, QLatin1Char('(')));
     EXPECT_GE(message->height(), message->heightForWidth(message->width())) << message->text().toStdString();
     EXPECT_GT(message->heightForWidth(message->width()), message->fontMetrics().lineSpacing());
+}
+
+} // namespace
+
+namespace {
+
+// The help's table of what each stage needs agrees with the note a stage gives when it cannot start.
+TEST(StageOrder, TheHelpNamesTheStageEachNoteAsksFor)
+{
+    const QString text = Aide::Texte();
+    const struct {
+        Etape etape;
+        const char* caption;
+        Avancement avant; // a cube not ready for it
+    } stages[] = {
+        {Etape::Arretes, "Arretes", {}},
+        {Etape::Coins, "Coins", {.faceHaut = true}},
+        {Etape::ZoneM, "Zone M", {}},
+        {Etape::FaceB, "Face B", {}},
+    };
+    for (const auto& s : stages) {
+        SCOPED_TRACE(s.caption);
+        const QRegularExpressionMatch row =
+            QRegularExpression(QStringLiteral("\\n\\| %1 \\| [^|]*\\((\\S+) done\\) \\|").arg(QLatin1String(s.caption))).match(text);
+        ASSERT_TRUE(row.hasMatch());
+        const QString note = Conseil(s.etape, s.avant);
+        EXPECT_TRUE(note.contains(QStringLiteral("Press \u201c%1\u201d first.").arg(row.captured(1)))) << note.toStdString();
+    }
+    // What stage needs nothing before it, and what T needs, in words.
+    EXPECT_TRUE(text.contains(QStringLiteral("| FaceH | always |")));
+    EXPECT_TRUE(Conseil(Etape::FaceH, {}).isEmpty());
 }
 
 } // namespace
