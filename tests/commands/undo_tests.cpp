@@ -7,6 +7,7 @@
 #include "Notation.h"
 #include "random_pieces.h"
 
+#include <QAction>
 #include <QTimer>
 
 #include <random>
@@ -131,24 +132,29 @@ TEST_F(Undo, ACommandPressedWhileAPasteRunsIsPartOfItsStepAndMarksItsOwnLines)
     Press("Melange");
     const State start = Now();
     // Long enough that the paste lets the window take clicks between its turns.
-    const QString text = QStringLiteral("(R U F')10000");
+    const QString text = QStringLiteral("(R U F')30000");
     // Armed by the hook every command runs first: PA is pressed at the paste's first pause.
-    bool armed = false, pressed = false;
+    bool armed = false, pressed = false, undoOffer = true;
     QObject::connect(&w->Histoire(), &Historique::AvantCommande, w.get(), [&] {
         if (armed)
             return;
         armed = true;
         QTimer::singleShot(0, w.get(), [&] {
             pressed = w->Histoire().EnCours();
+            // Undo waits for the running command to end.
+            undoOffer = w->Histoire().ActionAnnuler()->isEnabled();
+            Key(*w, Qt::Key_Z);
             Press("PA");
         });
     });
     const int before = w->Histoire().Index();
     Paste(text);
     ASSERT_TRUE(pressed) << "PA was not pressed during the paste";
+    EXPECT_FALSE(undoOffer);
+    EXPECT_TRUE(w->Histoire().ActionAnnuler()->isEnabled());
     EXPECT_EQ(w->Histoire().Index(), before + 1);
     const State end = Now();
-    ASSERT_EQ(int(end.log.size()), 31 + 30000 + 13);
+    ASSERT_EQ(int(end.log.size()), 31 + 90000 + 13);
     // PA's 13 lines in one run of its own, in the middle of the paste's lines.
     int pa = 0, pasted = 0;
     qint64 paRun = -1;
@@ -163,7 +169,7 @@ TEST_F(Undo, ACommandPressedWhileAPasteRunsIsPartOfItsStepAndMarksItsOwnLines)
         }
     }
     EXPECT_EQ(pa, 13);
-    EXPECT_EQ(pasted, 30000);
+    EXPECT_EQ(pasted, 90000);
     EXPECT_EQ(end.log[0].command, QStringLiteral("Melange"));
     EXPECT_NE(end.log[0].run, paRun);
     Key(*w, Qt::Key_Z);
