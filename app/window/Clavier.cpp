@@ -2,12 +2,23 @@
 
 #include "Historique.h"
 #include "Merlo.h"
+#include "Notation.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace {
+
+// The key of a move: its letter, with Shift for the reverse.
+QKeySequence Touche(notation::Turn t)
+{
+    const notation::TurnInfo& i = notation::Info(t);
+    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
+    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
+}
 
 class SupprimerLigne final : public QObject {
 public:
@@ -62,6 +73,16 @@ QStringList OrdreTabulation()
 
 void InstallerClavier(Merlo& fenetre)
 {
+    // The keys of cube notation press the buttons themselves, so a key does exactly what a click
+    // does. They belong to the window, so they work whichever control has the focus (the list box,
+    // for one, would otherwise take letters to search its lines).
+    for (QPushButton* bouton : fenetre.findChildren<QPushButton*>())
+        if (const auto t = notation::FromButton(bouton->objectName())) {
+            auto* raccourci = new QShortcut(Touche(*t), &fenetre);
+            raccourci->setContext(Qt::WindowShortcut);
+            QObject::connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
+        }
+
     // On the log only: the double-click's command, for the keyboard. The list would take Backspace
     // for its search by typing, so the keys are caught before it sees them.
     new SupprimerLigne(fenetre);

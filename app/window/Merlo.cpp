@@ -29,7 +29,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -187,14 +186,6 @@ bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 // The turn of an arrow or whole-cube button; the notation names each one.
 notation::Turn Tour(const char* nom) { return *notation::FromButton(QString::fromLatin1(nom)); }
 
-// The key of a move: its letter, with Shift for the reverse.
-QKeySequence Touche(notation::Turn t)
-{
-    const notation::TurnInfo& i = notation::Info(t);
-    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
-    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
-}
-
 // A sequence of arrow names ("VBD HGH") in cube notation ("R' U").
 QString EnNotation(const char* sequence)
 {
@@ -247,7 +238,6 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     CreerCUBE1();
     CreerControles();
     m_Historique = new Historique(*this);
-    CreerRaccourcis();
     InstallerClavier(*this);
     auto* avis = new Avis(this, CUBE1);
     m_Commandes = new TableCommandes(this, List1);
@@ -398,23 +388,6 @@ void Merlo::CreerControles()
     for (std::size_t i = std::size(fleches); i-- > 0;)
         m_Fleches[i]->raise();
     MasquerRecouvrements({m_Fleches.begin(), m_Fleches.end()});
-}
-
-void Merlo::CreerRaccourcis()
-{
-    // The keys press the buttons themselves, so a key does exactly what a click does. They belong to
-    // the window, so they work whichever control has the focus (the list box, for one, would
-    // otherwise take letters to search its lines).
-    auto lier = [this](const QKeySequence& touche, QPushButton* bouton) {
-        auto* raccourci = new QShortcut(touche, this);
-        raccourci->setContext(Qt::WindowShortcut);
-        connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
-    };
-    for (std::size_t i = 0; i < std::size(fleches); ++i)
-        lier(Touche(Tour(fleches[i].nom)), m_Fleches[i]);
-    for (const BoutonDef& b : boutons)
-        if (const auto t = notation::FromButton(QString::fromLatin1(b.nom)))
-            lier(Touche(*t), this->*b.membre);
 }
 
 void Merlo::Form_Load()

@@ -166,7 +166,6 @@ protected:
 private:
     void CreerControles();
     void CreerCUBE1();
-    void CreerRaccourcis();
     // Remembers where a control was drawn, in twips relative to its container (and for an arrow, its
     // picture's drawn size).
     void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
