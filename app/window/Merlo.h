@@ -21,6 +21,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class CUBEHost;
+class AnimationTours;
 
 // The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
 // single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
@@ -43,6 +44,8 @@ public:
 
     // The cube, reached only through its dispatch interface.
     CUBEDriver& CUBE() { return *m_Driver; }
+    // Shows turns happening on the cube (app/animation/).
+    AnimationTours& Animation() const { return *m_Animation; }
 
     // --- commands of the window (app/) ---------------------------------------------------------
     void Init_Click();
@@ -183,6 +186,7 @@ private:
 
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
+    AnimationTours* m_Animation = nullptr;
     int m_LimitsReached = 0;
     uint64_t m_NextSeed = 0;
     bool m_Seeded = false;
