@@ -217,9 +217,11 @@ void Dessiner(QImage& image, const Couleurs& apres, notation::Turn t, double pro
                 vue += (oeil[a] - o[a]) * nrm[a];
             if (vue <= 0)
                 continue;
-            Remplir(image,
-                    CUBEArtwork::Inset({projete(r, coins[0]), projete(r, coins[1]), projete(r, coins[2]), projete(r, coins[3])}, 0),
-                    qRgb(0, 0, 0));
+            // Black over what lies behind; the farthest block has nothing but the black background behind it.
+            if (k > 0)
+                Remplir(image,
+                        CUBEArtwork::Inset({projete(r, coins[0]), projete(r, coins[1]), projete(r, coins[2]), projete(r, coins[3])}, 0),
+                        qRgb(0, 0, 0));
             if (plan != (c.normale[axeFace] > 0 ? 3 : 0))
                 continue; // the inside of the cut: black only
             for (int s = 0; s < 9; ++s) {
