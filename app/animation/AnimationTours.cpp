@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -204,8 +205,11 @@ void AnimationTours::Montrer(notation::Turn t)
 {
     if (m_Montre)
         Finir();
-    if (MoinsDeMouvement())
+    if (MoinsDeMouvement()) {
+        // Nothing is shown; whoever waits for the end hears of it once back in the event loop.
+        QTimer::singleShot(0, this, &AnimationTours::Fini);
         return;
+    }
     m_Tour = t;
     m_Apres = Lire(m_W.CUBE());
     m_Montre = true;

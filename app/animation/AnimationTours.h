@@ -4,11 +4,14 @@
 //
 // For a replay or any caller that turns the cube one step at a time:
 //   Montrer(t)  the control has just made turn t: show it from the picture before to now. Works
-//               whatever "Animate turns" says; a turn still shown is finished at once first. Does
-//               nothing when the desktop asks for reduced motion.
+//               whatever "Animate turns" says, at the speed set in "Turn speed"; a turn still
+//               shown is finished at once first. Shows nothing when the desktop asks for reduced
+//               motion.
 //   Finir()     ends the shown turn at once (the control's picture shows).
 //   EnCours()   whether a turn is being shown.
-//   Fini        emitted whenever a shown turn ends, run to its end or cut short.
+//   Fini        emitted whenever a shown turn ends, run to its end or cut short (from inside
+//               Finir() or Montrer() when a turn is cut short: connect it queued to chain turns);
+//               with reduced motion, emitted once back in the event loop for the turn not shown.
 // A change of the cube made while a turn is shown (by anything but a turn shown here) ends it at
 // once, so the picture never shows a cube that is not the control's.
 //

@@ -1,6 +1,7 @@
 #include "AnimationTours.h"
 #include "RenduTour.h"
 #include "window_support.h"
+#include "xdisplay.h"
 
 #include <QAction>
 #include <QSettings>
@@ -187,4 +188,20 @@ TEST_F(AnimationTest, AWindowClosedMidTurnEndsCleanly)
     while (t.elapsed() < 700)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     SUCCEED();
+}
+
+// The real program, its window closed while a turn is held half-way on the screen: it ends at once
+// with exit code 0 and nothing on standard error.
+using RealProgram = xdisplay::OnDisplay;
+
+TEST_F(RealProgram, ClosedWhileATurnIsShownEndsCleanly)
+{
+    qputenv("MERLOS_ANIMATION_FIGEE", "0.5");
+    const xdisplay::Run run = xdisplay::RunProgram(display(), {"wait", "key", "r", "sleep", "300", "key", "x", "sleep", "100"});
+    qunsetenv("MERLOS_ANIMATION_FIGEE");
+    ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
+    EXPECT_FALSE(run.crashed) << run.errors.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_TRUE(xdisplay::Clean(run.errors)) << run.errors.toStdString();
+    EXPECT_LT(run.endMs, 5000);
 }
