@@ -4,6 +4,9 @@
 #include "xdisplay.h"
 
 #include <QAction>
+#include <QProxyStyle>
+#include <QSignalSpy>
+#include <QStyleFactory>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,6 +153,31 @@ TEST_F(AnimationTest, BurstsLoseNothingAndTheCubeShowsAtRest)
     ASSERT_TRUE(a.EnCours());
     w->Jouer("HHD");
     QTRY_VERIFY_WITH_TIMEOUT(!a.EnCours(), 10000);
+}
+
+// A desktop that wants no animations gets none, not even for a replay's turns; whoever waits for the
+// end of a turn still hears of it.
+TEST_F(AnimationTest, NoMotionWhereTheDesktopWantsNone)
+{
+    struct Calme : QProxyStyle {
+        using QProxyStyle::QProxyStyle;
+        int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+        {
+            return h == SH_Widget_Animation_Duration ? 0 : QProxyStyle::styleHint(h, o, w, r);
+        }
+    };
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(new Calme(QStyleFactory::create(before)));
+    AnimationTours& a = w->Animation();
+    QSignalSpy ended(&a, &AnimationTours::Fini);
+    a.SetAnimer(true);
+    Press("HBD");
+    EXPECT_FALSE(a.EnCours());
+    a.Montrer(notation::Turn::HBD);
+    EXPECT_FALSE(a.EnCours());
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 10000);
+    QApplication::setStyle(QStyleFactory::create(before));
+    EXPECT_FALSE(AnimationTours::MoinsDeMouvement());
 }
 
 // "Animate turns" and the speed are kept from one run to the next; off until chosen.
