@@ -205,11 +205,10 @@ const Camera& Fitted()
     return cam;
 }
 
-struct P2 {
-    double x, y;
-};
+using P2 = PointF;
 
-// The convex quad with corners c[0..3] (in order round it), each side moved inwards by `inset`.
+} // namespace
+
 Quad Inset(const std::array<P2, 4>& c, double inset)
 {
     Quad q;
@@ -253,7 +252,22 @@ Quad Inset(const std::array<P2, 4>& c, double inset)
     return q;
 }
 
-} // namespace
+PointF Project(const Placement& pl, double x, double y, double z)
+{
+    double u, v;
+    Fitted().Project({x, y, z}, u, v);
+    return P2{pl.sx * (u + 0.5) + pl.ox, pl.sy * (v + 0.5) + pl.oy};
+}
+
+void CameraCentre(double& x, double& y, double& z)
+{
+    // The point the projection sends nowhere: M c = -p4, with M the left 3 x 3 of the camera.
+    const auto& p = Fitted().p;
+    const std::vector<double> c = Solve({p[0], p[1], p[2], p[4], p[5], p[6], p[8], p[9], p[10]}, {-p[3], -p[7], -p[11]});
+    x = c[0];
+    y = c[1];
+    z = c[2];
+}
 
 Placement Stretched(int width, int height)
 {
@@ -301,11 +315,9 @@ void Quad::Span(int y, int width, int& first, int& last) const
 
 Drawing::Drawing(const Placement& pl)
 {
-    const Camera& cam = Fitted();
     auto project = [&](const Face& f, double a, double b) {
-        double u, v;
-        cam.Project(At(f, a, b), u, v);
-        return P2{pl.sx * (u + 0.5) + pl.ox, pl.sy * (v + 0.5) + pl.oy};
+        const V3 w = At(f, a, b);
+        return Project(pl, w.x, w.y, w.z);
     };
     for (std::size_t f = 0; f < 3; ++f) {
         const Face& face = Faces[f];

@@ -97,6 +97,19 @@ private:
     std::array<Quad, 3> m_Faces;
 };
 
+// The fitted camera for drawings of our own at one placement: where the point (x, y, z) of the cube
+// [0,3]^3 (x left to right, y bottom to top, z back to front) lands in the picture, computed exactly
+// as the squares' corners are, so a drawing made from it meets the squares pixel for pixel.
+struct PointF {
+    double x, y;
+};
+PointF Project(const Placement& p, double x, double y, double z);
+// Where the camera stands, in the cube's coordinates.
+void CameraCentre(double& x, double& y, double& z);
+// The convex quad with corners c[0..3] in order round it, each side moved inwards by `inset`: the
+// shape a square is given from its four projected corners.
+Quad Inset(const std::array<PointF, 4>& c, double inset);
+
 // Distance in reference pixels from the given centre of square i to where the fitted camera puts it.
 double FitError(int i);
 

@@ -2,6 +2,7 @@
 // macros, which are tables of moves.
 #include "Merlo.h"
 
+#include "AnimationTours.h"
 #include "Avis.h"
 #include "Bureau.h"
 #include "CUBEHost.h"
@@ -244,6 +245,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     m_Disposition.Surmonter(m_Commandes->Barre());
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
+    m_Animation = new AnimationTours(*this);
 
     // The drawn layout at one scale, centred under the menu bar: every control keeps its place and
     // shape, down to a size where the captions still read.

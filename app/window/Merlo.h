@@ -23,6 +23,7 @@ class QRadioButton;
 class CUBEHost;
 class Historique;
 class TableCommandes;
+class AnimationTours;
 
 // The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
 // single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
@@ -49,6 +50,8 @@ public:
     Historique& Histoire() { return *m_Historique; }
     // The table of commands the menu bar, the log's menu and the keys are made from.
     TableCommandes& Commandes() { return *m_Commandes; }
+    // Shows turns happening on the cube (app/animation/).
+    AnimationTours& Animation() const { return *m_Animation; }
 
     // --- commands of the window (app/) ---------------------------------------------------------
     void Init_Click();
@@ -190,6 +193,7 @@ private:
     TableCommandes* m_Commandes = nullptr;
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
+    AnimationTours* m_Animation = nullptr;
     int m_LimitsReached = 0;
     uint64_t m_NextSeed = 0;
     bool m_Seeded = false;

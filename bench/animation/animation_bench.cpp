@@ -1,0 +1,64 @@
+// One frame of a turn shown on the cube, half-way: drawn in 3-D and painted onto the screen's
+// pixels, at the window's size and at 4x that size on a screen of doubled density.
+#include "RenduTour.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int DefaultWidth = 217, DefaultHeight = 225; // the cube's place in the window, drawn size
+
+animation::Couleurs Scrambled()
+{
+    animation::Couleurs c{};
+    for (int p = 0; p < 6; ++p)
+        for (int k = 0; k < 9; ++k)
+            c[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)] = static_cast<int16_t>((p * 7 + k * 5) % 6);
+    return c;
+}
+
+// range(0): the size's factor, range(1): the density, range(2): the turn.
+void BM_Frame(benchmark::State& state)
+{
+    const QSize device(static_cast<int>(DefaultWidth * state.range(0) * state.range(1)),
+                       static_cast<int>(DefaultHeight * state.range(0) * state.range(1)));
+    const auto turn = static_cast<notation::Turn>(state.range(2));
+    const animation::Couleurs c = Scrambled();
+    QImage frame(device, QImage::Format_RGB32), screen(device, QImage::Format_RGB32);
+    double p = 0.5;
+    for (auto _ : state) {
+        animation::Dessiner(frame, c, turn, p);
+        QPainter g(&screen);
+        g.setCompositionMode(QPainter::CompositionMode_Source);
+        g.drawImage(QPoint(0, 0), frame);
+        g.end();
+        benchmark::DoNotOptimize(screen.constBits());
+        p = p == 0.5 ? 0.52 : 0.5;
+    }
+    state.SetLabel(QStringLiteral("%1x%2 pixels, %3").arg(device.width()).arg(device.height())
+                       .arg(notation::Name(turn)).toStdString());
+}
+// A layer (the middle slice: three blocks) and the whole cube, at 1x and at 4x size at density 2.
+BENCHMARK(BM_Frame)
+    ->Args({1, 1, static_cast<int>(notation::Turn::VHM)})
+    ->Args({1, 1, static_cast<int>(notation::Turn::Haut)})
+    ->Args({4, 2, static_cast<int>(notation::Turn::VHM)})
+    ->Args({4, 2, static_cast<int>(notation::Turn::Haut)})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
