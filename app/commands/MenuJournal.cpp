@@ -35,8 +35,8 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
     new SuiviJournal(w.List1);
     w.List1->setContextMenuPolicy(Qt::ActionsContextMenu);
     Action("CopierMouvements", QStringLiteral("Copy moves"), QKeySequence::Copy, &MenuJournal::CopierMouvements);
-    Action("CopierSimplifie", QStringLiteral("Copy moves, simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-           &MenuJournal::CopierSimplifie);
+    // Ctrl+Shift+C copies the solution since the last scramble (the replay's "Copy solution").
+    Action("CopierSimplifie", QStringLiteral("Copy moves, simplified"), QKeySequence(), &MenuJournal::CopierSimplifie);
     Action("CopierLignes", QStringLiteral("Copy log lines"), QKeySequence(),
            &MenuJournal::CopierLignes);
     Separer();

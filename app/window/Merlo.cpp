@@ -13,6 +13,7 @@
 #include "MenuJournal.h"
 #include "Notation.h"
 #include "Recouvrement.h"
+#include "Relecture.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -248,6 +249,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     auto* avis = new Avis(this, CUBE1);
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
+    // Last: it reads the buttons' commands as they are connected now.
+    InstallerRelecture(*this, *avis);
 
     // The drawn layout at one scale, centred: every control keeps its place and shape, down to a size
     // where the captions still read.
@@ -433,7 +436,9 @@ void Merlo::closeEvent(QCloseEvent* event)
 
 void Merlo::DoEvents()
 {
+    ++m_DansDoEvents;
     QCoreApplication::processEvents();
+    --m_DansDoEvents;
 }
 
 void Merlo::Init_Click()

@@ -96,6 +96,8 @@ public:
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();
+    // Whether a command is running and waits in DoEvents() (a stage, a long paste).
+    bool EnCommande() const { return m_DansDoEvents > 0; }
 
     // --- solving stages (solver/) --------------------------------------------------------------
     bool VerifHaut(int16_t* Elmts);
@@ -184,6 +186,7 @@ private:
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
     int m_LimitsReached = 0;
+    int m_DansDoEvents = 0;
     uint64_t m_NextSeed = 0;
     bool m_Seeded = false;
 };
