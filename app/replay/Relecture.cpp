@@ -235,10 +235,25 @@ void Relecture::Placer()
             x->setFont(petite);
     const int marge = std::max(3, h / 60);
     m_Prochain->setGeometry(c.left() + marge, c.top() + marge, c.width() * 40 / 100, h * 34 / 100);
+    PlacerBarre();
+}
+
+void Relecture::PlacerBarre()
+{
+    if (!m_Barre || !m_W.CUBE1)
+        return;
+    // Along the cube's lower edge, as high as its text needs at that width.
+    const QRect c = m_W.CUBE1->geometry();
+    const int marge = std::max(3, c.height() / 60);
     const int largeur = c.width() - 2 * marge;
-    m_Barre->setFixedWidth(largeur);
-    const int haut = m_Barre->layout()->heightForWidth(largeur) > 0 ? m_Barre->layout()->heightForWidth(largeur)
-                                                                     : m_Barre->sizeHint().height();
+    m_Barre->layout()->invalidate();
+    const QMargins m = m_Barre->layout()->contentsMargins();
+    int rang = 0;
+    for (QWidget* x : m_Barre->findChildren<QWidget*>())
+        if (x != m_Etape)
+            rang = std::max(rang, x->sizeHint().height());
+    const int haut = m.top() + m_Etape->heightForWidth(largeur - m.left() - m.right()) + m_Barre->layout()->spacing() + rang
+                     + m.bottom();
     m_Barre->setGeometry(c.left() + marge, c.bottom() - marge - haut, largeur, haut);
 }
 
@@ -417,6 +432,7 @@ void Relecture::Montrer()
         m_Mots->setText(tr("end of the log"));
         m_Compte->setText(tr("%n move(s) replayed", nullptr, Total() - m_Debut));
         m_Etape->setText(tr("The cube is as the log leaves it. \u2192 or Esc ends the replay."));
+        PlacerBarre();
         m_Cadre->hide();
     } else {
         const notation::Turn t = m_Pas[static_cast<std::size_t>(m_Curseur)].tour;
@@ -427,6 +443,7 @@ void Relecture::Montrer()
         if (ou.isEmpty())
             ou = tr("Log line %1: %2").arg(suivante + 1).arg(m_Lignes[suivante]);
         m_Etape->setText(ou);
+        PlacerBarre();
         QWidget* bouton = m_W.findChild<QWidget*>(QLatin1String(notation::Info(t).button));
         if (bouton && m_Cadre) {
             const QRect r(bouton->mapTo(&m_W, QPoint(0, 0)), bouton->size());

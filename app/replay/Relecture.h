@@ -83,6 +83,7 @@ private:
     QAction* Action(const char* nom, const QString& texte, const QKeySequence& touche);
     void CreerPanneau();
     void Placer();
+    void PlacerBarre();
     void Montrer();
     void Tourner(notation::Turn t);
     void Aller(int curseur);
