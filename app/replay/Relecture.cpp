@@ -116,8 +116,8 @@ Relecture::Relecture(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
     connect(modele, &QAbstractItemModel::rowsAboutToBeInserted, this, &Relecture::Terminer);
     connect(modele, &QAbstractItemModel::rowsAboutToBeRemoved, this, &Relecture::Terminer);
     connect(modele, &QAbstractItemModel::modelAboutToBeReset, this, &Relecture::Terminer);
-    w.CUBE1->installEventFilter(this);
-    w.installEventFilter(this);
+    // The application's filter sees every event first: keys before any shortcut, clicks before any
+    // widget, and the cube's moves and the window's close.
     qApp->installEventFilter(this);
 }
 

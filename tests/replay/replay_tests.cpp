@@ -266,6 +266,20 @@ TEST_F(Replay, TheCopiedSolutionPastedOnTheScrambledCubeMakesTheSameCube)
         // As it was simplified, without a whole-cube turn.
         EXPECT_FALSE(text.contains(QLatin1String(" x")) || text.contains(QLatin1String(" y"))) << text.toStdString();
     }
+    // The marks go with their lines: a removed line takes its own, Clear takes them all.
+    const int lines = w->List1->count();
+    const QVariant second = w->List1->item(32)->data(marques::RoleCommande);
+    w->List1->setCurrentRow(31);
+    w->List1_DblClick();
+    EXPECT_EQ(w->List1->count(), lines - 1);
+    EXPECT_EQ(w->List1->item(31)->data(marques::RoleCommande), second);
+    Press("Clear");
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    Action("CopierSolution")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    Press("VBD");
+    Action("CopierSolution")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("// by hand\nR'\n"));
 }
 
 TEST(ReplayParts, PartsFollowTheMarksAndCarryTheHoldAcrossThem)
