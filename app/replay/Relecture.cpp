@@ -79,6 +79,7 @@ Relecture* InstallerRelecture(Merlo& w, Avis& avis)
 Relecture::Relecture(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
 {
     setObjectName(QStringLiteral("Relecture"));
+    m_Cube = w.CUBE1;
     QSettings reglages;
     m_Minuteur.setInterval(std::clamp(reglages.value(CleIntervalle, 1000).toInt(), 200, 3000));
     connect(&m_Minuteur, &QTimer::timeout, this, [this] {
@@ -391,6 +392,12 @@ void Relecture::Terminer()
 {
     if (!m_EnCours)
         return;
+    if (!m_Cube) {
+        // The window is going away with its cube: nothing is left to bring back.
+        m_EnCours = false;
+        m_Minuteur.stop();
+        return;
+    }
     m_Minuteur.stop();
     if (m_Jouer)
         m_Jouer->setText(QStringLiteral("\u25b6\u25b6"));
@@ -546,7 +553,7 @@ bool Relecture::eventFilter(QObject* objet, QEvent* event)
         Terminer();
         return false;
     }
-    if (!m_EnCours || !DansFenetre(objet))
+    if (!m_EnCours || !m_Cube || !DansFenetre(objet))
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:

@@ -107,6 +107,8 @@ private:
     QPushButton* m_Jouer = nullptr;
     QSlider* m_Curseurs = nullptr;
     QPointer<QWidget> m_Cadre;
+    // The control's widget: gone once the window is being destroyed, and with it the cube to restore.
+    QPointer<QWidget> m_Cube;
 };
 
 // The replay's actions of the log ("Rejouer", "RejouerDepuis", "CopierSolution", "CoupsJournal"), on

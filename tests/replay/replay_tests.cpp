@@ -178,6 +178,20 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
             sameLog << same.List1->item(i)->text();
         EXPECT_EQ(Log(), sameLog) << k.what;
     }
+    // Closing the window ends the replay first; a window destroyed in the middle of one goes quietly.
+    Press("PA");
+    same.PA_Click();
+    CloseCatcher catcher;
+    w->installEventFilter(&catcher);
+    ASSERT_TRUE(r->Commencer(0));
+    r->Avancer();
+    w->close();
+    EXPECT_EQ(catcher.closes, 1);
+    EXPECT_FALSE(r->EnCours());
+    EXPECT_EQ(Cube(), ReadCube(same.CUBE()));
+    ASSERT_TRUE(r->Commencer(0));
+    r->Avancer();
+    w.reset();
 }
 
 TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
