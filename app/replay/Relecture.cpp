@@ -284,6 +284,7 @@ bool Relecture::Commencer(int ligne)
     m_Debut = static_cast<int>(premier - m_Pas.begin());
     m_Curseur = Total();
     m_FaceVue = m_W.FaceVue;
+    m_Defilement = m_W.List1->verticalScrollBar()->value();
     m_EnCours = true;
     Aller(m_Debut);
     Placer();
@@ -414,6 +415,8 @@ void Relecture::Terminer()
     if (m_Cadre)
         m_Cadre->hide();
     m_Delegue->Marquer(-1, -1);
+    // The log scrolled back where it was, so it follows its newest line again if it did.
+    m_W.List1->verticalScrollBar()->setValue(m_Defilement);
     m_W.List1->viewport()->update();
     emit Change();
 }

@@ -100,6 +100,7 @@ private:
     QStringList m_Lignes;
     int m_Debut = 0, m_Curseur = 0;
     int16_t m_FaceVue = 0;
+    int m_Defilement = 0; // where the log was scrolled to
     QTimer m_Minuteur;
 
     QPointer<QFrame> m_Prochain, m_Barre;

@@ -12,6 +12,7 @@
 #include "Relecture.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -76,6 +77,7 @@ TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAs
         const QStringList log = Log();
         const QString counter = Counter();
         const int selected = Selected();
+        const int scrolled = w->List1->verticalScrollBar()->value();
         const std::vector<CubeState> states = StatesOfLog();
         const int n = int(states.size()) - 1;
         ASSERT_EQ(Cube(), states[n]);
@@ -112,6 +114,7 @@ TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAs
         EXPECT_EQ(Log(), log);
         EXPECT_EQ(Counter(), counter);
         EXPECT_EQ(Selected(), selected);
+        EXPECT_EQ(w->List1->verticalScrollBar()->value(), scrolled);
         // End, then one more step, ends it too.
         ASSERT_TRUE(r->Commencer(from));
         r->ALaFin();
