@@ -151,6 +151,7 @@ void Relecture::CreerPanneau()
     m_Nom->setObjectName(QStringLiteral("RelectureNom"));
     m_Nom->setAlignment(Qt::AlignCenter);
     m_Nom->setStyleSheet(QStringLiteral("color: #ffd166;"));
+    m_Nom->setAccessibleName(tr("Next move"));
     m_Mots = new QLabel(m_Prochain);
     m_Mots->setObjectName(QStringLiteral("RelectureMots"));
     m_Mots->setAlignment(Qt::AlignCenter);
@@ -162,6 +163,7 @@ void Relecture::CreerPanneau()
     v->addWidget(m_Nom);
     v->addWidget(m_Mots);
     v->addWidget(m_Compte);
+    m_Prochain->setAccessibleName(tr("Next move"));
     m_Prochain->hide();
 
     m_Barre = new QFrame(&m_W);
@@ -177,6 +179,7 @@ void Relecture::CreerPanneau()
     m_Etape = new QLabel(m_Barre);
     m_Etape->setObjectName(QStringLiteral("RelectureEtape"));
     m_Etape->setWordWrap(true);
+    m_Etape->setAccessibleName(tr("Where the replay stands"));
     b->addWidget(m_Etape);
     auto* rang = new QHBoxLayout;
     rang->setSpacing(3);
@@ -211,6 +214,7 @@ void Relecture::CreerPanneau()
     rang->addWidget(m_Vitesse);
     bouton("RelectureQuitter", QStringLiteral("\u2715"), tr("End the replay (Esc)"), &Relecture::Terminer);
     b->addLayout(rang);
+    m_Barre->setAccessibleName(tr("Replay"));
     m_Barre->hide();
 
     m_Cadre = new Cadre(&m_W);
@@ -266,12 +270,9 @@ bool Relecture::Commencer(int ligne)
         return false;
     }
     QStringList lignes;
-    std::vector<relecture::Marque> marques;
-    for (int i = 0; i < m_W.List1->count(); ++i) {
-        const QListWidgetItem* item = m_W.List1->item(i);
-        lignes << item->text();
-        marques.push_back({item->data(marques::RoleCommande).toString(), item->data(marques::RoleSerie).toLongLong()});
-    }
+    for (int i = 0; i < m_W.List1->count(); ++i)
+        lignes << m_W.List1->item(i)->text();
+    const std::vector<relecture::Marque> marques = Marques();
     std::vector<relecture::Pas> pas = relecture::PasDuJournal(lignes);
     const auto premier = std::find_if(pas.begin(), pas.end(), [ligne](const relecture::Pas& p) { return p.ligne >= ligne; });
     if (premier == pas.end()) {
@@ -409,9 +410,11 @@ void Relecture::Terminer()
     m_Tranches.clear();
     m_Lignes.clear();
     if (m_Prochain)
-        m_Prochain->hide();
+        m_Prochain->setAccessibleName(tr("Next move"));
+    m_Prochain->hide();
     if (m_Barre)
-        m_Barre->hide();
+        m_Barre->setAccessibleName(tr("Replay"));
+    m_Barre->hide();
     if (m_Cadre)
         m_Cadre->hide();
     m_Delegue->Marquer(-1, -1);
