@@ -82,5 +82,9 @@ struct Simplified {
 };
 Simplified WriteSimplified(const QStringList& lines);
 Simplified Simplify(const std::vector<Turn>& turns);
+// The same, one part after another, never merging a move across the end of a part: each part's
+// text names faces as the cube was held at the start of the first part, so the texts played one
+// after the other turn the cube as Simplify() of all the turns does.
+std::vector<Simplified> SimplifyParts(const std::vector<std::vector<Turn>>& parts);
 
 } // namespace notation

@@ -110,6 +110,7 @@ public:
             m_Runs.pop_back();
     }
 
+    // Writes the moves so far and starts afresh, holding the cube as it is held now.
     Simplified Finish()
     {
         if (!m_Runs.empty())
@@ -132,6 +133,7 @@ public:
                 s.quarters += cw == 2 ? 2 : 1;
             }
         s.text = moves.join(QLatin1Char(' '));
+        m_Runs.clear();
         return s;
     }
 
@@ -173,6 +175,19 @@ Simplified Simplify(const std::vector<Turn>& turns)
     for (T t : turns)
         s.Add(t);
     return s.Finish();
+}
+
+std::vector<Simplified> SimplifyParts(const std::vector<std::vector<Turn>>& parts)
+{
+    Simplifier s;
+    std::vector<Simplified> out;
+    out.reserve(parts.size());
+    for (const std::vector<Turn>& part : parts) {
+        for (T t : part)
+            s.Add(t);
+        out.push_back(s.Finish());
+    }
+    return out;
 }
 
 Simplified WriteSimplified(const QStringList& lines)

@@ -76,7 +76,8 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
     t.Separer(T::Edition);
     t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
               ici(&MenuJournal::CopierMouvements), journal);
-    t.Ajouter(T::Edition, "CopierSimplifie", tr("Copy moves, &simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    // Ctrl+Shift+C copies the solution since the last scramble (the replay's "Copy solution").
+    t.Ajouter(T::Edition, "CopierSimplifie", tr("Copy moves, &simplified"), QKeySequence(),
               tr("Copy the moves without whole-cube turns, merged and cancelled"), ici(&MenuJournal::CopierSimplifie), journal);
     t.Ajouter(T::Edition, "CopierLignes", tr("Copy log &lines"), QKeySequence(), tr("Copy the log's lines as they stand"),
               ici(&MenuJournal::CopierLignes), journal);

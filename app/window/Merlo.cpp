@@ -16,6 +16,7 @@
 #include "Notation.h"
 #include "Recouvrement.h"
 #include "TableCommandes.h"
+#include "Relecture.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -246,6 +247,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
     m_Animation = new AnimationTours(*this);
+    // Last: it reads the buttons' commands as they are connected now.
+    InstallerRelecture(*this, *avis);
 
     // The drawn layout at one scale, centred under the menu bar: every control keeps its place and
     // shape, down to a size where the captions still read.
@@ -423,7 +426,9 @@ void Merlo::closeEvent(QCloseEvent* event)
 
 void Merlo::DoEvents()
 {
+    ++m_DansDoEvents;
     QCoreApplication::processEvents();
+    --m_DansDoEvents;
 }
 
 void Merlo::Init_Click()

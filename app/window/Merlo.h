@@ -105,6 +105,8 @@ public:
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();
+    // Whether a command is running and waits in DoEvents() (a stage, a long paste).
+    bool EnCommande() const { return m_DansDoEvents > 0; }
 
     // --- solving stages (solver/) --------------------------------------------------------------
     bool VerifHaut(int16_t* Elmts);
@@ -195,6 +197,7 @@ private:
     std::unique_ptr<CUBEDriver> m_Driver;
     AnimationTours* m_Animation = nullptr;
     int m_LimitsReached = 0;
+    int m_DansDoEvents = 0;
     uint64_t m_NextSeed = 0;
     bool m_Seeded = false;
 };

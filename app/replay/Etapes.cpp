@@ -1,0 +1,176 @@
+#include "Etapes.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace relecture {
+
+namespace {
+
+QString Tr(const char* texte) { return QCoreApplication::translate("Relecture", texte); }
+
+// In the order of notation::Turn. Clockwise is as seen facing that face; a slice turns as the face
+// its letter follows (M as L, E as D, S as F).
+constexpr const char* MotsDesTours[] = {
+    QT_TRANSLATE_NOOP("Relecture", "top face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "top face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "middle layer, front to the right"),
+    QT_TRANSLATE_NOOP("Relecture", "middle layer, front to the left"),
+    QT_TRANSLATE_NOOP("Relecture", "bottom face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "bottom face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "left face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "left face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "middle column, front up"),
+    QT_TRANSLATE_NOOP("Relecture", "middle column, front down"),
+    QT_TRANSLATE_NOOP("Relecture", "right face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "right face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "front face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "front face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "middle slice, clockwise seen from the front"),
+    QT_TRANSLATE_NOOP("Relecture", "middle slice, anticlockwise seen from the front"),
+    QT_TRANSLATE_NOOP("Relecture", "back face, anticlockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "back face, clockwise"),
+    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the top"),
+    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the bottom"),
+    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the left"),
+    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the right"),
+};
+static_assert(std::size(MotsDesTours) == notation::TurnCount);
+
+struct Etape {
+    const char* legende;
+    const char* nom;
+    const char* but;
+};
+// The five stages in the order they solve the cube, then T, which Face B runs and has no rank.
+constexpr Etape Etapes[] = {
+    {"FaceH", "RangerHaut", QT_TRANSLATE_NOOP("Relecture", "make the top face one colour")},
+    {"Arretes", "IdM", QT_TRANSLATE_NOOP("Relecture", "bring the top edges over their side centres")},
+    {"Coins", "IdC", QT_TRANSLATE_NOOP("Relecture", "place the top corners")},
+    {"Zone M", "RangerM", QT_TRANSLATE_NOOP("Relecture", "complete the middle layer")},
+    {"Face B", "FaceB", QT_TRANSLATE_NOOP("Relecture", "turn the cube over and finish it")},
+    {"T", "UneFace", QT_TRANSLATE_NOOP("Relecture", "finish the corners of the top face")},
+};
+
+const Etape* EtapeDe(const QString& commande)
+{
+    for (const Etape& e : Etapes)
+        if (commande == QLatin1String(e.legende) || commande == QLatin1String(e.nom))
+            return &e;
+    return nullptr;
+}
+
+bool EstDepart(const QString& commande)
+{
+    return commande == QLatin1String("Melange") || commande == QLatin1String("Coller");
+}
+
+// The command as the window's buttons name it, and what it is when it is no button.
+QString Nom(const QString& commande)
+{
+    if (const Etape* e = EtapeDe(commande))
+        return QLatin1String(e->legende);
+    if (commande == QLatin1String("Melange"))
+        return Tr("Scramble");
+    if (commande == QLatin1String("Coller"))
+        return Tr("Pasted moves");
+    if (commande == QLatin1String("Court"))
+        return Tr("Short solve");
+    return commande;
+}
+
+} // namespace
+
+std::vector<Pas> PasDuJournal(const QStringList& lignes)
+{
+    std::vector<Pas> pas;
+    for (int i = 0; i < lignes.size(); ++i)
+        if (const auto t = notation::FromLog(lignes[i]))
+            pas.push_back({i, *t});
+    return pas;
+}
+
+std::vector<Tranche> Tranches(const QStringList& lignes, const std::vector<Marque>& marques)
+{
+    std::vector<Tranche> out;
+    for (int i = 0; i < lignes.size(); ++i) {
+        const Marque m = i < static_cast<int>(marques.size()) ? marques[static_cast<std::size_t>(i)] : Marque{};
+        if (out.empty() || !(out.back().marque == m))
+            out.push_back({m, i, i, 0});
+        out.back().fin = i + 1;
+        out.back().tours += notation::FromLog(lignes[i]).has_value();
+    }
+    return out;
+}
+
+int RangEtape(const QString& commande)
+{
+    const Etape* e = EtapeDe(commande);
+    const auto rang = e ? static_cast<int>(e - Etapes) + 1 : 0;
+    return rang <= 5 ? static_cast<int>(rang) : 0;
+}
+
+QString Mots(notation::Turn t) { return Tr(MotsDesTours[static_cast<int>(t)]); }
+
+QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList& lignes, int ligne)
+{
+    for (const Tranche& t : tranches) {
+        if (ligne < t.debut || ligne >= t.fin)
+            continue;
+        if (t.marque.commande.isEmpty())
+            return {};
+        int rang = 0;
+        for (int i = t.debut; i <= ligne; ++i)
+            rang += notation::FromLog(lignes[i]).has_value();
+        const QString nom = Nom(t.marque.commande);
+        if (const int e = RangEtape(t.marque.commande))
+            return Tr("%1 (%2 of 5): %3, step %4 of %5")
+                .arg(nom)
+                .arg(e)
+                .arg(Tr(EtapeDe(t.marque.commande)->but))
+                .arg(rang)
+                .arg(t.tours);
+        if (const Etape* x = EtapeDe(t.marque.commande))
+            return Tr("%1: %2, step %3 of %4").arg(nom, Tr(x->but)).arg(rang).arg(t.tours);
+        return Tr("%1, step %2 of %3").arg(nom).arg(rang).arg(t.tours);
+    }
+    return {};
+}
+
+Solution SolutionDepuisMelange(const QStringList& lignes, const std::vector<Marque>& marques)
+{
+    std::vector<Tranche> tranches = Tranches(lignes, marques);
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < tranches.size(); ++i)
+        if (EstDepart(tranches[i].marque.commande))
+            debut = i + 1;
+    // Lines by hand between two commands make one part of their own.
+    std::vector<std::vector<notation::Turn>> tours;
+    std::vector<QString> titres;
+    for (std::size_t i = debut; i < tranches.size(); ++i) {
+        const Tranche& t = tranches[i];
+        std::vector<notation::Turn> partie;
+        for (int l = t.debut; l < t.fin; ++l)
+            if (const auto tour = notation::FromLog(lignes[l]))
+                partie.push_back(*tour);
+        const QString titre = t.marque.commande.isEmpty() ? Tr("by hand") : Nom(t.marque.commande);
+        tours.push_back(std::move(partie));
+        titres.push_back(titre);
+    }
+    const std::vector<notation::Simplified> parties = notation::SimplifyParts(tours);
+    Solution s;
+    QStringList texte;
+    for (std::size_t i = 0; i < parties.size(); ++i) {
+        if (parties[i].moves == 0)
+            continue;
+        texte << QStringLiteral("// ") + titres[i] << parties[i].text;
+        s.coups += parties[i].moves;
+        ++s.parties;
+    }
+    if (!texte.isEmpty())
+        s.texte = texte.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return s;
+}
+
+} // namespace relecture
