@@ -8,6 +8,7 @@
 #include "Merlo.h"
 #include "Notation.h"
 #include "PositionCube.h"
+#include "ResolutionCourte.h"
 #include "SaisieMouvements.h"
 #include "SuiviJournal.h"
 
@@ -47,6 +48,11 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
            &MenuJournal::CopierPosition);
     Action("EntrerCouleurs", QStringLiteral("Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
            &MenuJournal::EntrerCouleurs);
+    Separer();
+    auto* court = new ResolutionCourte(w, avis);
+    QAction* resoudre = CreerActionResoudreCourt(this);
+    connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
+    m_W.List1->addAction(resoudre);
     Separer();
     // F1 belongs to the window already; here it is only named.
     QAction* aide = Action("Aide", QStringLiteral("Help"), QKeySequence(), &MenuJournal::Aide);
