@@ -96,9 +96,12 @@ public:
     int Distance1() const { return H1(m_Twist, m_Flip, m_Slice); }
 
     // Every phase-one sequence of exactly `d1` moves; solutions of at most `bound` moves in all.
-    void Run(int d1, int bound)
+    // `full`: every sequence, for an exhaustive search; else one that has reached the group goes on
+    // only by leaving it at once, and only where there is room to come back (five moves at least).
+    void Run(int d1, int bound, bool full)
     {
         m_Bound = bound;
+        m_Full = full;
         if (Distance1() <= d1)
             Phase1(m_Twist, m_Flip, m_Slice, 0, d1);
     }
@@ -119,9 +122,12 @@ private:
                 Phase2Start(n);
             return;
         }
+        const bool inGroup = !m_Full && tw == 0 && fl == 0 && sl == SliceHome;
+        if (inGroup && togo < 5)
+            return;
         const int last = n ? FaceOf(m_Path[n - 1]) : -1;
         for (int m = 0; m < 18; ++m) {
-            if (!Follows(last, m / 3))
+            if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
                 continue;
             const int t2 = m_T.twistMove[tw * 18 + m], f2 = m_T.flipMove[fl * 18 + m], s2 = m_T.sliceMove[sl * 18 + m];
             if (H1(t2, f2, s2) > togo - 1)
@@ -197,6 +203,7 @@ private:
     Shared& m_S;
     int m_Axis;
     bool m_Inverse;
+    bool m_Full = true;
     Cubie m_Cube;
     int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Bound = 0, m_Length = 0;
     uint64_t m_Nodes = 0;
@@ -261,7 +268,7 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
         Searcher s(t, shared, cube, 0, false);
         for (int length = 1; length <= std::min(ShortLengths, maxMoves) && !shared.Found() && !shared.Check(); ++length)
             for (int d1 = s.Distance1(); d1 <= length && !shared.Found() && !shared.stop; ++d1)
-                s.Run(d1, length);
+                s.Run(d1, length, true);
         proven = shared.Found();
     }
 
@@ -269,15 +276,12 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
         std::vector<Searcher> searchers;
         for (int k = 0; k < 6; ++k)
             searchers.emplace_back(t, shared, cube, k % 3, k >= 3);
-        std::atomic<bool> exhausted{false};
         const auto work = [&](int first, int step) {
             for (int d1 = 0; d1 < shared.best && !shared.stop; ++d1)
                 for (int k = first; k < 6 && !shared.stop; k += step)
-                    searchers[k].Run(d1, maxMoves);
-            if (!shared.stop) {
-                exhausted = true;
-                shared.stop = true;
-            }
+                    searchers[k].Run(d1, maxMoves, false);
+            // Every length was tried (though not every sequence): nothing shorter is to be found here.
+            shared.stop = true;
         };
         const int threads = std::clamp(options.threads, 1, 6);
         std::vector<std::thread> pool;
@@ -286,7 +290,6 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
         work(0, threads);
         for (auto& th : pool)
             th.join();
-        proven = exhausted;
     }
 
     const bool cancelled = options.cancel && options.cancel->load();
