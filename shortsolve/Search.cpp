@@ -94,6 +94,7 @@ public:
     }
 
     int Distance1() const { return H1(m_Twist, m_Flip, m_Slice); }
+    const Cubie& Seen() const { return m_Cube; }
 
     // Every phase-one sequence of exactly `d1` moves; solutions of at most `bound` moves in all.
     // `full`: every sequence, for an exhaustive search; else one that has reached the group goes on
@@ -273,17 +274,22 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
     }
 
     if (!proven && !shared.stop) {
+        // A cube that looks the same along two axes, or like its inverse, needs the search only once.
         std::vector<Searcher> searchers;
-        for (int k = 0; k < 6; ++k)
-            searchers.emplace_back(t, shared, cube, k % 3, k >= 3);
+        for (int k = 0; k < 6; ++k) {
+            Searcher s(t, shared, cube, k % 3, k >= 3);
+            if (std::none_of(searchers.begin(), searchers.end(), [&](const Searcher& o) { return o.Seen() == s.Seen(); }))
+                searchers.push_back(s);
+        }
+        const int count = int(searchers.size());
         const auto work = [&](int first, int step) {
             for (int d1 = 0; d1 < shared.best && !shared.stop; ++d1)
-                for (int k = first; k < 6 && !shared.stop; k += step)
+                for (int k = first; k < count && !shared.stop; k += step)
                     searchers[k].Run(d1, maxMoves, false);
             // Every length was tried (though not every sequence): nothing shorter is to be found here.
             shared.stop = true;
         };
-        const int threads = std::clamp(options.threads, 1, 6);
+        const int threads = std::clamp(options.threads, 1, count);
         std::vector<std::thread> pool;
         for (int i = 1; i < threads; ++i)
             pool.emplace_back(work, i, threads);
