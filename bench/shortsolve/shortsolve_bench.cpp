@@ -69,7 +69,7 @@ void Report(const char* what, Run r)
 
 int main(int argc, char** argv)
 {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const int count = std::max(1, argc > 1 ? std::atoi(argv[1]) : 1000);
     QTemporaryDir cache;
     setenv("XDG_CACHE_HOME", cache.path().toLocal8Bit().constData(), 1);
     const shortsolve::TablesInfo& built = shortsolve::PrepareTables();
