@@ -60,7 +60,8 @@ QString Number(long long n) { return QLocale(QLocale::English).toString(n); }
 // A character as a message shows it: itself, or its code where it would not show.
 QString Show(char32_t c)
 {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) || !(c > 0xFFFF || QChar(char16_t(c)).isPrint()))
+    // Beyond the basic plane (emoji, rare scripts) the window's font has no glyph: the code says it.
+    if (c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF) || !QChar(char16_t(c)).isPrint())
         return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
     return QString::fromUcs4(&c, 1);
 }

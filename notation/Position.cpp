@@ -323,7 +323,7 @@ PositionText ReadPosition(QStringView text)
     QString letters;
     for (QChar c : text)
         if (!c.isSpace())
-            letters += c;
+            letters += c.toUpper();
     if (letters.size() != Squares) {
         r.faults.push_back({Fault::Text, QStringLiteral("A position has 54 letters, nine for each face; this one has %1.").arg(letters.size()), {}});
         return r;
@@ -334,9 +334,12 @@ PositionText ReadPosition(QStringView text)
             wrong.push_back(s);
     if (!wrong.empty()) {
         const QChar c = letters[wrong.front()];
+        const char32_t code = c.isHighSurrogate() && wrong.front() + 1 < letters.size()
+                                  ? QChar::surrogateToUcs4(c, letters[wrong.front() + 1])
+                                  : c.unicode();
         r.faults.push_back({Fault::Text, QStringLiteral("Letter %1 (%2) is '%3': a position names faces by U, R, F, D, L and B.")
                                 .arg(wrong.front() + 1)
-                                .arg(SquareWord(wrong.front()), c.isPrint() ? QString(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))),
+                                .arg(SquareWord(wrong.front()), c.isPrint() && code <= 0xFFFF ? QString(c) : QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper()),
                             wrong});
         return r;
     }
@@ -442,7 +445,8 @@ bool LooksLikePosition(QStringView text)
             run = 0;
             continue;
         }
-        if (c < QLatin1Char('A') || c > QLatin1Char('Z'))
+        // Letters are case-blind in a position.
+        if (c.toUpper() < QLatin1Char('A') || c.toUpper() > QLatin1Char('Z'))
             return false;
         ++letters;
         longest = std::max(longest, ++run);

@@ -11,11 +11,15 @@
 #include "ResolutionCourte.h"
 #include "SaisieMouvements.h"
 #include "SuiviJournal.h"
+#include "TableCommandes.h"
+#include "Historique.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -31,58 +35,95 @@ int Tours(const QStringList& lignes)
 
 } // namespace
 
+namespace {
+
+// The right button opens the log's menu without choosing a line: "I" reads the selection.
+class ClicDroit final : public QObject {
+public:
+    explicit ClicDroit(QWidget* vue) : QObject(vue) { vue->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const auto t = e->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonRelease && t != QEvent::MouseButtonDblClick)
+            return false;
+        return static_cast<QMouseEvent*>(e)->button() == Qt::RightButton;
+    }
+};
+
+} // namespace
+
 MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
 {
     new SuiviJournal(w.List1);
-    w.List1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    Action("CopierMouvements", QStringLiteral("Copy moves"), QKeySequence::Copy, &MenuJournal::CopierMouvements);
-    Action("CopierSimplifie", QStringLiteral("Copy moves, simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-           &MenuJournal::CopierSimplifie);
-    Action("CopierLignes", QStringLiteral("Copy log lines"), QKeySequence(),
-           &MenuJournal::CopierLignes);
-    Separer();
-    Action("CollerMouvements", QStringLiteral("Paste moves"), QKeySequence::Paste, &MenuJournal::Coller);
-    Action("SaisirMouvements", QStringLiteral("Play moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L), &MenuJournal::Saisir);
-    Separer();
-    Action("CopierPosition", QStringLiteral("Copy position"), QKeySequence(),
-           &MenuJournal::CopierPosition);
-    Action("EntrerCouleurs", QStringLiteral("Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
-           &MenuJournal::EntrerCouleurs);
-    Separer();
+    new ClicDroit(w.List1->viewport());
+    using T = TableCommandes;
+    TableCommandes& t = w.Commandes();
+    auto bouton = [](QPushButton* b) { return [b] { b->click(); }; };
+    auto ici = [this](void (MenuJournal::*faire)()) { return [this, faire] { (this->*faire)(); }; };
+    constexpr bool journal = true;
+
+    t.Ajouter(T::Cube, "Melanger", tr("&Scramble"), QKeySequence(), tr("31 random quarter turns of the outer layers, logged (Melange)"),
+              bouton(w.Melange));
+    t.Ajouter(T::Cube, "Reinitialiser", tr("&Reset colours"), QKeySequence(), tr("Give every face its own colour again; the log stays (Init)"),
+              bouton(w.Init));
+    QAction* couleurs = t.Ajouter(T::Cube, "EntrerCouleurs", tr("&Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+              tr("Paint the squares of your own cube and set it up"), ici(&MenuJournal::EntrerCouleurs));
+    t.Separer(T::Cube);
+    // The same close as the window's close button: the close event, then the end of the program.
+    t.Ajouter(T::Cube, "Quitter", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("Close the window"), [&w] { w.close(); });
+
+    t.Ajouter(T::Edition, w.Histoire().ActionAnnuler());
+    t.Ajouter(T::Edition, w.Histoire().ActionRefaire());
+    t.Separer(T::Edition);
+    t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
+              ici(&MenuJournal::CopierMouvements), journal);
+    t.Ajouter(T::Edition, "CopierSimplifie", tr("Copy moves, &simplified"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              tr("Copy the moves without whole-cube turns, merged and cancelled"), ici(&MenuJournal::CopierSimplifie), journal);
+    t.Ajouter(T::Edition, "CopierLignes", tr("Copy log &lines"), QKeySequence(), tr("Copy the log's lines as they stand"),
+              ici(&MenuJournal::CopierLignes), journal);
+    t.Separer(T::Edition, journal);
+    t.Ajouter(T::Edition, "CollerMouvements", tr("&Paste moves"), QKeySequence::Paste,
+              tr("Play the moves on the clipboard, or set up the position it holds"), ici(&MenuJournal::Coller), journal);
+    t.Ajouter(T::Edition, "SaisirMouvements", tr("P&lay moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
+              tr("Type moves in cube notation and play them"), ici(&MenuJournal::Saisir), journal);
+    t.Separer(T::Edition, journal);
+    t.Ajouter(T::Edition, "CopierPosition", tr("Copy p&osition"), QKeySequence(), tr("Copy the cube as 54 letters"),
+              ici(&MenuJournal::CopierPosition), journal);
+    w.List1->addAction(couleurs); // beside the position, in the log's menu
+    t.Separer(T::Edition);
+    t.Ajouter(T::Edition, "Vider", tr("C&lear the log"), QKeySequence(), tr("Empty the log; the cube stays (Clear)"), bouton(w.Clear));
+
+    const std::pair<QPushButton*, QString> etapes[] = {
+        {w.RangerHaut, tr("Make the top face one colour")},
+        {w.IdM, tr("Bring the top-layer edges over their side centres")},
+        {w.IdC, tr("Place the top-layer corners")},
+        {w.RangerM, tr("Complete the middle layer")},
+        {w.FaceB, tr("Turn the cube over and finish the new top layer")},
+        {w.UneFace, tr("Finish the top face when only its corners are wrong")},
+    };
+    for (const auto& [b, statut] : etapes) {
+        const QByteArray nom = QByteArrayLiteral("Etape") + b->objectName().toLatin1();
+        // The stage's caption, as on its button.
+        t.Ajouter(T::Resolution, nom.constData(), tr("Stage %1").arg(b->text()), QKeySequence(), statut, bouton(b));
+    }
+    t.Separer(T::Resolution, journal);
+    // The search runs on a worker thread; the step of Undo is the playing of its moves, when found.
     auto* court = new ResolutionCourte(w, avis);
     QAction* resoudre = CreerActionResoudreCourt(this);
     connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
-    m_W.List1->addAction(resoudre);
-    Separer();
-    // F1 belongs to the window already; here it is only named.
-    QAction* aide = Action("Aide", QStringLiteral("Help"), QKeySequence(), &MenuJournal::Aide);
-    aide->setToolTip(QStringLiteral("Help (F1)"));
-    Action("APropos", QStringLiteral("About Merlos"), QKeySequence(), &MenuJournal::APropos);
+    t.Ajouter(T::Resolution, resoudre, journal);
+
+    auto trait = new QAction(this);
+    trait->setSeparator(true);
+    w.List1->addAction(trait);
+    t.Ajouter(T::AideMenu, "Aide", tr("&Help"), QKeySequence::HelpContents, tr("How to use Merlos"), ici(&MenuJournal::Aide), journal);
+    t.Ajouter(T::AideMenu, "APropos", tr("&About Merlos"), QKeySequence(), tr("Version, licence and the cube control loaded"),
+              ici(&MenuJournal::APropos), journal);
 }
 
 void MenuJournal::Aide() { MontrerAide(&m_W); }
 
 void MenuJournal::APropos() { MontrerAPropos(&m_W); }
-
-void MenuJournal::Separer()
-{
-    auto* trait = new QAction(this);
-    trait->setSeparator(true);
-    m_W.List1->addAction(trait);
-}
-
-QAction* MenuJournal::Action(const char* nom, const QString& texte, const QKeySequence& touche,
-                             void (MenuJournal::*faire)())
-{
-    auto* a = new QAction(texte, this);
-    a->setObjectName(QLatin1String(nom));
-    a->setShortcut(touche);
-    // The keys work wherever the focus is in the window, as the keys of the moves do.
-    a->setShortcutContext(Qt::WindowShortcut);
-    connect(a, &QAction::triggered, this, faire);
-    m_W.List1->addAction(a);
-    return a;
-}
 
 void MenuJournal::Annoncer(const QString& texte) { m_Avis.Montrer(texte); }
 
@@ -102,13 +143,16 @@ void MenuJournal::CopierSimplifie()
 {
     const QStringList lignes = LignesJournal(m_W);
     const int tours = Tours(lignes);
+    // Nothing to copy empties the clipboard: pasting the last text would play moves of another cube.
     if (tours == 0) {
-        Annoncer(QStringLiteral("The log holds no moves to copy."));
+        QGuiApplication::clipboard()->clear();
+        Annoncer(tr("The log holds no moves to copy; the clipboard is empty."));
         return;
     }
     const notation::Simplified s = notation::WriteSimplified(lignes);
     if (s.moves == 0) {
-        Annoncer(QStringLiteral("The log's turns cancel out: the cube is as it was, only held another way."));
+        QGuiApplication::clipboard()->clear();
+        Annoncer(tr("The log's turns cancel out: the cube is as it was, only held another way. The clipboard is empty."));
         return;
     }
     QGuiApplication::clipboard()->setText(s.text);
@@ -141,8 +185,10 @@ void MenuJournal::Coller()
                      + (n > 1 ? QStringLiteral(" (and %1 more)").arg(n - 1) : QString()));
             return;
         }
-        PoserPosition(m_W, lu.position);
-        Annoncer(QStringLiteral("The position is set up, white on top and green in front; the log starts afresh."));
+        const bool journal = m_W.List1->count() > 0;
+        m_W.Histoire().Executer(QString(), tr("Paste position"), [&] { PoserPosition(m_W, lu.position); });
+        Annoncer(tr("The position is set up, white on top and green in front; the log starts afresh.")
+                 + (journal ? QLatin1Char(' ') + tr("Undo (Ctrl+Z) brings the log back.") : QString()));
         return;
     }
     const notation::Parsed lu = notation::Parse(texte);
@@ -154,7 +200,7 @@ void MenuJournal::Coller()
         Annoncer(QStringLiteral("The clipboard holds no moves to play."));
         return;
     }
-    JouerTours(m_W, lu.turns);
+    m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Paste moves"), [&] { JouerTours(m_W, lu.turns); });
 }
 
 void MenuJournal::Saisir()

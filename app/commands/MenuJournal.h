@@ -1,4 +1,5 @@
-// The log's context menu and the window's keys for cube notation and positions: copy the log as
+// The window's commands in its table (menu bar, the log's context menu, keys), and those of cube
+// notation and positions: copy the log as
 // moves, simplified or as its lines, paste moves or a position, type moves to play, copy the
 // position, enter a real cube's colours. Every turn goes through the buttons' commands.
 #pragma once
@@ -13,6 +14,8 @@ class QAction;
 class SaisieMouvements;
 
 class MenuJournal : public QObject {
+    Q_OBJECT
+
 public:
     MenuJournal(Merlo& w, Avis& avis);
 
@@ -30,9 +33,6 @@ public:
     void Annoncer(const QString& texte);
 
 private:
-    void Separer();
-    QAction* Action(const char* nom, const QString& texte, const QKeySequence& touche, void (MenuJournal::*faire)());
-
     Merlo& m_W;
     Avis& m_Avis;
     QPointer<SaisieMouvements> m_Saisie;

@@ -1,5 +1,7 @@
 #include "EditeurCouleurs.h"
 
+#include "Historique.h"
+
 #include "Merlo.h"
 #include "PositionCube.h"
 
@@ -263,9 +265,12 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     setWindowTitle(QStringLiteral("Enter cube colours"));
     setWindowModality(Qt::WindowModal);
 
-    auto* aide = new QLabel(QStringLiteral("Hold your cube with white on top and green in front, and paint each square "
-                                           "as you see it: pick a colour, then click or drag over the squares. The "
-                                           "centres are fixed."),
+    auto* aide = new QLabel(tr("Hold your cube with white on top and green in front, and paint each square "
+                               "as you see it: pick a colour, then click or drag over the squares. The "
+                               "centres are fixed.\n"
+                               "Bottom (yellow): tip the cube towards you to see it; its edge at the top of the net "
+                               "is the one next to the front. Back (blue): turn the cube round to see it; its edge "
+                               "at the top of the net is the one next to the top."),
                             this);
     aide->setWordWrap(true);
 
@@ -318,7 +323,7 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     connect(m_Poser, &QPushButton::clicked, this, [this] {
         if (!notation::Check(m_Patron->Position()).empty())
             return;
-        PoserPosition(m_W, m_Patron->Position());
+        m_W.Histoire().Executer(QString(), tr("Set up colours"), [this] { PoserPosition(m_W, m_Patron->Position()); });
         accept();
     });
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -366,6 +371,13 @@ void EditeurCouleurs::Verifier()
     }
     m_Patron->SetMarques(marques);
     m_Fautes->clear();
+    // Every piece real, yet one twisted or two swapped: most often a whole face read turned round.
+    const bool tourne = !pieces && std::any_of(fautes.begin(), fautes.end(), [](const auto& f) {
+        return f.kind == notation::Fault::Twist || f.kind == notation::Fault::Swap;
+    });
+    if (tourne)
+        textes << tr("A face painted the wrong way round is the likely cause: check how you held the cube for the "
+                     "bottom and the back.");
     m_Fautes->addItems(fautes.empty() ? QStringList{QStringLiteral("Such a cube can exist: \u201cSet up\u201d puts it on the screen.")}
                                       : textes);
     m_Poser->setEnabled(fautes.empty());

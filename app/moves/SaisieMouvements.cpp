@@ -1,7 +1,10 @@
 #include "SaisieMouvements.h"
 
+#include "Historique.h"
 #include "JouerNotation.h"
 #include "Merlo.h"
+
+#include <QScreen>
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -49,6 +52,8 @@ SaisieMouvements::SaisieMouvements(Merlo& w) : QDialog(&w), m_W(w)
 
 void SaisieMouvements::Ouvrir()
 {
+    adjustSize();
+    Placer();
     show();
     raise();
     activateWindow();
@@ -66,6 +71,31 @@ void SaisieMouvements::Lire()
                     : n == 1                 ? QStringLiteral("1 quarter turn: Enter plays it.")
                                              : QStringLiteral("%1 quarter turns: Enter plays them.").arg(n));
     m_Jouer->setEnabled(m_Lu && n > 0);
+    // As high as its whole message needs.
+    if (isVisible() && height() < sizeHint().height())
+        resize(width(), sizeHint().height());
+}
+
+void SaisieMouvements::Placer()
+{
+    // Beside the cube, never over it: right of the window, left of it, then right of the cube or
+    // under it, the first that the screen holds.
+    const QRect cube(m_W.CUBE1->mapToGlobal(QPoint(0, 0)), m_W.CUBE1->size());
+    const QRect fenetre = m_W.frameGeometry();
+    const QRect ecran = m_W.screen() ? m_W.screen()->availableGeometry() : QRect();
+    const QSize cadre = frameGeometry().size() - geometry().size();
+    const QSize t = size() + cadre;
+    const QPoint essais[] = {{fenetre.right() + 8, cube.top()}, {fenetre.left() - t.width() - 8, cube.top()},
+                             {cube.right() + 8, cube.top()}, {cube.left(), cube.bottom() + 8}};
+    QPoint choisi = essais[0];
+    for (const QPoint& p : essais) {
+        const QRect r(p, t);
+        if ((ecran.isEmpty() || ecran.contains(r)) && !r.intersects(cube)) {
+            choisi = p;
+            break;
+        }
+    }
+    move(choisi);
 }
 
 void SaisieMouvements::Jouer()
@@ -75,5 +105,5 @@ void SaisieMouvements::Jouer()
     // A copy: the text can change while they play, since the window takes keys between turns.
     const std::vector<notation::Turn> tours = m_Lu.turns;
     m_Texte->selectAll();
-    JouerTours(m_W, tours);
+    m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Play moves"), [&] { JouerTours(m_W, tours); });
 }

@@ -21,6 +21,7 @@ public:
 private:
     void Lire();
     void Jouer();
+    void Placer();
 
     Merlo& m_W;
     QLineEdit* m_Texte;

@@ -1,6 +1,7 @@
 #include "ResolutionCourte.h"
 
 #include "Avis.h"
+#include "Historique.h"
 #include "JouerNotation.h"
 #include "Merlo.h"
 #include "PositionCube.h"
@@ -91,8 +92,9 @@ void ResolutionCourte::Trouve(const shortsolve::Result& r)
         return;
     }
     const std::vector<shortsolve::Move> coups = shortsolve::AsHeld(r.moves, *m_Tenu);
-    // The command's lines are those the moves add to the log from here on.
-    JouerTours(m_W, shortsolve::Turns(coups));
+    // One step of Undo, its lines marked as this command's.
+    const std::vector<notation::Turn> tours = shortsolve::Turns(coups);
+    m_W.Histoire().Executer(QStringLiteral("Court"), Tr("Solve in few moves"), [&] { JouerTours(m_W, tours); });
     const int n = int(coups.size());
     m_Avis.Montrer((r.optimal ? Tr("Solved in %n move(s), the fewest possible.", n) : Tr("Solved in %n move(s).", n)) + remarque);
     Finir();

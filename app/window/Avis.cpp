@@ -23,7 +23,20 @@ Avis::Avis(QWidget* parent, QWidget* dessous) : QLabel(parent), m_Dessous(dessou
 
 void Avis::Montrer(const QString& texte)
 {
-    setText(texte);
+    // The window's font at its scale: a style sheet keeps it from reaching the note by itself.
+    setFont(parentWidget()->font());
+    // A long word (a copied position) may break anywhere rather than run off the note.
+    QString coupe;
+    int mot = 0;
+    for (QChar c : texte) {
+        mot = c.isSpace() ? 0 : mot + 1;
+        if (mot > 12 && !c.isLowSurrogate()) {
+            coupe += QChar(0x200B);
+            mot = 1;
+        }
+        coupe += c;
+    }
+    setText(coupe);
     setToolTip(texte);
     // As wide as the cube, as high as the text needs, along the cube's lower edge.
     const QRect sous = m_Dessous->geometry();

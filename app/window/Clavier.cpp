@@ -1,14 +1,24 @@
 #include "Clavier.h"
 
-#include "Aide.h"
+#include "Historique.h"
 #include "Merlo.h"
+#include "Notation.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace {
+
+// The key of a move: its letter, with Shift for the reverse.
+QKeySequence Touche(notation::Turn t)
+{
+    const notation::TurnInfo& i = notation::Info(t);
+    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
+    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
+}
 
 class SupprimerLigne final : public QObject {
 public:
@@ -28,7 +38,7 @@ public:
             event->accept();
             return true;
         }
-        m_Fenetre.List1_DblClick();
+        m_Fenetre.Histoire().Executer(QString(), QObject::tr("Remove line"), [this] { m_Fenetre.List1_DblClick(); });
         return true;
     }
 
@@ -63,14 +73,16 @@ QStringList OrdreTabulation()
 
 void InstallerClavier(Merlo& fenetre)
 {
-    auto touche = [&fenetre](const QKeySequence& k, QWidget* ou, Qt::ShortcutContext contexte, auto action) {
-        auto* s = new QShortcut(k, ou);
-        s->setContext(contexte);
-        QObject::connect(s, &QShortcut::activated, &fenetre, action);
-    };
-    touche(QKeySequence::HelpContents, &fenetre, Qt::WindowShortcut, [&fenetre] { MontrerAide(&fenetre); });
-    // The same close as the window's close button: the close event, then the end of the program.
-    touche(QKeySequence(Qt::CTRL | Qt::Key_Q), &fenetre, Qt::WindowShortcut, [&fenetre] { fenetre.close(); });
+    // The keys of cube notation press the buttons themselves, so a key does exactly what a click
+    // does. They belong to the window, so they work whichever control has the focus (the list box,
+    // for one, would otherwise take letters to search its lines).
+    for (QPushButton* bouton : fenetre.findChildren<QPushButton*>())
+        if (const auto t = notation::FromButton(bouton->objectName())) {
+            auto* raccourci = new QShortcut(Touche(*t), &fenetre);
+            raccourci->setContext(Qt::WindowShortcut);
+            QObject::connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
+        }
+
     // On the log only: the double-click's command, for the keyboard. The list would take Backspace
     // for its search by typing, so the keys are caught before it sees them.
     new SupprimerLigne(fenetre);

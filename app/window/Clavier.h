@@ -1,5 +1,5 @@
-// The window's keys beyond the cube's letters: help, closing, removing a log line, and an order of
-// Tab that goes round the cube, then the stages, the log with its buttons, and the macros.
+// The window's keys beyond the cube's letters and the table of commands: removing a log line, and
+// an order of Tab that goes round the cube, then the stages, the log with its buttons, and the macros.
 #pragma once
 
 #include <QStringList>

@@ -10,9 +10,21 @@ void Disposition::Placer(QWidget* controle, const QRect& twips, QSize image)
     m_Places.push_back({controle, twips, image});
 }
 
+int Disposition::HauteurBarre(int largeur) const
+{
+    if (!m_Barre)
+        return 0;
+    const int h = m_Barre->heightForWidth(largeur);
+    return h > 0 ? h : m_Barre->sizeHint().height();
+}
+
 void Disposition::Disposer(QSize taille)
 {
-    const Echelle e = EchelleDe(taille);
+    const int haut = HauteurBarre(taille.width());
+    if (m_Barre)
+        m_Barre->setGeometry(0, 0, taille.width(), haut);
+    Echelle e = EchelleDe(taille - QSize(0, haut));
+    e.decalage += QPoint(0, haut);
     if (m_Echelle == e)
         return;
     m_Echelle = e;

@@ -23,6 +23,11 @@ public:
     // a picture, the picture's drawn size.
     void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
 
+    // A bar across the top of the window (the menu bar): the drawn layout goes below it.
+    void Surmonter(QWidget* barre) { m_Barre = barre; }
+    // The bar's height in a window `largeur` pixels wide, or 0 without one.
+    int HauteurBarre(int largeur) const;
+
     // Places every control for a window of `taille` pixels. Nothing moves when the scale stays.
     void Disposer(QSize taille);
 
@@ -33,6 +38,7 @@ private:
         QSize image;
     };
     QWidget* m_Fenetre;
+    QPointer<QWidget> m_Barre;
     std::vector<Emplacement> m_Places;
     std::optional<Echelle> m_Echelle;
 };

@@ -1,6 +1,7 @@
 #include "GuideEtapes.h"
 
 #include "Avis.h"
+#include "Historique.h"
 #include "Merlo.h"
 #include "PositionCube.h"
 
@@ -21,7 +22,10 @@ GuideEtapes::GuideEtapes(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
     for (const auto& e : etapes) {
         // The button now runs its stage through here: the same call, with a look before and after.
         QObject::disconnect(e.bouton, &QPushButton::clicked, &w, nullptr);
-        connect(e.bouton, &QPushButton::clicked, this, [this, etape = e.etape, lancer = e.lancer] { Lancer(etape, lancer); });
+        // One step of Undo, its lines marked with the stage's caption.
+        connect(e.bouton, &QPushButton::clicked, this, [this, etape = e.etape, lancer = e.lancer, nom = e.bouton->text()] {
+            m_W.Histoire().Executer(nom, nom, [&] { Lancer(etape, lancer); });
+        });
     }
 }
 

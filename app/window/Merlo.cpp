@@ -9,10 +9,12 @@
 #include "Fatal.h"
 #include "Fleches.h"
 #include "GuideEtapes.h"
+#include "Historique.h"
 #include "Macros.h"
 #include "MenuJournal.h"
 #include "Notation.h"
 #include "Recouvrement.h"
+#include "TableCommandes.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -22,11 +24,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -184,14 +186,6 @@ bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 // The turn of an arrow or whole-cube button; the notation names each one.
 notation::Turn Tour(const char* nom) { return *notation::FromButton(QString::fromLatin1(nom)); }
 
-// The key of a move: its letter, with Shift for the reverse.
-QKeySequence Touche(notation::Turn t)
-{
-    const notation::TurnInfo& i = notation::Info(t);
-    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
-    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
-}
-
 // A sequence of arrow names ("VBD HGH") in cube notation ("R' U").
 QString EnNotation(const char* sequence)
 {
@@ -243,16 +237,19 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
 
     CreerCUBE1();
     CreerControles();
-    CreerRaccourcis();
+    m_Historique = new Historique(*this);
     InstallerClavier(*this);
     auto* avis = new Avis(this, CUBE1);
+    m_Commandes = new TableCommandes(this, List1);
+    m_Disposition.Surmonter(m_Commandes->Barre());
     new MenuJournal(*this, *avis);
     new GuideEtapes(*this, *avis);
 
-    // The drawn layout at one scale, centred: every control keeps its place and shape, down to a size
-    // where the captions still read.
-    setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size());
-    resize(TailleDessin());
+    // The drawn layout at one scale, centred under the menu bar: every control keeps its place and
+    // shape, down to a size where the captions still read.
+    const QSize barre(0, m_Disposition.HauteurBarre(TailleDessin().width()));
+    setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size() + barre);
+    resize(TailleDessin() + barre);
     m_Disposition.Disposer(size());
 }
 
@@ -319,7 +316,12 @@ void Merlo::CreerControles()
             bouton->setAccessibleDescription(aide);
         }
         bouton->setToolTip(aide);
-        connect(bouton, &QPushButton::clicked, this, b.action);
+        // A stage, a macro or the scramble marks the lines it writes with its caption.
+        const QString nom = bouton->text().remove(QLatin1Char('&'));
+        const bool marque = b.cadre == &Merlo::Frame4 || b.cadre == &Merlo::Frame6 || b.action == &Merlo::Melange_Click;
+        connect(bouton, &QPushButton::clicked, this, [this, nom, marque, action = b.action] {
+            m_Historique->Executer(marque ? nom : QString(), nom, [this, action] { (this->*action)(); });
+        });
         this->*b.membre = bouton;
     }
 
@@ -344,7 +346,8 @@ void Merlo::CreerControles()
     List1->setAccessibleDescription(QStringLiteral("One line per turn, oldest first. Double-click a line to remove "
                                                    "it from the log; the cube does not change."));
     List1->setToolTip(QStringLiteral("Move log: double-click a line to remove it (the cube stays)"));
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    connect(List1, &QListWidget::itemDoubleClicked, this,
+            [this] { m_Historique->Executer(QString(), tr("Remove line"), [this] { List1_DblClick(); }); });
 
     m_GroupeV = new QButtonGroup(this);
     m_GroupeT = new QButtonGroup(this);
@@ -375,7 +378,9 @@ void Merlo::CreerControles()
         bouton->setAccessibleName(QString::fromUtf8(f.nomAccessible) + QStringLiteral(" (") + notation + QLatin1Char(')'));
         bouton->setAccessibleDescription(QStringLiteral("Logs \"") + ligne + QLatin1Char('"'));
         bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + ligne);
-        connect(bouton, &QPushButton::clicked, this, [this, i] { Fleche(static_cast<int>(i)); });
+        connect(bouton, &QPushButton::clicked, this, [this, i, notation] {
+            m_Historique->Executer(QString(), notation, [this, i] { Fleche(static_cast<int>(i)); });
+        });
         m_Fleches[i] = bouton;
     }
     // The arrows of each side stand in a staircase and overlap. Stacking them so the first of each
@@ -383,23 +388,6 @@ void Merlo::CreerControles()
     for (std::size_t i = std::size(fleches); i-- > 0;)
         m_Fleches[i]->raise();
     MasquerRecouvrements({m_Fleches.begin(), m_Fleches.end()});
-}
-
-void Merlo::CreerRaccourcis()
-{
-    // The keys press the buttons themselves, so a key does exactly what a click does. They belong to
-    // the window, so they work whichever control has the focus (the list box, for one, would
-    // otherwise take letters to search its lines).
-    auto lier = [this](const QKeySequence& touche, QPushButton* bouton) {
-        auto* raccourci = new QShortcut(touche, this);
-        raccourci->setContext(Qt::WindowShortcut);
-        connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
-    };
-    for (std::size_t i = 0; i < std::size(fleches); ++i)
-        lier(Touche(Tour(fleches[i].nom)), m_Fleches[i]);
-    for (const BoutonDef& b : boutons)
-        if (const auto t = notation::FromButton(QString::fromLatin1(b.nom)))
-            lier(Touche(*t), this->*b.membre);
 }
 
 void Merlo::Form_Load()

@@ -21,6 +21,8 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class CUBEHost;
+class Historique;
+class TableCommandes;
 
 // The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
 // single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
@@ -43,6 +45,10 @@ public:
 
     // The cube, reached only through its dispatch interface.
     CUBEDriver& CUBE() { return *m_Driver; }
+    // Undo and Redo: every command of the window runs through it, as one step.
+    Historique& Histoire() { return *m_Historique; }
+    // The table of commands the menu bar, the log's menu and the keys are made from.
+    TableCommandes& Commandes() { return *m_Commandes; }
 
     // --- commands of the window (app/) ---------------------------------------------------------
     void Init_Click();
@@ -160,7 +166,6 @@ protected:
 private:
     void CreerControles();
     void CreerCUBE1();
-    void CreerRaccourcis();
     // Remembers where a control was drawn, in twips relative to its container (and for an arrow, its
     // picture's drawn size).
     void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
@@ -181,6 +186,8 @@ private:
     void LimitReached() { ++m_LimitsReached; }
     friend class StageLoop;
 
+    Historique* m_Historique = nullptr;
+    TableCommandes* m_Commandes = nullptr;
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
     int m_LimitsReached = 0;

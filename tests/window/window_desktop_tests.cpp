@@ -298,8 +298,9 @@ TEST_F(Desktop, EveryControlHasADistinctAccessibleNameAndATooltip)
 // window. Within a pixel and a half: both edges and the centring are rounded to whole pixels.
 QStringList Misplaced(Merlo& w)
 {
-    const double f = std::min(double(w.width()) / kDrawnSize.width(), double(w.height()) / kDrawnSize.height());
-    const double ox = (w.width() - 4272 * f / 15) / 2, oy = (w.height() - 7680 * f / 15) / 2;
+    const int bar = MenuBarHeight(w), height = w.height() - bar;
+    const double f = std::min(double(w.width()) / kDrawnSize.width(), double(height) / kDrawnSize.height());
+    const double ox = (w.width() - 4272 * f / 15) / 2, oy = bar + (height - 7680 * f / 15) / 2;
     QStringList wrong;
     for (const Drawn& d : drawn) {
         const QWidget* c = w.findChild<QWidget*>(QLatin1String(d.name));
@@ -347,7 +348,8 @@ class Resizing : public Desktop, public testing::WithParamInterface<QSizeF> {};
 TEST_P(Resizing, EveryControlKeepsItsPlaceAndThePictureItsColours)
 {
     const QSizeF f = GetParam();
-    ASSERT_EQ(w->size(), kDrawnSize);
+    const QSize bar(0, MenuBarHeight(*w));
+    ASSERT_EQ(w->size(), kDrawnSize + bar);
     EXPECT_EQ(Misplaced(*w), QStringList());
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -359,7 +361,7 @@ TEST_P(Resizing, EveryControlKeepsItsPlaceAndThePictureItsColours)
     Press("Gauche");
     Press("Haut");
 
-    const QSize target(qRound(kDrawnSize.width() * f.width()), qRound(kDrawnSize.height() * f.height()));
+    const QSize target = QSize(qRound(kDrawnSize.width() * f.width()), qRound(kDrawnSize.height() * f.height())) + bar;
     w->resize(target);
     w->DoEvents();
     ASSERT_EQ(w->size(), target);
@@ -406,7 +408,7 @@ TEST_P(Resizing, EveryControlKeepsItsPlaceAndThePictureItsColours)
     }
 
     // And back: every control where it was drawn.
-    w->resize(kDrawnSize);
+    w->resize(kDrawnSize + bar);
     w->DoEvents();
     EXPECT_EQ(Misplaced(*w), QStringList());
     EXPECT_EQ(WrongCentres(w->CUBE1->grab().toImage(), w->CUBE()), QStringList());
@@ -422,7 +424,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, Resizing,
 
 TEST_F(Desktop, TheWindowShrinksNoFurtherThanItsMinimum)
 {
-    EXPECT_EQ(w->minimumSize(), QSize(qRound(kDrawnSize.width() * 0.6), qRound(kDrawnSize.height() * 0.6)));
+    EXPECT_EQ(w->minimumSize(), QSize(qRound(kDrawnSize.width() * 0.6), qRound(kDrawnSize.height() * 0.6) + MenuBarHeight(*w)));
     w->show();
     w->resize(50, 50);
     w->DoEvents();
@@ -451,7 +453,8 @@ TEST_P(Shapes, TheCubeKeepsItsShapeAndEveryControlStaysInside)
     const QSize cube = w->CUBE1->size();
     EXPECT_NEAR(double(cube.width()) / cube.height() / (217.0 / 225.0), 1.0, 0.03) << cube.width() << "x" << cube.height();
     // The layout fills the window one way, at least.
-    const double f = std::min(double(GetParam().width()) / kDrawnSize.width(), double(GetParam().height()) / kDrawnSize.height());
+    const double f = std::min(double(GetParam().width()) / kDrawnSize.width(),
+                              double(GetParam().height() - MenuBarHeight(*w)) / kDrawnSize.height());
     EXPECT_NEAR(cube.height(), 225 * f, 1.5);
     const QImage picture = w->CUBE1->grab().toImage();
     EXPECT_EQ(WrongCentres(picture, w->CUBE()), QStringList());

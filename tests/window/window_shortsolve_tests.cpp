@@ -2,6 +2,8 @@
 // the middle of a stage, and the window gone while the tables are still being built.
 #include "window_support.h"
 
+#include "Historique.h"
+#include "Marques.h"
 #include "Notation.h"
 #include "PositionCube.h"
 #include "ResolutionCourte.h"
@@ -44,6 +46,8 @@ protected:
             const auto t = notation::FromLog(l);
             ASSERT_TRUE(t && *t < notation::Turn::Haut) << l.toStdString();
         }
+        for (int i = from; i < w->List1->count(); ++i)
+            EXPECT_EQ(w->List1->item(i)->data(marques::RoleCommande).toString(), QStringLiteral("Court"));
         // As Ctrl+C copies them: a half turn's two lines are one move again.
         const int moves = int(notation::WriteLog(lines).split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
         EXPECT_LE(moves, 20);
@@ -90,6 +94,10 @@ TEST_F(ShortSolveWindow, ThroughTheMenuAndTheKeyASecondPressWaits)
     QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
     ExpectSolvedBy(from + 4);
     EXPECT_EQ(w->List1->count(), from + 8);
+    // One step of Undo takes the whole solution back.
+    w->Histoire().Annuler();
+    EXPECT_EQ(w->List1->count(), from + 4);
+    EXPECT_FALSE(Solved());
 }
 
 TEST_F(ShortSolveWindow, PressedDuringAStage)

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -78,6 +79,18 @@ inline int DifferentSquares(const CubeState& a, const CubeState& b)
     for (std::size_t i = 0; i < x.size(); ++i)
         n += x[i] != y[i];
     return n;
+}
+
+// The menu bar across the top of the window: the drawn layout stands below it.
+inline int MenuBarHeight(const QWidget& w)
+{
+    const auto* b = w.findChild<QMenuBar*>(QStringLiteral("Menus"));
+    return b ? b->height() : 0;
+}
+// A control's place in the drawn area (below the menu bar), for a control of the window itself.
+inline QRect InDrawnArea(const QWidget& w, const QWidget& c)
+{
+    return c.parentWidget() == &w ? c.geometry().translated(0, -MenuBarHeight(w)) : c.geometry();
 }
 
 // Swallows the close events of a window, so that a test sees them without the program ending.

@@ -1,0 +1,65 @@
+#include "TableCommandes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+TableCommandes::TableCommandes(QWidget* fenetre, QWidget* journal)
+    : QObject(fenetre), m_Fenetre(fenetre), m_Journal(journal)
+{
+    m_Barre = new QMenuBar(fenetre);
+    m_Barre->setObjectName(QStringLiteral("Menus"));
+    // The desktop's own font, not the small one the window's layout was drawn for and scales.
+    QFont police = QApplication::font(m_Barre);
+    police.setFamily(police.family());
+    police.setPointSizeF(police.pointSizeF() > 0 ? police.pointSizeF() : 9);
+    m_Barre->setFont(police);
+    const QString titres[NombreMenus] = {tr("&Cube"), tr("&Edit"), tr("&Solve"), tr("&View"), tr("&Help")};
+    const char* noms[NombreMenus] = {"MenuCube", "MenuEdition", "MenuResolution", "MenuAffichage", "MenuAide"};
+    for (int m = 0; m < NombreMenus; ++m) {
+        QMenu* menu = m_Barre->addMenu(titres[m]);
+        menu->setObjectName(QLatin1String(noms[m]));
+        menu->setToolTipsVisible(true);
+        // A menu shows once it holds a command.
+        menu->menuAction()->setVisible(false);
+        m_Menus[static_cast<std::size_t>(m)] = menu;
+    }
+    m_Journal->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QAction* TableCommandes::Ajouter(Menu menu, QAction* action, bool dansJournal)
+{
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (action->toolTip() == QString(action->text()).remove(QLatin1Char('&')) && !action->shortcut().isEmpty())
+        action->setToolTip(tr("%1 (%2)").arg(action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
+    MenuDe(menu)->addAction(action);
+    MenuDe(menu)->menuAction()->setVisible(true);
+    // On the window too, so its keys work while no menu is open, and with the bar hidden.
+    m_Fenetre->addAction(action);
+    if (dansJournal)
+        m_Journal->addAction(action);
+    m_Actions << action;
+    return action;
+}
+
+QAction* TableCommandes::Ajouter(Menu menu, const char* nom, const QString& texte, const QKeySequence& touche,
+                                 const QString& statut, std::function<void()> faire, bool dansJournal)
+{
+    auto* a = new QAction(texte, this);
+    a->setObjectName(QLatin1String(nom));
+    a->setShortcut(touche);
+    a->setStatusTip(statut);
+    connect(a, &QAction::triggered, this, std::move(faire));
+    return Ajouter(menu, a, dansJournal);
+}
+
+void TableCommandes::Separer(Menu menu, bool dansJournal)
+{
+    MenuDe(menu)->addSeparator();
+    if (dansJournal) {
+        auto* trait = new QAction(this);
+        trait->setSeparator(true);
+        m_Journal->addAction(trait);
+    }
+}

@@ -1,0 +1,48 @@
+// The window's one table of commands. Each command is a QAction (object name, text, key, tooltip,
+// status tip) entered once, with the menu it goes in; the menu bar, the log's context menu and the
+// keys are all made from the table, and the help's table of keys is checked against it.
+#pragma once
+
+#include <QObject>
+#include <QKeySequence>
+#include <QList>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+class TableCommandes : public QObject {
+    Q_OBJECT
+
+public:
+    // The menus of the bar, in their order on it.
+    enum Menu { Cube, Edition, Resolution, Affichage, AideMenu, NombreMenus };
+
+    // The bar goes at the top of `fenetre`; `journal` gets the context menu.
+    TableCommandes(QWidget* fenetre, QWidget* journal);
+
+    // Enters `action` in `menu` (and in the log's context menu when `dansJournal`). Its keys work
+    // wherever the focus is in the window; a tooltip naming its key is added when it has none.
+    QAction* Ajouter(Menu menu, QAction* action, bool dansJournal = false);
+    // The same for a command made here: one line per command.
+    QAction* Ajouter(Menu menu, const char* nom, const QString& texte, const QKeySequence& touche,
+                     const QString& statut, std::function<void()> faire, bool dansJournal = false);
+    // A line between groups of a menu (and of the log's menu).
+    void Separer(Menu menu, bool dansJournal = false);
+
+    QMenuBar* Barre() const { return m_Barre; }
+    QMenu* MenuDe(Menu m) const { return m_Menus[static_cast<std::size_t>(m)]; }
+    // Every command entered, in the order entered.
+    const QList<QAction*>& Actions() const { return m_Actions; }
+
+private:
+    QWidget* m_Fenetre;
+    QWidget* m_Journal;
+    QMenuBar* m_Barre;
+    std::array<QMenu*, NombreMenus> m_Menus{};
+    QList<QAction*> m_Actions;
+};

@@ -1,0 +1,237 @@
+// The table of commands: the menu bar and the help's keys made from it, and the rough edges a new
+// user met, each by a case of its own.
+#include "clipboard_support.h"
+
+#include "Aide.h"
+#include "Conseil.h"
+#include "EditeurCouleurs.h"
+#include "Marques.h"
+#include "Notation.h"
+#include "PositionCube.h"
+#include "TableCommandes.h"
+#include "random_pieces.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+#include <set>
+
+namespace {
+
+using Table = OnWindow;
+
+// The keys of the help's table under "The keyboard", one row per command.
+std::set<QString> HelpKeys()
+{
+    const QString text = Aide::Texte();
+    const qsizetype at = text.indexOf(QStringLiteral("## The keyboard"));
+    EXPECT_GE(at, 0);
+    std::set<QString> keys;
+    const QStringList lines = text.mid(at).split(QLatin1Char('\n'));
+    for (const QString& l : lines.mid(1)) {
+        if (l.startsWith(QStringLiteral("## ")))
+            break;
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\| ([^|]+) \\|")).match(l);
+        if (!m.hasMatch() || m.captured(1) == QLatin1String("Key") || m.captured(1).startsWith(QLatin1Char('-')))
+            continue;
+        for (const QString& k : m.captured(1).split(QStringLiteral(", ")))
+            keys.insert(k.trimmed());
+    }
+    return keys;
+}
+
+TEST_F(Table, TheHelpsKeysAreTheCommandsKeys)
+{
+    std::set<QString> actions;
+    for (const QAction* a : w->Commandes().Actions())
+        for (const QKeySequence& k : a->shortcuts())
+            actions.insert(k.toString(QKeySequence::PortableText));
+    // Keys of the buttons and the log itself, not commands of the table.
+    for (const char* k : {"Alt+I", "Delete", "Backspace"})
+        actions.insert(QString::fromLatin1(k));
+    EXPECT_EQ(HelpKeys(), actions);
+    EXPECT_GE(actions.size(), 12u);
+}
+
+TEST_F(Table, EveryCommandStandsInTheMenuBarAndItsKeyWorks)
+{
+    auto* bar = w->findChild<QMenuBar*>(QStringLiteral("Menus"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->geometry().top(), 0);
+    EXPECT_LE(bar->geometry().bottom(), w->findChild<QWidget*>(QStringLiteral("Frame5"))->geometry().top());
+    QStringList titles;
+    for (QAction* m : bar->actions())
+        titles << m->text().remove(QLatin1Char('&'));
+    EXPECT_EQ(titles.mid(0, 3), QStringList({"Cube", "Edit", "Solve"}));
+    EXPECT_EQ(titles.last(), QStringLiteral("Help"));
+    QSet<QAction*> inMenus;
+    for (QAction* m : bar->actions())
+        for (QAction* a : m->menu()->actions())
+            inMenus.insert(a);
+    for (QAction* a : w->Commandes().Actions()) {
+        EXPECT_TRUE(inMenus.contains(a)) << a->objectName().toStdString();
+        EXPECT_FALSE(a->statusTip().isEmpty()) << a->objectName().toStdString();
+    }
+    // A menu entry does what its button does: the stages in their order, the scramble.
+    QStringList stages;
+    for (QAction* a : w->Commandes().MenuDe(TableCommandes::Resolution)->actions())
+        if (!a->isSeparator())
+            stages << a->text();
+    EXPECT_EQ(stages.mid(0, 6), QStringList({"Stage FaceH", "Stage Arretes", "Stage Coins", "Stage Zone M", "Stage Face B", "Stage T"}));
+    Action("CopierMouvements"); // the log's menu holds the table's actions
+    for (QAction* a : w->Commandes().Actions())
+        if (a->objectName() == QLatin1String("Melanger"))
+            a->trigger();
+    EXPECT_EQ(w->List1->count(), 31);
+    EXPECT_EQ(w->List1->item(0)->data(marques::RoleCommande).toString(), QStringLiteral("Melange"));
+}
+
+// --- rough edges ---------------------------------------------------------------------------------
+
+TEST_F(Table, A54LetterPositionInSmallLettersIsSetUp)
+{
+    std::mt19937 rng(54);
+    const notation::Position p = notation::PositionOf(notationtest::RandomPieces(rng));
+    Press("HHD");
+    Paste(notation::WritePosition(p).toLower());
+    EXPECT_EQ(notation::WritePosition(LirePosition(*w)), notation::WritePosition(p)) << Notice().toStdString();
+    EXPECT_EQ(w->List1->count(), 0);
+}
+
+TEST_F(Table, RightClickingTheLogKeepsTheSelectionThatIReads)
+{
+    for (const char* b : {"HHD", "VBD", "TDF", "HGB"})
+        Press(b);
+    w->List1->setCurrentRow(1);
+    const QRect first = w->List1->visualItemRect(w->List1->item(3));
+    QTest::mousePress(w->List1->viewport(), Qt::RightButton, {}, first.center());
+    QTest::mouseRelease(w->List1->viewport(), Qt::RightButton, {}, first.center());
+    ASSERT_EQ(w->List1->selectedItems().size(), 1);
+    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 1);
+    // The left button still chooses a line.
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 3);
+}
+
+TEST_F(Table, CopyingSimplifiedWithNothingToCopyEmptiesTheClipboardAndSaysSo)
+{
+    for (const char* moves : {"", "R R'", "x y"}) {
+        SCOPED_TRACE(moves);
+        Press("Clear");
+        if (*moves)
+            Paste(QString::fromLatin1(moves));
+        QGuiApplication::clipboard()->setText(QStringLiteral("old text"));
+        Action("CopierSimplifie")->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
+        EXPECT_TRUE(Notice().contains(QStringLiteral("clipboard is empty"))) << Notice().toStdString();
+    }
+}
+
+TEST_F(Table, TheNoteScalesWithTheWindowAndWrapsAPosition)
+{
+    w->resize(w->size() * 2);
+    w->DoEvents();
+    Action("CopierPosition")->trigger();
+    auto* note = w->findChild<QLabel*>(QStringLiteral("Avis"));
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_EQ(note->font().pixelSize(), w->font().pixelSize());
+    EXPECT_EQ(note->font().pixelSize(), 22);
+    // The whole note inside the window, on more than one line.
+    EXPECT_TRUE(w->rect().contains(note->geometry()));
+    EXPECT_GT(note->height(), 2 * note->fontMetrics().lineSpacing());
+    EXPECT_LE(note->sizeHint().width(), note->width() + 1);
+}
+
+TEST_F(Table, AGlyphTheFontLacksIsNamedByItsCodePoint)
+{
+    Paste(QStringLiteral("R U \U0001F600"));
+    EXPECT_TRUE(Notice().contains(QStringLiteral("U+1F600"))) << Notice().toStdString();
+    EXPECT_EQ(w->List1->count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Table, TheColourEditorSaysHowToHoldTheCubeAndBlamesAFaceReadTurnedRound)
+{
+    Action("EntrerCouleurs")->trigger();
+    auto* editor = w->findChild<EditeurCouleurs*>(QStringLiteral("EditeurCouleurs"));
+    ASSERT_NE(editor, nullptr);
+    QStringList texts;
+    for (const QLabel* l : editor->findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.join('\n').contains(QStringLiteral("Bottom (yellow)"))) << texts.join('\n').toStdString();
+    EXPECT_TRUE(texts.join('\n').contains(QStringLiteral("Back (blue)")));
+    const QString hint = QStringLiteral("A face painted the wrong way round is the likely cause");
+    const notation::Position solved = notation::Position::Solved();
+    // The corner at up, right and front twisted in its place.
+    notation::Position twisted = solved;
+    twisted.colour[8] = solved.colour[20];
+    twisted.colour[9] = solved.colour[8];
+    twisted.colour[20] = solved.colour[9];
+    // The edges at up-front and up-right swapped.
+    notation::Position swapped = solved;
+    std::swap(swapped.colour[19], swapped.colour[10]);
+    // A square painted the wrong colour: no such piece, and nothing to do with how it was held.
+    notation::Position wrong = solved;
+    wrong.colour[0] = solved.colour[27];
+    for (const auto& [p, says] : {std::pair{twisted, true}, std::pair{swapped, true}, std::pair{wrong, false}}) {
+        editor->Net()->SetPosition(p);
+        EXPECT_FALSE(editor->Fautes().isEmpty());
+        EXPECT_EQ(editor->Fautes().join('\n').contains(hint), says) << editor->Fautes().join('\n').toStdString();
+    }
+    editor->Net()->SetPosition(notation::Position::Solved());
+    EXPECT_FALSE(editor->Fautes().join('\n').contains(hint));
+}
+
+TEST_F(Table, ThePlayMovesDialogOpensBesideTheCubeAndShowsItsWholeMessage)
+{
+    Action("SaisirMouvements")->trigger();
+    auto* dialog = w->findChild<QDialog*>(QStringLiteral("SaisieMouvements"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    const QRect cube(w->CUBE1->mapToGlobal(QPoint(0, 0)), w->CUBE1->size());
+    EXPECT_FALSE(dialog->frameGeometry().intersects(cube));
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Mouvements"));
+    auto* message = dialog->findChild<QLabel*>(QStringLiteral("EtatMouvements"));
+    field->setText(QStringLiteral("R U R' U' ") + QString(300, QLatin1Char('(')));
+    EXPECT_GE(message->height(), message->heightForWidth(message->width())) << message->text().toStdString();
+    EXPECT_GT(message->heightForWidth(message->width()), message->fontMetrics().lineSpacing());
+}
+
+} // namespace
+
+namespace {
+
+// The help's table of what each stage needs agrees with the note a stage gives when it cannot start.
+TEST(StageOrder, TheHelpNamesTheStageEachNoteAsksFor)
+{
+    const QString text = Aide::Texte();
+    const struct {
+        Etape etape;
+        const char* caption;
+        Avancement avant; // a cube not ready for it
+    } stages[] = {
+        {Etape::Arretes, "Arretes", {}},
+        {Etape::Coins, "Coins", {.faceHaut = true}},
+        {Etape::ZoneM, "Zone M", {}},
+        {Etape::FaceB, "Face B", {}},
+    };
+    for (const auto& s : stages) {
+        SCOPED_TRACE(s.caption);
+        const QRegularExpressionMatch row =
+            QRegularExpression(QStringLiteral("\\n\\| %1 \\| [^|]*\\((\\S+) done\\) \\|").arg(QLatin1String(s.caption))).match(text);
+        ASSERT_TRUE(row.hasMatch());
+        const QString note = Conseil(s.etape, s.avant);
+        EXPECT_TRUE(note.contains(QStringLiteral("Press \u201c%1\u201d first.").arg(row.captured(1)))) << note.toStdString();
+    }
+    // What stage needs nothing before it, and what T needs, in words.
+    EXPECT_TRUE(text.contains(QStringLiteral("| FaceH | always |")));
+    EXPECT_TRUE(Conseil(Etape::FaceH, {}).isEmpty());
+}
+
+} // namespace
