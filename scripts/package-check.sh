@@ -52,7 +52,7 @@ share=$root/usr/share
 [ -x "$(readlink -f "$root/usr/bin/merlos" | sed "s|^/usr|$root/usr|")" ] || fail "no program behind /usr/bin/merlos"
 in_root sh -c 'command -v merlos' >/dev/null || fail "merlos is not on PATH"
 for f in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
-         man/man6/merlos.6.gz doc/merlos/copyright; do
+         man/man6/merlos.6.gz man/man1/merlos-solve.1.gz doc/merlos/copyright; do
   [ -s "$share/$f" ] || fail "missing /usr/share/$f"
 done
 for size in $(sed -n 's/^set(MERLOS_ICON_SIZES \(.*\))$/\1/p' CMakeLists.txt); do
@@ -60,6 +60,7 @@ for size in $(sed -n 's/^set(MERLOS_ICON_SIZES \(.*\))$/\1/p' CMakeLists.txt); d
   file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not a $size-pixel PNG"
 done
 gzip -t "$share/man/man6/merlos.6.gz" || fail "man page"
+gzip -t "$share/man/man1/merlos-solve.1.gz" || fail "man page of merlos-solve"
 desktop=$share/applications/$id.desktop
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 grep -qx "Exec=merlos" "$desktop" || fail "the desktop entry starts another command"
@@ -69,6 +70,13 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metai
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 step "files in place, desktop entry and metainfo valid"
+
+# The installed solver on a scramble: one line of at most 20 face turns, and the obvious answer.
+solution=$(in_root merlos-solve "F2 D' L2 B R' U2 F2 D L2 U R2 F' L U2 R D B2 L' F U'") || fail "merlos-solve"
+[ "$(wc -w <<<"$solution")" -le 20 ] || fail "merlos-solve answered in more than 20 moves: $solution"
+[ "$(in_root merlos-solve --time-limit 0 "R U R' U'")" = "U R U' R'" ] || fail "merlos-solve on R U R' U'"
+[ -s "$root/root/.cache/merlos/shortsolve-1.tables" ] || fail "merlos-solve kept no tables in its cache"
+step "merlos-solve solved a scramble: $solution"
 
 # The installed program on a virtual display. A client in the root reaches this Xvfb through its
 # abstract socket, which a chroot shares.

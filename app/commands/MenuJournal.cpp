@@ -8,6 +8,7 @@
 #include "Merlo.h"
 #include "Notation.h"
 #include "PositionCube.h"
+#include "ResolutionCourte.h"
 #include "SaisieMouvements.h"
 #include "SuiviJournal.h"
 #include "TableCommandes.h"
@@ -106,6 +107,12 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
         // The stage's caption, as on its button.
         t.Ajouter(T::Resolution, nom.constData(), tr("Stage %1").arg(b->text()), QKeySequence(), statut, bouton(b));
     }
+    t.Separer(T::Resolution, journal);
+    // The search runs on a worker thread; the step of Undo is the playing of its moves, when found.
+    auto* court = new ResolutionCourte(w, avis);
+    QAction* resoudre = CreerActionResoudreCourt(this);
+    connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
+    t.Ajouter(T::Resolution, resoudre, journal);
 
     auto trait = new QAction(this);
     trait->setSeparator(true);

@@ -1,0 +1,107 @@
+#include "ResolutionCourte.h"
+
+#include "Avis.h"
+#include "Historique.h"
+#include "JouerNotation.h"
+#include "Merlo.h"
+#include "PositionCube.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QThread>
+
+namespace {
+
+QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("ResolutionCourte", text, nullptr, n); }
+
+} // namespace
+
+QAction* CreerActionResoudreCourt(QObject* parent)
+{
+    auto* a = new QAction(Tr("Solve in few moves"), parent);
+    a->setObjectName(QStringLiteral("ResoudreCourt"));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    a->setShortcutContext(Qt::WindowShortcut);
+    a->setToolTip(Tr("Solve in few moves (Ctrl+Shift+S)"));
+    a->setStatusTip(Tr("Finds a solution of at most 20 moves for the cube as it stands and plays it"));
+    return a;
+}
+
+ResolutionCourte::ResolutionCourte(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis) {}
+
+ResolutionCourte::~ResolutionCourte()
+{
+    // A window closed in the middle of a search: stop it and wait, so that nothing outlives us.
+    m_Annuler = true;
+    if (m_Fil) {
+        m_Fil->wait();
+        delete m_Fil;
+    }
+}
+
+void ResolutionCourte::Lancer()
+{
+    if (m_EnCours)
+        return;
+    m_Depart = LirePosition(m_W);
+    m_Tenu = shortsolve::Hold(m_Depart);
+    if (!m_Tenu) {
+        m_Avis.Montrer(Tr("This cube cannot be solved: its pieces are not those of a real cube."));
+        return;
+    }
+    if (shortsolve::IsSolved(m_Tenu->pieces)) {
+        m_Avis.Montrer(Tr("The cube is already solved."));
+        return;
+    }
+    m_EnCours = true;
+    m_Annuler = false;
+    m_W.CUBE1->setCursor(Qt::WaitCursor);
+    m_Avis.Montrer(shortsolve::TablesReady() ? Tr("Looking for a short solution\u2026")
+                                             : Tr("Preparing the solver's tables (the first time only), then looking for a short solution\u2026"));
+    const notation::Pieces pieces = m_Tenu->pieces;
+    m_Fil = QThread::create([this, pieces] {
+        shortsolve::PrepareTables();
+        shortsolve::Options o;
+        o.cancel = &m_Annuler;
+        const shortsolve::Result r = shortsolve::Solve(pieces, o);
+        if (!m_Annuler)
+            QMetaObject::invokeMethod(this, [this, r] { Trouve(r); }, Qt::QueuedConnection);
+    });
+    m_Fil->start();
+}
+
+void ResolutionCourte::Trouve(const shortsolve::Result& r)
+{
+    m_Fil->wait();
+    delete m_Fil;
+    m_Fil = nullptr;
+    QString remarque;
+    const shortsolve::TablesInfo& info = shortsolve::PrepareTables();
+    if (info.source == shortsolve::TablesInfo::MemoryOnly)
+        remarque = QLatin1Char(' ')
+                   + Tr("The solver's tables could not be saved in %1 (%2); they are kept in memory only.")
+                         .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason));
+    if (r.status != shortsolve::Result::Solved) {
+        m_Avis.Montrer(Tr("No short solution was found.") + remarque);
+        Finir();
+        return;
+    }
+    if (LirePosition(m_W) != m_Depart) {
+        m_Avis.Montrer(Tr("The cube was turned during the search, so nothing was played. Press again to solve it as it is now."));
+        Finir();
+        return;
+    }
+    const std::vector<shortsolve::Move> coups = shortsolve::AsHeld(r.moves, *m_Tenu);
+    // One step of Undo, its lines marked as this command's.
+    const std::vector<notation::Turn> tours = shortsolve::Turns(coups);
+    m_W.Histoire().Executer(QStringLiteral("Court"), Tr("Solve in few moves"), [&] { JouerTours(m_W, tours); });
+    const int n = int(coups.size());
+    m_Avis.Montrer((r.optimal ? Tr("Solved in %n move(s), the fewest possible.", n) : Tr("Solved in %n move(s).", n)) + remarque);
+    Finir();
+}
+
+void ResolutionCourte::Finir()
+{
+    m_W.CUBE1->unsetCursor();
+    m_EnCours = false;
+}

@@ -1,0 +1,70 @@
+// The cube as pieces, and the numbers the search works with. Places and pieces are numbered as in
+// notation::Pieces: corners URF UFL ULB UBR DFR DLF DBL DRB, edges UR UF UL UB DR DF DL DB FR FL BL BR.
+#pragma once
+
+#include "ShortSolve.h"
+
+#include <array>
+#include <cstdint>
+
+namespace shortsolve::detail {
+
+struct Cubie {
+    std::array<int8_t, 8> cp, co;
+    std::array<int8_t, 12> ep, eo;
+
+    static Cubie Solved();
+    // This cube, then `b` (b's places take their pieces from ours).
+    Cubie Then(const Cubie& b) const;
+    Cubie Inverse() const;
+    bool operator==(const Cubie&) const = default;
+};
+
+Cubie FromPieces(const notation::Pieces& p);
+notation::Pieces ToPieces(const Cubie& c);
+// The 18 face turns, as cubes.
+const std::array<Cubie, 18>& MoveCubes();
+// The turn of the whole cube a third of a turn about the URF-DBL corner axis: U goes to R, R to F,
+// F to U.
+const Cubie& TurnURF();
+
+constexpr int Twists = 2187, Flips = 2048, Slices = 495;
+constexpr int CornerPerms = 40320, EdgePerms8 = 40320, SlicePerms = 24;
+
+int Twist(const Cubie& c);
+int Flip(const Cubie& c);
+int Slice(const Cubie& c);    // where the four middle-layer edges are, in any order
+int CornerPerm(const Cubie& c);
+int EdgePerm8(const Cubie& c); // the top and bottom edges' order, for a cube whose middle edges are home
+int SlicePerm(const Cubie& c); // the middle edges' order, for a cube whose middle edges are home
+extern const int SliceHome;
+
+void SetTwist(Cubie& c, int v);
+void SetFlip(Cubie& c, int v);
+void SetSlice(Cubie& c, int v);
+void SetCornerPerm(Cubie& c, int v);
+void SetEdgePerm8(Cubie& c, int v);
+void SetSlicePerm(Cubie& c, int v);
+
+// The moves of the second phase: U, D in quarter and half turns, R2 L2 F2 B2.
+constexpr std::array<Move, 10> Phase2Moves{0, 1, 2, 9, 10, 11, 4, 13, 7, 16};
+
+struct Tables {
+    // Moves of the coordinates, [value * 18 + move] (second phase: [value * 10 + index]).
+    std::vector<uint16_t> twistMove, flipMove, sliceMove;
+    std::vector<uint16_t> cornerMove2, edgeMove2;
+    std::vector<uint8_t> sliceMove2;
+    // Moves to the first phase's group, at least: twist x slice, flip x slice, twist x flip.
+    std::vector<uint8_t> twistSlice, flipSlice, twistFlip;
+    // Moves to solved within it, at least: corners x middle edges, other edges x middle edges.
+    std::vector<uint8_t> cornerSlice2, edgeSlice2;
+
+    void Build();
+    // All of it as one block of bytes, and back (false when the block does not fit).
+    std::vector<uint8_t> Save() const;
+    bool Load(const std::vector<uint8_t>& bytes);
+};
+
+const Tables& Ready(); // PrepareTables() and the tables it made
+
+} // namespace shortsolve::detail

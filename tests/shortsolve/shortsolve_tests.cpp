@@ -1,0 +1,265 @@
+// The short solver on random cubes, its cache file, and the merlos-solve tool run as a user runs it.
+#include "ShortSolve.h"
+#include "notation_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using notation::Position;
+using shortsolve::Move;
+using namespace notationtest;
+
+// The suite's tables live in a cache of this run, built once for the whole process.
+struct CacheOfThisRun {
+    std::string dir;
+    CacheOfThisRun()
+    {
+        char name[] = "/tmp/merlos-shortsolve-XXXXXX";
+        dir = mkdtemp(name);
+        setenv("XDG_CACHE_HOME", dir.c_str(), 1);
+    }
+    ~CacheOfThisRun() { std::filesystem::remove_all(dir); }
+} const cacheOfThisRun;
+
+std::vector<Move> RandomMoves(std::mt19937& rng, int n)
+{
+    std::vector<Move> m;
+    while (int(m.size()) < n) {
+        const Move next = Move(rng() % 18);
+        if (m.empty() || shortsolve::FaceOf(m.back()) != shortsolve::FaceOf(next))
+            m.push_back(next);
+    }
+    return m;
+}
+
+TEST(ShortSolve, MovesAndTurnsAreTheWindowsOwn)
+{
+    std::mt19937 rng(18);
+    for (int i = 0; i < 40; ++i) {
+        // Any of the window's turns, slices and whole-cube turns included, as the control makes them.
+        const std::vector<Turn> turns = RandomTurns(rng, 25);
+        CCUBECtrl c;
+        Play(c, turns);
+        ASSERT_EQ(shortsolve::Played(Position::Solved(), turns), PositionOf(c));
+        // Face turns on the pieces are those turns.
+        const std::vector<Move> moves = RandomMoves(rng, 20);
+        EXPECT_EQ(notation::PositionOf(shortsolve::Apply(shortsolve::SolvedPieces(), moves)),
+                  shortsolve::Played(Position::Solved(), shortsolve::Turns(moves)));
+    }
+}
+
+TEST(ShortSolve, RandomCubesAreSolvedWithinTheBoundAndChecked)
+{
+    std::mt19937 rng(2026);
+    for (int i = 0; i < 30; ++i) {
+        const notation::Pieces p = RandomPieces(rng);
+        shortsolve::Options o;
+        o.timeLimitMs = i % 3 == 0 ? 20 : 0;
+        o.maxMoves = i % 5 == 4 ? 19 : 20;
+        const shortsolve::Result r = shortsolve::Solve(p, o);
+        ASSERT_EQ(r.status, shortsolve::Result::Solved) << i;
+        EXPECT_LE(int(r.moves.size()), o.maxMoves);
+        EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(p, r.moves))) << shortsolve::Write(r.moves);
+    }
+    // A bound no cube can meet in time fails rather than answering wrong.
+    shortsolve::Options tight;
+    tight.maxMoves = 8;
+    tight.timeLimitMs = 30;
+    EXPECT_EQ(shortsolve::Solve(RandomPieces(rng), tight).status, shortsolve::Result::NotFound);
+}
+
+TEST(ShortSolve, ShortScramblesGetTheirShortestAnswer)
+{
+    std::mt19937 rng(6);
+    shortsolve::Options first;
+    first.timeLimitMs = 0;
+    EXPECT_TRUE(shortsolve::Solve(shortsolve::SolvedPieces(), first).moves.empty());
+    for (int i = 0; i < 60; ++i) {
+        const int k = 1 + i % 6;
+        const notation::Pieces p = shortsolve::Apply(shortsolve::SolvedPieces(), RandomMoves(rng, k));
+        const shortsolve::Result r = shortsolve::Solve(p, first);
+        ASSERT_EQ(r.status, shortsolve::Result::Solved);
+        EXPECT_LE(int(r.moves.size()), k);
+        EXPECT_TRUE(r.optimal);
+        EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(p, r.moves)));
+    }
+}
+
+TEST(ShortSolve, AnswersFitTheCubeAsItIsHeld)
+{
+    std::mt19937 rng(61);
+    for (int i = 0; i < 20; ++i) {
+        const Position p = shortsolve::Played(Position::Solved(), RandomTurns(rng, 40));
+        const auto held = shortsolve::Hold(p);
+        ASSERT_TRUE(held);
+        const shortsolve::Result r = shortsolve::Solve(held->pieces, {20, 0});
+        ASSERT_EQ(r.status, shortsolve::Result::Solved);
+        const Position after = shortsolve::Played(p, shortsolve::Turns(shortsolve::AsHeld(r.moves, *held)));
+        EXPECT_EQ(notation::HeldStandard(after), Position::Solved());
+    }
+}
+
+TEST(ShortSolve, ACancelledSearchStopsWithoutAnAnswer)
+{
+    std::mt19937 rng(3);
+    const std::atomic<bool> cancel{true};
+    shortsolve::Options o;
+    o.maxMoves = 15;
+    o.timeLimitMs = 0; // unbounded but for the cancel
+    o.cancel = &cancel;
+    EXPECT_EQ(shortsolve::Solve(RandomPieces(rng), o).status, shortsolve::Result::Cancelled);
+}
+
+// The tool, run as a user runs it.
+struct ToolRun {
+    int status;
+    QStringList out, err;
+};
+
+ToolRun Tool(const QStringList& args, const QString& cache, const QByteArray& input = {})
+{
+    QProcess p;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(MERLO_BIN_DIR "/merlos-solve"), args);
+    EXPECT_TRUE(p.waitForStarted());
+    p.write(input);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(120'000));
+    const auto lines = [](const QByteArray& b) {
+        QStringList l = QString::fromUtf8(b).split(QLatin1Char('\n'));
+        if (!l.isEmpty() && l.last().isEmpty())
+            l.removeLast();
+        return l;
+    };
+    return {p.exitCode(), lines(p.readAllStandardOutput()), lines(p.readAllStandardError())};
+}
+
+// The moves solve the cube the text names.
+bool Solves(const QString& text, const QString& moves)
+{
+    const Position start = notation::LooksLikePosition(text) ? notation::ReadPosition(text).position
+                                                             : shortsolve::Played(Position::Solved(), Turns(text));
+    const notation::Parsed m = notation::Parse(moves);
+    return m && notation::HeldStandard(shortsolve::Played(start, m.turns)) == Position::Solved()
+           && !moves.contains(QLatin1Char('w')) && m.turns.size() <= 40;
+}
+
+TEST(ShortSolveTool, OneLinePerTextMessagesAndExitCodes)
+{
+    QTemporaryDir cache;
+    std::mt19937 rng(9);
+    const QString scramble = QString::fromStdString(shortsolve::Write(RandomMoves(rng, 25)));
+    const QString position = notation::WritePosition(notation::PositionOf(RandomPieces(rng)));
+    QString twisted = notation::WritePosition(Position::Solved());
+    std::swap(twisted[8], twisted[9]); // the top front right corner turned in place: cannot be
+    const QStringList texts{scramble, QStringLiteral("M2 E2 S2 x y"), QStringLiteral("R Q"), QString(), position, twisted};
+    const ToolRun r = Tool(QStringList{QStringLiteral("--time-limit"), QStringLiteral("0")} + texts, cache.path());
+    EXPECT_EQ(r.status, 1);
+    ASSERT_EQ(r.out.size(), texts.size()) << r.err.join('\n').toStdString();
+    for (int i : {0, 1, 4})
+        EXPECT_TRUE(Solves(texts[i], r.out[i])) << texts[i].toStdString() << " -> " << r.out[i].toStdString();
+    EXPECT_EQ(r.out[2], QString());
+    EXPECT_EQ(r.out[3], QString());
+    EXPECT_EQ(r.out[5], QString());
+    ASSERT_EQ(r.err.size(), 2) << r.err.join('\n').toStdString();
+    EXPECT_EQ(r.err[0], QStringLiteral("merlos-solve: line 3: ") + notation::Parse(texts[2]).error->message);
+    EXPECT_EQ(r.err[1], QStringLiteral("merlos-solve: line 6: ") + notation::ReadPosition(twisted).faults.front().message);
+
+    // From standard input, one text a line; every answer checked.
+    QByteArray input;
+    QStringList many;
+    for (int i = 0; i < 20; ++i) {
+        many << QString::fromStdString(shortsolve::Write(RandomMoves(rng, 1 + i)));
+        input += many.last().toUtf8() + '\n';
+    }
+    const ToolRun s = Tool({QStringLiteral("--stats"), QStringLiteral("--time-limit=5")}, cache.path(), input);
+    EXPECT_EQ(s.status, 0);
+    ASSERT_EQ(s.out.size(), many.size());
+    for (int i = 0; i < many.size(); ++i) {
+        EXPECT_TRUE(Solves(many[i], s.out[i]));
+        EXPECT_LE(s.out[i].split(' ', Qt::SkipEmptyParts).size(), i < 6 ? i + 1 : 20);
+    }
+    EXPECT_TRUE(s.err.join('\n').contains(QStringLiteral("solved 20 of 20"))) << s.err.join('\n').toStdString();
+
+    // No answer within a bound too low for the time: a message and status 1.
+    const ToolRun low = Tool({QStringLiteral("--max-moves"), QStringLiteral("9"), QStringLiteral("--time-limit"), QStringLiteral("20"), scramble},
+                         cache.path());
+    EXPECT_EQ(low.status, 1);
+    EXPECT_EQ(low.out, QStringList{QString()});
+    ASSERT_EQ(low.err.size(), 1);
+    EXPECT_TRUE(low.err[0].startsWith(QStringLiteral("merlos-solve: line 1: no solution of at most 9 move"))) << low.err[0].toStdString();
+
+    for (const QStringList& bad : {QStringList{QStringLiteral("--max-moves")}, QStringList{QStringLiteral("--max-moves"), QStringLiteral("x")},
+                                   QStringList{QStringLiteral("--time-limit=-1")}, QStringList{QStringLiteral("--fast")}}) {
+        const ToolRun u = Tool(bad, cache.path());
+        EXPECT_EQ(u.status, 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(u.out.isEmpty());
+        ASSERT_FALSE(u.err.isEmpty());
+        EXPECT_TRUE(u.err.last().startsWith(QStringLiteral("usage: merlos-solve")));
+    }
+}
+
+bool Loaded(const ToolRun& r) { return r.err.join('\n').contains(QStringLiteral("tables: loaded from")); }
+
+TEST(ShortSolveTool, TheCacheIsCheckedRebuiltAndNeverBroken)
+{
+    QTemporaryDir cache;
+    const QString file = cache.filePath(QStringLiteral("merlos/") + QString::fromStdString(shortsolve::CacheFileName()));
+    const QStringList args{QStringLiteral("--stats"), QStringLiteral("R U F2")};
+    const auto ok = [&](const ToolRun& r) { return r.status == 0 && r.out == QStringList{QStringLiteral("F2 U' R'")}; };
+
+    // Two processes building at once on an empty cache: both answer, and the file is whole.
+    ToolRun a, b;
+    std::thread other([&] { b = Tool(args, cache.path()); });
+    a = Tool(args, cache.path());
+    other.join();
+    EXPECT_TRUE(ok(a) && ok(b));
+    EXPECT_FALSE(Loaded(a) && Loaded(b));
+    EXPECT_EQ(QDir(cache.filePath(QStringLiteral("merlos"))).entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
+    const ToolRun loaded = Tool(args, cache.path());
+    EXPECT_TRUE(ok(loaded) && Loaded(loaded));
+
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    f.close();
+    QByteArray damaged = whole;
+    damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x10);
+    QByteArray lateDamage = whole;
+    lateDamage[lateDamage.size() - 3] = char(lateDamage[lateDamage.size() - 3] ^ 0x01);
+    for (const QByteArray& bad : {damaged, lateDamage, whole.left(whole.size() - 1), whole.left(30), whole + "x",
+                                  QByteArray("not a cache file at all\n"), QByteArray()}) {
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bad);
+        f.close();
+        const ToolRun rebuilt = Tool(args, cache.path());
+        EXPECT_TRUE(ok(rebuilt) && !Loaded(rebuilt)) << bad.size();
+        const ToolRun again = Tool(args, cache.path());
+        EXPECT_TRUE(ok(again) && Loaded(again));
+    }
+
+    // A cache that cannot be written: the tables live in memory, and one line says so.
+    QTemporaryDir blocked;
+    QFile plug(blocked.filePath(QStringLiteral("merlos")));
+    ASSERT_TRUE(plug.open(QIODevice::WriteOnly));
+    plug.close();
+    const ToolRun memory = Tool(args, blocked.path());
+    EXPECT_TRUE(ok(memory));
+    ASSERT_FALSE(memory.err.isEmpty());
+    EXPECT_TRUE(memory.err[0].startsWith(QStringLiteral("merlos-solve: cannot write the tables' cache"))) << memory.err[0].toStdString();
+    EXPECT_TRUE(memory.err[0].contains(QStringLiteral("in memory only")));
+}
+
+} // namespace
