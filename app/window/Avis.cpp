@@ -8,7 +8,7 @@
 Avis::Avis(QWidget* parent, QWidget* dessous) : QLabel(parent), m_Dessous(dessous)
 {
     setObjectName(QStringLiteral("Avis"));
-    setAccessibleName(QStringLiteral("Notice"));
+    setAccessibleName(QCoreApplication::translate("Avis", "Notice"));
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
