@@ -3,6 +3,7 @@
 #include "Merlo.h"
 #include "PositionCube.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -4,6 +4,7 @@
 #include "CUBEHost.h"
 #include "MerlosVersion.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>

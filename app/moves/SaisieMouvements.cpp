@@ -3,6 +3,7 @@
 #include "JouerNotation.h"
 #include "Merlo.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "Avis.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QMouseEvent>
 
