@@ -11,6 +11,7 @@
 #include "Traductions.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
@@ -46,7 +47,7 @@ std::vector<Entry> ReadTs(const QString& path)
         if (xml.name() == u"name")
             context = xml.readElementText();
         else if (xml.name() == u"message")
-            e = Entry{context, {}, {}, xml.attributes().value(u"numerus") == u"yes"};
+            e = Entry{context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
         else if (xml.name() == u"source")
             e.source = xml.readElementText();
         else if (xml.name() == u"translation" && !e.numerus) {
