@@ -262,6 +262,10 @@ Module du contrôle&#xa0;: %3</translation>
         <source>Such a cube can exist: “Set up” puts it on the screen.</source>
         <translation>Ce cube peut exister&#xa0;: «&#xa0;Poser&#xa0;» le met à l’écran.</translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
 </context>
 <context>
     <name>MenuJournal</name>

@@ -277,7 +277,7 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     for (int c = -1; c < 6; ++c) {
         auto* b = new QToolButton(this);
         const QString nom = c < 0 ? QCoreApplication::translate("EditeurCouleurs", "No colour") : QCoreApplication::translate("EditeurCouleurs", Teintes[c].nom);
-        const QString touche = c < 0 ? QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText) : QKeySequence(Teintes[c].touche).toString();
+        const QString touche = c < 0 ? QCoreApplication::translate("EditeurCouleurs", "Delete") : QKeySequence(Teintes[c].touche).toString();
         b->setObjectName(c < 0 ? QStringLiteral("CouleurAucune") : QStringLiteral("Couleur%1").arg(c));
         b->setText(QCoreApplication::translate("EditeurCouleurs", "%1 (%2)").arg(nom, touche));
         b->setIcon(Pastille(c, pastille));
