@@ -10,8 +10,17 @@ lupdate="timeout 120 $lupdate"
 out=${1:-translations}
 mkdir -p "$out"
 [ "$out" = translations ] || cp translations/*.ts "$out"/
-# The texts every language keeps (the control's, the registration tool's) are not scanned.
-sources=(app notation solver translations)
+# Every folder of the program's sources is scanned, but those whose texts every language keeps (the
+# control's, the registration tool's) and those no user reads (tests, benchmarks, fuzzers).
+sources=()
+for d in */ tools/*/; do
+  d=${d%/}
+  case $d in
+    CUBE|automation|tests|bench|fuzz|tools|tools/regocx32|build*|cmake|desktop|docs|scripts) continue ;;
+  esac
+  compgen -G "$d/*.cpp" >/dev/null || compgen -G "$d/*/*.cpp" >/dev/null || continue
+  sources+=("$d")
+done
 common=(-extensions cpp,h -locations none -no-obsolete -silent)
 $lupdate "${common[@]}" "${sources[@]}" -source-language en -target-language fr -ts "$out/merlos_fr.ts"
 # English is the source; its file holds only the plural forms of texts with a count.
