@@ -2,6 +2,7 @@
 // (Merlo::Form_Unload).
 #include "Bureau.h"
 #include "Merlo.h"
+#include "Traductions.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     PreparerApplication();
+    ChargerTraductions();
     Merlo merlo;
     merlo.show();
     merlo.Form_Load();

@@ -23,7 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window is laid out for a narrow Helvetica-like face; any other sans-serif face also works.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35 | fonts-liberation2")
+# Qt's own translations give the standard buttons and dialogs the program's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35 | fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

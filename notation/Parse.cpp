@@ -2,6 +2,7 @@
 // reading with its place, and no turn is returned.
 #include "Notation.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -92,10 +93,10 @@ public:
             return true;
         const char32_t ch = c[i];
         if (ch == U')')
-            return Fail(i, QStringLiteral("')' has no '(' to close"));
+            return Fail(i, QCoreApplication::translate("notation", "')' has no '(' to close"));
         if (ch == U']')
-            return Fail(i, QStringLiteral("']' has no '[' to close"));
-        return Fail(i, QStringLiteral("'%1' belongs inside '[ ]'").arg(Show(ch)));
+            return Fail(i, QCoreApplication::translate("notation", "']' has no '[' to close"));
+        return Fail(i, QCoreApplication::translate("notation", "'%1' belongs inside '[ ]'").arg(Show(ch)));
     }
 
     std::optional<Error> error;
@@ -125,13 +126,13 @@ private:
                 lineStart = k + 1;
             }
         const int column = static_cast<int>(at - lineStart) + 1;
-        error = Error{line, column, QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(what)};
+        error = Error{line, column, QCoreApplication::translate("notation", "line %1, column %2: %3").arg(line).arg(column).arg(what)};
         return false;
     }
 
     bool TooMany(qsizetype at)
     {
-        return Fail(at, QStringLiteral("the moves make more than %1 quarter turns").arg(Number(limits.turns)));
+        return Fail(at, QCoreApplication::translate("notation", "the moves make more than %1 quarter turns").arg(Number(limits.turns)));
     }
 
     // Appends `part` `times` times, within the limit on quarter turns.
@@ -159,7 +160,7 @@ private:
             QString token;
             for (qsizetype k = i; k < end; ++k)
                 token += Show(c[k]);
-            return Fail(start, QStringLiteral("'%1' is not a move").arg(token));
+            return Fail(start, QCoreApplication::translate("notation", "'%1' is not a move").arg(token));
         }
         ++i;
         if (IsFace(ch) && i < c.size() && c[i] == U'w') {
@@ -194,7 +195,7 @@ private:
                 ++i;
             }
             if (times == 0)
-                return Fail(at, QStringLiteral("a repeat count starts at 1"));
+                return Fail(at, QCoreApplication::translate("notation", "a repeat count starts at 1"));
         } else {
             i = save;
         }
@@ -209,7 +210,7 @@ private:
     {
         if (depth < limits.depth)
             return true;
-        return Fail(at, QStringLiteral("more than %1 brackets inside one another").arg(limits.depth));
+        return Fail(at, QCoreApplication::translate("notation", "more than %1 brackets inside one another").arg(limits.depth));
     }
 
     bool Group(std::vector<T>& out, int depth)
@@ -221,9 +222,9 @@ private:
         if (!Sequence(inner, depth + 1))
             return false;
         if (i >= c.size())
-            return Fail(start, QStringLiteral("'(' is never closed"));
+            return Fail(start, QCoreApplication::translate("notation", "'(' is never closed"));
         if (c[i] != U')')
-            return Fail(i, QStringLiteral("'%1' where ')' should close the '('").arg(Show(c[i])));
+            return Fail(i, QCoreApplication::translate("notation", "'%1' where ')' should close the '('").arg(Show(c[i])));
         ++i;
         return Suffix(out, std::move(inner), start);
     }
@@ -238,17 +239,17 @@ private:
         if (!Sequence(a, depth + 1))
             return false;
         if (i >= c.size())
-            return Fail(start, QStringLiteral("'[' is never closed"));
+            return Fail(start, QCoreApplication::translate("notation", "'[' is never closed"));
         const char32_t sep = c[i];
         if (sep != U',' && sep != U':')
-            return Fail(i, QStringLiteral("'%1' where '[' needs ',' (a commutator) or ':' (a conjugate)").arg(Show(sep)));
+            return Fail(i, QCoreApplication::translate("notation", "'%1' where '[' needs ',' (a commutator) or ':' (a conjugate)").arg(Show(sep)));
         ++i;
         if (!Sequence(b, depth + 1))
             return false;
         if (i >= c.size())
-            return Fail(start, QStringLiteral("'[' is never closed"));
+            return Fail(start, QCoreApplication::translate("notation", "'[' is never closed"));
         if (c[i] != U']')
-            return Fail(i, QStringLiteral("'%1' where ']' should close the '['").arg(Show(c[i])));
+            return Fail(i, QCoreApplication::translate("notation", "'%1' where ']' should close the '['").arg(Show(c[i])));
         ++i;
         if (static_cast<long long>(a.size()) * 2 + static_cast<long long>(b.size()) * 2 > limits.turns)
             return TooMany(start);
@@ -274,7 +275,7 @@ Parsed Parse(QStringView text, const Limits& limits)
 {
     Parsed p;
     if (text.size() > limits.length) {
-        p.error = Error{0, 0, QStringLiteral("the text is longer than %1 characters").arg(Number(limits.length))};
+        p.error = Error{0, 0, QCoreApplication::translate("notation", "the text is longer than %1 characters").arg(Number(limits.length))};
         return p;
     }
     const QList<uint> c = text.toUcs4();

@@ -4,6 +4,7 @@
 // number, and its corners and edges are in orders of the same parity.
 #include "Position.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,12 +29,13 @@ constexpr int EdgeSquare[12][2] = {
 constexpr Face EdgeFaces[12][2] = {
     {U, R}, {U, F}, {U, L}, {U, B}, {D, R}, {D, F}, {D, L}, {D, B}, {F, R}, {F, L}, {B, L}, {B, R},
 };
-const char* const CornerPlace[8] = {"top front right", "top front left", "top back left", "top back right",
-                                    "bottom front right", "bottom front left", "bottom back left", "bottom back right"};
-const char* const EdgePlace[12] = {"top right", "top front", "top left", "top back", "bottom right", "bottom front",
-                                   "bottom left", "bottom back", "front right", "front left", "back left", "back right"};
-const char* const FaceWord[6] = {"top (U)", "right (R)", "front (F)", "bottom (D)", "left (L)", "back (B)"};
-const char* const ColourWord[6] = {"white", "orange", "green", "red", "blue", "yellow"};
+const char* const CornerPlace[8] = {QT_TRANSLATE_NOOP("notation", "top front right"), QT_TRANSLATE_NOOP("notation", "top front left"), QT_TRANSLATE_NOOP("notation", "top back left"), QT_TRANSLATE_NOOP("notation", "top back right"), QT_TRANSLATE_NOOP("notation", "bottom front right"), QT_TRANSLATE_NOOP("notation", "bottom front left"), QT_TRANSLATE_NOOP("notation", "bottom back left"), QT_TRANSLATE_NOOP("notation", "bottom back right")};
+const char* const EdgePlace[12] = {QT_TRANSLATE_NOOP("notation", "top right"), QT_TRANSLATE_NOOP("notation", "top front"), QT_TRANSLATE_NOOP("notation", "top left"), QT_TRANSLATE_NOOP("notation", "top back"), QT_TRANSLATE_NOOP("notation", "bottom right"), QT_TRANSLATE_NOOP("notation", "bottom front"), QT_TRANSLATE_NOOP("notation", "bottom left"), QT_TRANSLATE_NOOP("notation", "bottom back"), QT_TRANSLATE_NOOP("notation", "front right"), QT_TRANSLATE_NOOP("notation", "front left"), QT_TRANSLATE_NOOP("notation", "back left"), QT_TRANSLATE_NOOP("notation", "back right")};
+const char* const FaceWord[6] = {QT_TRANSLATE_NOOP("notation", "top (U)"), QT_TRANSLATE_NOOP("notation", "right (R)"), QT_TRANSLATE_NOOP("notation", "front (F)"), QT_TRANSLATE_NOOP("notation", "bottom (D)"), QT_TRANSLATE_NOOP("notation", "left (L)"), QT_TRANSLATE_NOOP("notation", "back (B)")};
+const char* const ColourWord[6] = {QT_TRANSLATE_NOOP("notation", "white"), QT_TRANSLATE_NOOP("notation", "orange"), QT_TRANSLATE_NOOP("notation", "green"), QT_TRANSLATE_NOOP("notation", "red"), QT_TRANSLATE_NOOP("notation", "blue"), QT_TRANSLATE_NOOP("notation", "yellow")};
+
+// A word of the tables above, in the user's language.
+QString Tr(const char* text) { return QCoreApplication::translate("notation", text); }
 
 constexpr Face Opposite(Face f) { return static_cast<Face>((f + 3) % 6); }
 
@@ -44,10 +46,13 @@ QString Capital(QString s)
     return s;
 }
 
-QString Place(const char* place, const char* kind) { return QStringLiteral("the %1 at %2").arg(QLatin1String(kind), QLatin1String(place)); }
+QString Place(const char* place, const char* kind)
+{
+    return (kind[0] == 'c' ? QCoreApplication::translate("notation", "the corner at %1") : QCoreApplication::translate("notation", "the edge at %1")).arg(Tr(place));
+}
 
 // Where a square is, for a person: "square 5 of the front (F)".
-QString SquareWord(int s) { return QStringLiteral("square %1 of the %2").arg(s % 9 + 1).arg(QLatin1String(FaceWord[s / 9])); }
+QString SquareWord(int s) { return QCoreApplication::translate("notation", "square %1 of the %2").arg(s % 9 + 1).arg(Tr(FaceWord[s / 9])); }
 
 int Parity(const int8_t* order, int n)
 {
@@ -78,15 +83,17 @@ void Twice(std::vector<Fault>& faults, const std::array<std::vector<int>, N>& at
         QStringList named, colours;
         for (int i : at[j]) {
             where.insert(where.end(), std::begin(squares[i]), std::end(squares[i]));
-            named << QLatin1String(places[i]);
+            named << Tr(places[i]);
         }
         for (Face f : faces[j])
-            colours << QLatin1String(ColourWord[centre[f]]);
+            colours << Tr(ColourWord[centre[f]]);
+        const int fois = static_cast<int>(at[j].size());
         faults.push_back({Fault::Piece,
-                          QStringLiteral("The %1 %2 is on the cube %3 times (at %4); every piece is there once.")
-                              .arg(colours.join(QLatin1Char('-')), QLatin1String(kind))
-                              .arg(at[j].size())
-                              .arg(named.join(QStringLiteral(" and "))),
+                          (kind[0] == 'c' ? QCoreApplication::translate("notation", "The %1 corner is on the cube %n times (at %2); every piece is there once.", nullptr,
+                                                                       fois)
+                                            : QCoreApplication::translate("notation", "The %1 edge is on the cube %n times (at %2); every piece is there once.", nullptr,
+                                                                       fois))
+                              .arg(colours.join(QLatin1Char('-')), named.join(QCoreApplication::translate("notation", " and "))),
                           where});
     }
 }
@@ -107,10 +114,10 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             ++count[c];
     }
     if (!unknown.empty())
-        faults.push_back({Fault::Empty, QStringLiteral("%1 has no colour a cube has.").arg(Capital(SquareWord(unknown.front()))), unknown});
+        faults.push_back({Fault::Empty, QCoreApplication::translate("notation", "%1 has no colour a cube has.").arg(Capital(SquareWord(unknown.front()))), unknown});
+    const int vides = static_cast<int>(empty.size());
     if (!empty.empty())
-        faults.push_back({Fault::Empty, empty.size() == 1 ? QStringLiteral("1 square has no colour yet.")
-                                            : QStringLiteral("%1 squares have no colour yet.").arg(empty.size()),
+        faults.push_back({Fault::Empty, QCoreApplication::translate("notation", "%n square(s) have no colour yet.", nullptr, vides),
                           empty});
     const bool complete = empty.empty() && unknown.empty();
     for (int c = 0; c < 6; ++c) {
@@ -119,10 +126,10 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             for (int s = 0; s < Squares; ++s)
                 if (p.colour[s] == c)
                     where.push_back(s);
-            faults.push_back({Fault::Count, QStringLiteral("%1 is on %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
+            faults.push_back({Fault::Count, QCoreApplication::translate("notation", "%1 is on %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               where});
         } else if (complete && count[c] < 9) {
-            faults.push_back({Fault::Count, QStringLiteral("%1 is on only %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
+            faults.push_back({Fault::Count, QCoreApplication::translate("notation", "%1 is on only %2 squares; every colour is on exactly nine.").arg(Capital(ColourName(c))).arg(count[c]),
                               {}});
         }
     }
@@ -139,9 +146,9 @@ std::vector<Fault> Examine(const Position& p, Found& found)
             continue;
         }
         if (faceOf[centre[f]] >= 0) {
-            faults.push_back({Fault::Centre, QStringLiteral("The centres of the %1 and the %2 are both %3: the six centres have six different colours.")
-                                  .arg(QLatin1String(FaceWord[faceOf[centre[f]]]), QLatin1String(FaceWord[f]),
-                                       QLatin1String(ColourWord[centre[f]])),
+            faults.push_back({Fault::Centre, QCoreApplication::translate("notation", "The centres of the %1 and the %2 are both %3: the six centres have six different colours.")
+                                  .arg(Tr(FaceWord[faceOf[centre[f]]]), Tr(FaceWord[f]),
+                                       Tr(ColourWord[centre[f]])),
                               {9 * faceOf[centre[f]] + 4, 9 * f + 4}});
             centresOk = false;
         } else {
@@ -152,9 +159,9 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         auto standardOpposite = [](int c) { return StandardCentre[(std::find(StandardCentre.begin(), StandardCentre.end(), c) - StandardCentre.begin() + 3) % 6]; };
         for (Face f : {U, R, F})
             if (centre[Opposite(f)] != standardOpposite(centre[f])) {
-                faults.push_back({Fault::Centre, QStringLiteral("The %1 and %2 centres face each other; on a cube white faces yellow, green "
+                faults.push_back({Fault::Centre, QCoreApplication::translate("notation", "The %1 and %2 centres face each other; on a cube white faces yellow, green "
                                                  "faces blue and red faces orange.")
-                                      .arg(QLatin1String(ColourWord[centre[f]]), QLatin1String(ColourWord[centre[Opposite(f)]])),
+                                      .arg(Tr(ColourWord[centre[f]]), Tr(ColourWord[centre[Opposite(f)]])),
                                   {9 * f + 4, 9 * Opposite(f) + 4}});
                 centresOk = false;
             }
@@ -168,7 +175,7 @@ std::vector<Fault> Examine(const Position& p, Found& found)
                            || (StandardCentre[corner[o]] == centre[U] && StandardCentre[corner[(o + 1) % 3]] == centre[R]
                                && StandardCentre[corner[(o + 2) % 3]] == centre[F]);
         if (!standard) {
-            faults.push_back({Fault::Centre, QStringLiteral("The centres are a mirror image of a cube's: held with white up and green in "
+            faults.push_back({Fault::Centre, QCoreApplication::translate("notation", "The centres are a mirror image of a cube's: held with white up and green in "
                                              "front, a cube has red on the right."),
                               {4, 13, 22, 31, 40, 49}});
             centresOk = false;
@@ -209,12 +216,12 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         const QStringList n = colours({sq[0], sq[1], sq[2]});
         QString why;
         if (a == b || b == c || a == c)
-            why = QStringLiteral("%1 has %2, %3 and %4: one colour twice").arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
+            why = QCoreApplication::translate("notation", "%1 has %2, %3 and %4: one colour twice").arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
         else if (a == Opposite(b) || b == Opposite(c) || a == Opposite(c))
-            why = QStringLiteral("%1 has %2, %3 and %4: two colours of opposite faces never meet on a piece")
+            why = QCoreApplication::translate("notation", "%1 has %2, %3 and %4: two colours of opposite faces never meet on a piece")
                       .arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
         else
-            why = QStringLiteral("%1 has %2, %3 and %4 the wrong way round: no corner has them in that order")
+            why = QCoreApplication::translate("notation", "%1 has %2, %3 and %4 the wrong way round: no corner has them in that order")
                       .arg(Place(CornerPlace[i], "corner"), n[0], n[1], n[2]);
         why = Capital(why);
         faults.push_back({Fault::Piece, why + QLatin1Char('.'), SquaresOf(CornerSquare[i])});
@@ -233,8 +240,8 @@ std::vector<Fault> Examine(const Position& p, Found& found)
         if (found.edge[i] >= 0)
             continue;
         const QStringList n = colours({sq[0], sq[1]});
-        QString why = a == b ? QStringLiteral("%1 is %2 on both squares: an edge has two colours").arg(Place(EdgePlace[i], "edge"), n[0])
-                             : QStringLiteral("%1 has %2 and %3: colours of opposite faces never meet on a piece")
+        QString why = a == b ? QCoreApplication::translate("notation", "%1 is %2 on both squares: an edge has two colours").arg(Place(EdgePlace[i], "edge"), n[0])
+                             : QCoreApplication::translate("notation", "%1 has %2 and %3: colours of opposite faces never meet on a piece")
                                    .arg(Place(EdgePlace[i], "edge"), n[0], n[1]);
         why = Capital(why);
         faults.push_back({Fault::Piece, why + QLatin1Char('.'), SquaresOf(EdgeSquare[i])});
@@ -251,13 +258,13 @@ std::vector<Fault> Examine(const Position& p, Found& found)
     for (int8_t f : found.flip)
         flip += f;
     if (twist % 3 != 0)
-        faults.push_back({Fault::Twist, QStringLiteral("A corner is twisted: the corners' turns do not add up. Turn one corner in place by "
+        faults.push_back({Fault::Twist, QCoreApplication::translate("notation", "A corner is twisted: the corners' turns do not add up. Turn one corner in place by "
                                          "a third of a turn."),
                           {}});
     if (flip % 2 != 0)
-        faults.push_back({Fault::Flip, QStringLiteral("An edge is flipped: one edge is the wrong way round. Turn one edge over."), {}});
+        faults.push_back({Fault::Flip, QCoreApplication::translate("notation", "An edge is flipped: one edge is the wrong way round. Turn one edge over."), {}});
     if (Parity(found.corner.data(), 8) != Parity(found.edge.data(), 12))
-        faults.push_back({Fault::Swap, QStringLiteral("Two pieces are swapped: no turns of a cube exchange just two pieces. Swap two edges "
+        faults.push_back({Fault::Swap, QCoreApplication::translate("notation", "Two pieces are swapped: no turns of a cube exchange just two pieces. Swap two edges "
                                          "or two corners back."),
                           {}});
     return faults;
@@ -285,9 +292,9 @@ Position Position::Empty()
 QString ColourName(int colour)
 {
     if (colour < 0 || colour > 5)
-        return QStringLiteral("no colour");
+        return QCoreApplication::translate("notation", "no colour");
     const int f = static_cast<int>(std::find(StandardCentre.begin(), StandardCentre.end(), colour) - StandardCentre.begin());
-    return QStringLiteral("%1 (%2)").arg(QLatin1String(ColourWord[colour])).arg(QLatin1Char(Letters[f]));
+    return QCoreApplication::translate("notation", "%1 (%2)").arg(Tr(ColourWord[colour])).arg(QLatin1Char(Letters[f]));
 }
 
 std::vector<Fault> Check(const Position& p)
@@ -325,7 +332,7 @@ PositionText ReadPosition(QStringView text)
         if (!c.isSpace())
             letters += c.toUpper();
     if (letters.size() != Squares) {
-        r.faults.push_back({Fault::Text, QStringLiteral("A position has 54 letters, nine for each face; this one has %1.").arg(letters.size()), {}});
+        r.faults.push_back({Fault::Text, QCoreApplication::translate("notation", "A position has 54 letters, nine for each face; this one has %1.").arg(letters.size()), {}});
         return r;
     }
     std::vector<int> wrong;
@@ -337,7 +344,7 @@ PositionText ReadPosition(QStringView text)
         const char32_t code = c.isHighSurrogate() && wrong.front() + 1 < letters.size()
                                   ? QChar::surrogateToUcs4(c, letters[wrong.front() + 1])
                                   : c.unicode();
-        r.faults.push_back({Fault::Text, QStringLiteral("Letter %1 (%2) is '%3': a position names faces by U, R, F, D, L and B.")
+        r.faults.push_back({Fault::Text, QCoreApplication::translate("notation", "Letter %1 (%2) is '%3': a position names faces by U, R, F, D, L and B.")
                                 .arg(wrong.front() + 1)
                                 .arg(SquareWord(wrong.front()), c.isPrint() && code <= 0xFFFF ? QString(c) : QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper()),
                             wrong});
@@ -345,8 +352,8 @@ PositionText ReadPosition(QStringView text)
     }
     for (int f = 0; f < 6; ++f)
         if (letters[9 * f + 4] != QLatin1Char(Letters[f])) {
-            r.faults.push_back({Fault::Text, QStringLiteral("The centre of the %1 reads %2: each face's centre names that face.")
-                                    .arg(QLatin1String(FaceWord[f]), letters[9 * f + 4]),
+            r.faults.push_back({Fault::Text, QCoreApplication::translate("notation", "The centre of the %1 reads %2: each face's centre names that face.")
+                                    .arg(Tr(FaceWord[f]), letters[9 * f + 4]),
                                 {9 * f + 4}});
             return r;
         }

@@ -1,5 +1,7 @@
 #include "Conseil.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Nom(Etape e)
@@ -19,53 +21,53 @@ QString Nom(Etape e)
 QString Suivante(const Avancement& a)
 {
     if (!a.faceHaut)
-        return QStringLiteral("Next: %1.").arg(Nom(Etape::FaceH));
+        return QCoreApplication::translate("Conseil", "Next: %1.").arg(Nom(Etape::FaceH));
     if (!a.aretes)
-        return QStringLiteral("Next: %1.").arg(Nom(Etape::Arretes));
+        return QCoreApplication::translate("Conseil", "Next: %1.").arg(Nom(Etape::Arretes));
     if (!a.couronne)
-        return QStringLiteral("Next: %1.").arg(Nom(Etape::Coins));
+        return QCoreApplication::translate("Conseil", "Next: %1.").arg(Nom(Etape::Coins));
     if (!a.milieu)
-        return QStringLiteral("Next: %1.").arg(Nom(Etape::ZoneM));
+        return QCoreApplication::translate("Conseil", "Next: %1.").arg(Nom(Etape::ZoneM));
     if (!a.resolu)
-        return QStringLiteral("Next: %1.").arg(Nom(Etape::FaceB));
-    return QStringLiteral("The cube is solved.");
+        return QCoreApplication::translate("Conseil", "Next: %1.").arg(Nom(Etape::FaceB));
+    return QCoreApplication::translate("Conseil", "The cube is solved.");
 }
 
 QString Attend(Etape e, const char* condition, Etape avant)
 {
-    return QStringLiteral("%1 did nothing: it starts once %2. Press %3 first.").arg(Nom(e), QLatin1String(condition), Nom(avant));
+    return QCoreApplication::translate("Conseil", "%1 did nothing: it starts once %2. Press %3 first.").arg(Nom(e), QCoreApplication::translate("Conseil", condition), Nom(avant));
 }
 
 QString Fait(Etape e, const char* travail, const Avancement& a)
 {
-    return QStringLiteral("%1 had nothing to do: %2. %3").arg(Nom(e), QLatin1String(travail), Suivante(a));
+    return QCoreApplication::translate("Conseil", "%1 had nothing to do: %2. %3").arg(Nom(e), QCoreApplication::translate("Conseil", travail), Suivante(a));
 }
 
 } // namespace
 
 QString Conseil(Etape etape, const Avancement& a)
 {
-    constexpr const char* haut = "the top face is one colour";
+    constexpr const char* haut = QT_TRANSLATE_NOOP("Conseil", "the top face is one colour");
     switch (etape) {
     case Etape::FaceH:
-        return a.faceHaut ? Fait(etape, "the top face is already one colour", a) : QString();
+        return a.faceHaut ? Fait(etape, QT_TRANSLATE_NOOP("Conseil", "the top face is already one colour"), a) : QString();
     case Etape::Arretes:
         return !a.faceHaut ? Attend(etape, haut, Etape::FaceH)
-                           : Fait(etape, "the top edges already sit over their side centres", a);
+                           : Fait(etape, QT_TRANSLATE_NOOP("Conseil", "the top edges already sit over their side centres"), a);
     case Etape::Coins:
         if (!a.faceHaut)
             return Attend(etape, haut, Etape::FaceH);
         if (!a.aretes)
-            return Attend(etape, "the top edges sit over their side centres", Etape::Arretes);
-        return Fait(etape, "the top layer is already complete", a);
+            return Attend(etape, QT_TRANSLATE_NOOP("Conseil", "the top edges sit over their side centres"), Etape::Arretes);
+        return Fait(etape, QT_TRANSLATE_NOOP("Conseil", "the top layer is already complete"), a);
     case Etape::ZoneM:
-        return !a.faceHaut ? Attend(etape, haut, Etape::FaceH) : Fait(etape, "the middle layer is already complete", a);
+        return !a.faceHaut ? Attend(etape, haut, Etape::FaceH) : Fait(etape, QT_TRANSLATE_NOOP("Conseil", "the middle layer is already complete"), a);
     case Etape::FaceB:
         return !a.faceHaut ? Attend(etape, haut, Etape::FaceH) : QString();
     case Etape::T:
         if (a.fautesHaut == 0)
-            return Fait(etape, "the top face is already one colour", a);
-        return QStringLiteral("%1 did nothing: it finishes a top face whose corners alone are wrong. Press %2 first.")
+            return Fait(etape, QT_TRANSLATE_NOOP("Conseil", "the top face is already one colour"), a);
+        return QCoreApplication::translate("Conseil", "%1 did nothing: it finishes a top face whose corners alone are wrong. Press %2 first.")
             .arg(Nom(etape), Nom(Etape::FaceH));
     }
     return {};

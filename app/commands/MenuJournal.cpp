@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -23,7 +24,7 @@
 
 namespace {
 
-QString Coups(int n) { return n == 1 ? QStringLiteral("1 move") : QStringLiteral("%1 moves").arg(n); }
+QString Coups(int n) { return QCoreApplication::translate("MenuJournal", "%n move(s)", nullptr, n); }
 
 int Tours(const QStringList& lignes)
 {
@@ -133,11 +134,11 @@ void MenuJournal::CopierMouvements()
     const QStringList lignes = LignesJournal(m_W);
     const QString texte = notation::WriteLog(lignes);
     if (texte.isEmpty()) {
-        Annoncer(QStringLiteral("The log holds no moves to copy."));
+        Annoncer(QCoreApplication::translate("MenuJournal", "The log holds no moves to copy."));
         return;
     }
     QGuiApplication::clipboard()->setText(texte);
-    Annoncer(QStringLiteral("Copied the log as %1.").arg(Coups(static_cast<int>(texte.count(QLatin1Char(' '))) + 1)));
+    Annoncer(QCoreApplication::translate("MenuJournal", "Copied the log as %1.").arg(Coups(static_cast<int>(texte.count(QLatin1Char(' '))) + 1)));
 }
 
 void MenuJournal::CopierSimplifie()
@@ -157,33 +158,34 @@ void MenuJournal::CopierSimplifie()
         return;
     }
     QGuiApplication::clipboard()->setText(s.text);
-    Annoncer(QStringLiteral("Copied %1, without turning the whole cube (the log has %2 turns).").arg(Coups(s.moves)).arg(tours));
+    Annoncer(QCoreApplication::translate("MenuJournal", "Copied %1, without turning the whole cube (the log has %n turn(s)).", nullptr, tours).arg(Coups(s.moves)));
 }
 
 void MenuJournal::CopierLignes()
 {
     const QStringList lignes = LignesJournal(m_W);
     if (lignes.isEmpty()) {
-        Annoncer(QStringLiteral("The log is empty."));
+        Annoncer(QCoreApplication::translate("MenuJournal", "The log is empty."));
         return;
     }
     QGuiApplication::clipboard()->setText(lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    Annoncer(lignes.size() == 1 ? QStringLiteral("Copied 1 log line.") : QStringLiteral("Copied %1 log lines.").arg(lignes.size()));
+    const int n = static_cast<int>(lignes.size());
+    Annoncer(QCoreApplication::translate("MenuJournal", "Copied %n log line(s).", nullptr, n));
 }
 
 void MenuJournal::Coller()
 {
     const QString texte = QGuiApplication::clipboard()->text();
     if (texte.trimmed().isEmpty()) {
-        Annoncer(QStringLiteral("The clipboard holds no text to play."));
+        Annoncer(QCoreApplication::translate("MenuJournal", "The clipboard holds no text to play."));
         return;
     }
     if (notation::LooksLikePosition(texte)) {
         const notation::PositionText lu = notation::ReadPosition(texte);
         if (!lu) {
-            const auto n = lu.faults.size();
-            Annoncer(QStringLiteral("Not set up: ") + lu.faults.front().message
-                     + (n > 1 ? QStringLiteral(" (and %1 more)").arg(n - 1) : QString()));
+            const int n = static_cast<int>(lu.faults.size()), autres = n - 1;
+            Annoncer(n > 1 ? QCoreApplication::translate("MenuJournal", "Not set up: %1 (and %n more)", nullptr, autres).arg(lu.faults.front().message)
+                           : QCoreApplication::translate("MenuJournal", "Not set up: %1").arg(lu.faults.front().message));
             return;
         }
         const bool journal = m_W.List1->count() > 0;
@@ -194,11 +196,11 @@ void MenuJournal::Coller()
     }
     const notation::Parsed lu = notation::Parse(texte);
     if (!lu) {
-        Annoncer(QStringLiteral("Nothing played: ") + lu.error->message);
+        Annoncer(QCoreApplication::translate("MenuJournal", "Nothing played: %1").arg(lu.error->message));
         return;
     }
     if (lu.turns.empty()) {
-        Annoncer(QStringLiteral("The clipboard holds no moves to play."));
+        Annoncer(QCoreApplication::translate("MenuJournal", "The clipboard holds no moves to play."));
         return;
     }
     m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Paste moves"), [&] { JouerTours(m_W, lu.turns); });
@@ -215,7 +217,7 @@ void MenuJournal::CopierPosition()
 {
     const QString texte = notation::WritePosition(LirePosition(m_W));
     QGuiApplication::clipboard()->setText(texte);
-    Annoncer(QStringLiteral("Copied the position: ") + texte);
+    Annoncer(QCoreApplication::translate("MenuJournal", "Copied the position: %1").arg(texte));
 }
 
 void MenuJournal::EntrerCouleurs()

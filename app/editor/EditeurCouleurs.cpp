@@ -5,6 +5,7 @@
 #include "Merlo.h"
 #include "PositionCube.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -25,7 +26,7 @@ namespace {
 
 // Where each face stands in the net, in squares: U over F, then L F R B in a row, D under F.
 constexpr QPoint Coin[6] = {{3, 0}, {6, 3}, {3, 3}, {3, 6}, {0, 3}, {9, 3}};
-constexpr const char* NomFace[6] = {"Top (U)", "Right (R)", "Front (F)", "Bottom (D)", "Left (L)", "Back (B)"};
+constexpr const char* NomFace[6] = {QT_TRANSLATE_NOOP("EditeurCouleurs", "Top (U)"), QT_TRANSLATE_NOOP("EditeurCouleurs", "Right (R)"), QT_TRANSLATE_NOOP("EditeurCouleurs", "Front (F)"), QT_TRANSLATE_NOOP("EditeurCouleurs", "Bottom (D)"), QT_TRANSLATE_NOOP("EditeurCouleurs", "Left (L)"), QT_TRANSLATE_NOOP("EditeurCouleurs", "Back (B)")};
 
 struct Teinte {
     const char* nom;
@@ -34,9 +35,9 @@ struct Teinte {
 };
 // In the cube's numbering of colours, the colours of the picture.
 constexpr Teinte Teintes[6] = {
-    {"White", qRgb(255, 255, 255), Qt::Key_W}, {"Orange", qRgb(235, 134, 6), Qt::Key_O},
-    {"Green", qRgb(2, 93, 26), Qt::Key_G},     {"Red", qRgb(192, 22, 5), Qt::Key_R},
-    {"Blue", qRgb(10, 4, 156), Qt::Key_B},     {"Yellow", qRgb(223, 211, 5), Qt::Key_Y},
+    {QT_TRANSLATE_NOOP("EditeurCouleurs", "White"), qRgb(255, 255, 255), Qt::Key_W}, {QT_TRANSLATE_NOOP("EditeurCouleurs", "Orange"), qRgb(235, 134, 6), Qt::Key_O},
+    {QT_TRANSLATE_NOOP("EditeurCouleurs", "Green"), qRgb(2, 93, 26), Qt::Key_G},     {QT_TRANSLATE_NOOP("EditeurCouleurs", "Red"), qRgb(192, 22, 5), Qt::Key_R},
+    {QT_TRANSLATE_NOOP("EditeurCouleurs", "Blue"), qRgb(10, 4, 156), Qt::Key_B},     {QT_TRANSLATE_NOOP("EditeurCouleurs", "Yellow"), qRgb(223, 211, 5), Qt::Key_Y},
 };
 
 QPoint CaseNet(int s) { return Coin[s / 9] + QPoint(s % 3, s % 9 / 3); }
@@ -69,7 +70,7 @@ Patron::Patron(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Patron"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Cube net"));
+    setAccessibleName(QCoreApplication::translate("EditeurCouleurs", "Cube net"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     Decrire();
 }
@@ -133,13 +134,13 @@ void Patron::Peindre(int s, int colour)
 void Patron::Decrire()
 {
     const int c = m_Position.colour[m_Curseur];
-    const QString couleur = c == notation::NoColour ? QStringLiteral("no colour") : QString::fromLatin1(Teintes[c].nom);
-    setAccessibleDescription(QStringLiteral("%1 face, row %2, column %3: %4%5. Arrows move; W, O, G, R, B, Y or Space paint; "
+    const QString couleur = c == notation::NoColour ? QCoreApplication::translate("EditeurCouleurs", "no colour") : QCoreApplication::translate("EditeurCouleurs", Teintes[c].nom);
+    setAccessibleDescription(QCoreApplication::translate("EditeurCouleurs", "%1 face, row %2, column %3: %4%5. Arrows move; W, O, G, R, B, Y or Space paint; "
                                             "Delete clears.")
-                                 .arg(QLatin1String(NomFace[m_Curseur / 9]))
+                                 .arg(QCoreApplication::translate("EditeurCouleurs", NomFace[m_Curseur / 9]))
                                  .arg(m_Curseur % 9 / 3 + 1)
                                  .arg(m_Curseur % 3 + 1)
-                                 .arg(couleur, Centre(m_Curseur) ? QStringLiteral(", the centre") : QString()));
+                                 .arg(couleur, Centre(m_Curseur) ? QCoreApplication::translate("EditeurCouleurs", ", the centre") : QString()));
     QAccessibleEvent e(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&e);
 }
@@ -262,7 +263,7 @@ void Patron::focusOutEvent(QFocusEvent* e)
 EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
 {
     setObjectName(QStringLiteral("EditeurCouleurs"));
-    setWindowTitle(QStringLiteral("Enter cube colours"));
+    setWindowTitle(QCoreApplication::translate("EditeurCouleurs", "Enter cube colours"));
     setWindowModality(Qt::WindowModal);
 
     auto* aide = new QLabel(tr("Hold your cube with white on top and green in front, and paint each square "
@@ -280,17 +281,17 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     const int pastille = fontMetrics().height();
     for (int c = -1; c < 6; ++c) {
         auto* b = new QToolButton(this);
-        const QString nom = c < 0 ? QStringLiteral("No colour") : QString::fromLatin1(Teintes[c].nom);
-        const QString touche = c < 0 ? QStringLiteral("Delete") : QKeySequence(Teintes[c].touche).toString();
+        const QString nom = c < 0 ? QCoreApplication::translate("EditeurCouleurs", "No colour") : QCoreApplication::translate("EditeurCouleurs", Teintes[c].nom);
+        const QString touche = c < 0 ? QCoreApplication::translate("EditeurCouleurs", "Delete") : QKeySequence(Teintes[c].touche).toString();
         b->setObjectName(c < 0 ? QStringLiteral("CouleurAucune") : QStringLiteral("Couleur%1").arg(c));
-        b->setText(QStringLiteral("%1 (%2)").arg(nom, touche));
+        b->setText(QCoreApplication::translate("EditeurCouleurs", "%1 (%2)").arg(nom, touche));
         b->setIcon(Pastille(c, pastille));
         b->setIconSize(QSize(pastille, pastille));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        b->setAccessibleName(QStringLiteral("Paint %1").arg(nom.toLower()));
+        b->setAccessibleName(QCoreApplication::translate("EditeurCouleurs", "Paint %1").arg(nom.toLower()));
         m_Palette->addButton(b, c);
         palette->addWidget(b);
     }
@@ -302,7 +303,7 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     // A list of its own height, so that the window keeps its size as the faults come and go.
     m_Fautes = new QListWidget(this);
     m_Fautes->setObjectName(QStringLiteral("Fautes"));
-    m_Fautes->setAccessibleName(QStringLiteral("What stops this cube from existing"));
+    m_Fautes->setAccessibleName(QCoreApplication::translate("EditeurCouleurs", "What stops this cube from existing"));
     m_Fautes->setWordWrap(true);
     m_Fautes->setSelectionMode(QAbstractItemView::NoSelection);
     m_Fautes->setFocusPolicy(Qt::NoFocus);
@@ -310,11 +311,11 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     m_Fautes->setFixedHeight(fontMetrics().lineSpacing() * 5 + 2 * m_Fautes->frameWidth() + 4);
 
     auto* boutons = new QDialogButtonBox(this);
-    auto* depuis = boutons->addButton(QStringLiteral("From the &cube"), QDialogButtonBox::ResetRole);
+    auto* depuis = boutons->addButton(QCoreApplication::translate("EditeurCouleurs", "From the &cube"), QDialogButtonBox::ResetRole);
     depuis->setObjectName(QStringLiteral("DepuisCube"));
-    auto* vider = boutons->addButton(QStringLiteral("&Empty"), QDialogButtonBox::ResetRole);
+    auto* vider = boutons->addButton(QCoreApplication::translate("EditeurCouleurs", "&Empty"), QDialogButtonBox::ResetRole);
     vider->setObjectName(QStringLiteral("Vider"));
-    m_Poser = boutons->addButton(QStringLiteral("&Set up"), QDialogButtonBox::AcceptRole);
+    m_Poser = boutons->addButton(QCoreApplication::translate("EditeurCouleurs", "&Set up"), QDialogButtonBox::AcceptRole);
     m_Poser->setObjectName(QStringLiteral("Poser"));
     boutons->addButton(QDialogButtonBox::Cancel);
     connect(depuis, &QPushButton::clicked, this,

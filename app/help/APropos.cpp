@@ -4,6 +4,7 @@
 #include "CUBEHost.h"
 #include "MerlosVersion.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -32,16 +33,16 @@ QString Licence()
 QString Module()
 {
     const QString chemin = CUBEHost::LoadedModulePath();
-    return chemin.isEmpty() ? QStringLiteral("not loaded") : QDir::toNativeSeparators(chemin);
+    return chemin.isEmpty() ? QCoreApplication::translate("APropos", "not loaded") : QDir::toNativeSeparators(chemin);
 }
 
 } // namespace
 
 QString TexteAPropos()
 {
-    return QStringLiteral("Merlos %1\n"
-                          "The 3\u00d73\u00d73 cube: turn it, scramble it, solve it stage by stage.\n"
-                          "Copyright \u00a9 The Merlos developers. MIT License.\n"
+    return QCoreApplication::translate("APropos", "Merlos %1\n"
+                          "The 3×3×3 cube: turn it, scramble it, solve it stage by stage.\n"
+                          "Copyright © The Merlos developers. MIT License.\n"
                           "Qt %2\n"
                           "Control module: %3")
         .arg(QLatin1String(MerlosVersion), QLatin1String(qVersion()), Module());
@@ -52,7 +53,7 @@ QDialog* MontrerAPropos(QWidget* parent)
     auto* d = new QDialog(parent ? parent->window() : nullptr);
     d->setObjectName(QStringLiteral("APropos"));
     d->setAttribute(Qt::WA_DeleteOnClose);
-    d->setWindowTitle(QStringLiteral("About Merlos"));
+    d->setWindowTitle(QCoreApplication::translate("APropos", "About Merlos"));
     d->setWindowIcon(IconeMerlos());
 
     auto* icone = new QLabel(d);
@@ -77,7 +78,7 @@ QDialog* MontrerAPropos(QWidget* parent)
     auto* licence = new QPlainTextEdit(Licence(), d);
     licence->setObjectName(QStringLiteral("AProposLicence"));
     licence->setReadOnly(true);
-    licence->setAccessibleName(QStringLiteral("Licence"));
+    licence->setAccessibleName(QCoreApplication::translate("APropos", "Licence"));
     licence->setMinimumHeight(licence->fontMetrics().lineSpacing() * 8);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, d);

@@ -1,5 +1,7 @@
 #include "Aide.h"
 
+#include "Traductions.h"
+
 #include "APropos.h"
 #include "Bureau.h"
 
@@ -19,22 +21,24 @@
 
 QString Aide::Texte()
 {
-    QFile f(QStringLiteral(":/merlos/Aide.md"));
+    // One file per language: Aide.md in English, Aide.fr.md in French.
+    QFile f(LangueChoisie() == QLatin1String("en") ? QStringLiteral(":/merlos/Aide.md")
+                                                   : QStringLiteral(":/merlos/Aide.%1.md").arg(LangueChoisie()));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 Aide::Aide(QWidget* fenetre) : QWidget(fenetre, Qt::Window)
 {
     setObjectName(QStringLiteral("Aide"));
-    setWindowTitle(QStringLiteral("Merlos Help"));
+    setWindowTitle(tr("Merlos Help"));
     setWindowIcon(IconeMerlos());
-    setAccessibleName(QStringLiteral("Merlos Help"));
+    setAccessibleName(tr("Merlos Help"));
     // The help has its own font, not the main window's small one drawn for its layout.
     setFont(QFont());
 
     Page = new QTextBrowser(this);
     Page->setObjectName(QStringLiteral("AidePage"));
-    Page->setAccessibleName(QStringLiteral("Help text"));
+    Page->setAccessibleName(tr("Help text"));
     Page->setOpenExternalLinks(false);
     Page->setOpenLinks(true);
     // A caret for the keyboard: arrows, Page Up and Down, Ctrl+Home and Ctrl+End, and selecting.
@@ -52,27 +56,27 @@ Aide::Aide(QWidget* fenetre) : QWidget(fenetre, Qt::Window)
         }
     Page->moveCursor(QTextCursor::Start);
 
-    auto* libelle = new QLabel(QStringLiteral("&Find:"), this);
+    auto* libelle = new QLabel(tr("&Find:"), this);
     Recherche = new QLineEdit(this);
     Recherche->setObjectName(QStringLiteral("AideRecherche"));
-    Recherche->setAccessibleName(QStringLiteral("Find in the help"));
-    Recherche->setPlaceholderText(QStringLiteral("Ctrl+F, then Enter or F3 for the next place"));
+    Recherche->setAccessibleName(tr("Find in the help"));
+    Recherche->setPlaceholderText(tr("Ctrl+F, then Enter or F3 for the next place"));
     Recherche->setClearButtonEnabled(true);
     libelle->setBuddy(Recherche);
-    auto* suivant = new QPushButton(QStringLiteral("&Next"), this);
+    auto* suivant = new QPushButton(tr("&Next"), this);
     suivant->setObjectName(QStringLiteral("AideSuivant"));
-    suivant->setToolTip(QStringLiteral("Next place (F3 or Enter)"));
-    auto* precedent = new QPushButton(QStringLiteral("&Previous"), this);
+    suivant->setToolTip(tr("Next place (F3 or Enter)"));
+    auto* precedent = new QPushButton(tr("&Previous"), this);
     precedent->setObjectName(QStringLiteral("AidePrecedent"));
-    precedent->setToolTip(QStringLiteral("Previous place (Shift+F3)"));
+    precedent->setToolTip(tr("Previous place (Shift+F3)"));
     Etat = new QLabel(this);
     Etat->setObjectName(QStringLiteral("AideEtat"));
 
-    auto* aPropos = new QPushButton(QStringLiteral("&About Merlos"), this);
+    auto* aPropos = new QPushButton(tr("&About Merlos"), this);
     aPropos->setObjectName(QStringLiteral("AideAPropos"));
-    auto* fermer = new QPushButton(QStringLiteral("&Close"), this);
+    auto* fermer = new QPushButton(tr("&Close"), this);
     fermer->setObjectName(QStringLiteral("AideFermer"));
-    fermer->setToolTip(QStringLiteral("Close the help (Esc)"));
+    fermer->setToolTip(tr("Close the help (Esc)"));
 
     auto* haut = new QHBoxLayout;
     haut->addWidget(libelle);
@@ -136,10 +140,10 @@ bool Aide::Suivant(bool arriere)
     c.movePosition(arriere ? QTextCursor::End : QTextCursor::Start);
     Page->setTextCursor(c);
     if (Page->find(texte, sens)) {
-        Etat->setText(arriere ? QStringLiteral("Went on from the end") : QStringLiteral("Went on from the top"));
+        Etat->setText(arriere ? tr("Went on from the end") : tr("Went on from the top"));
         return true;
     }
-    Etat->setText(QStringLiteral("\u201c%1\u201d is not in the help").arg(texte));
+    Etat->setText(tr("“%1” is not in the help").arg(texte));
     return false;
 }
 

@@ -4,6 +4,8 @@
 
 #include "Fatal.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstddef>
 
@@ -52,7 +54,7 @@ VARIANT ShortsByRef(int16_t* first)
 
 [[noreturn]] void Echec(HRESULT hr, const char* member)
 {
-    Fatal(QStringLiteral("Automation error %1 in %2").arg(HResultText(hr), QLatin1String(member)));
+    Fatal(QCoreApplication::translate("CUBEHost", "Automation error %1 in %2").arg(HResultText(hr), QLatin1String(member)));
 }
 
 // One call. `args` in the order of the member's parameters; a put passes its value last.

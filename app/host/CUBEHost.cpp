@@ -30,7 +30,7 @@ namespace {
 
 [[noreturn]] void Echec(HRESULT hr, const char* step)
 {
-    Fatal(QStringLiteral("Automation error %1 in %2").arg(HResultText(hr), QLatin1String(step)));
+    Fatal(QCoreApplication::translate("CUBEHost", "Automation error %1 in %2").arg(HResultText(hr), QLatin1String(step)));
 }
 
 // One module for the whole program, loaded on first use and kept: the control's widget class and
@@ -64,7 +64,7 @@ CUBEHost::CUBEHost(const QString& modulePath)
 {
     ControlModule& module = Module();
     if (!module.IsLoaded() && !module.Load(QFile::encodeName(modulePath).toStdString()))
-        Fatal(QStringLiteral("Cannot load the cube control %1: %2")
+        Fatal(QCoreApplication::translate("CUBEHost", "Cannot load the cube control %1: %2")
                   .arg(QDir::toNativeSeparators(modulePath), QString::fromStdString(module.ErrorString())));
 
     IUnknown* unknown = nullptr;

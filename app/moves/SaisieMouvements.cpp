@@ -6,6 +6,7 @@
 
 #include <QScreen>
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,25 +16,25 @@
 SaisieMouvements::SaisieMouvements(Merlo& w) : QDialog(&w), m_W(w)
 {
     setObjectName(QStringLiteral("SaisieMouvements"));
-    setWindowTitle(QStringLiteral("Play moves"));
+    setWindowTitle(QCoreApplication::translate("SaisieMouvements", "Play moves"));
     setModal(false);
 
-    auto* invite = new QLabel(QStringLiteral("&Moves in cube notation, as R U R' U' or (R U R' U')3:"), this);
+    auto* invite = new QLabel(QCoreApplication::translate("SaisieMouvements", "&Moves in cube notation, as R U R' U' or (R U R' U')3:"), this);
     m_Texte = new QLineEdit(this);
     m_Texte->setObjectName(QStringLiteral("Mouvements"));
-    m_Texte->setAccessibleName(QStringLiteral("Moves to play"));
+    m_Texte->setAccessibleName(QCoreApplication::translate("SaisieMouvements", "Moves to play"));
     m_Texte->setPlaceholderText(QStringLiteral("R U R' U'"));
     m_Texte->setClearButtonEnabled(true);
     m_Texte->setMinimumWidth(m_Texte->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 32);
     invite->setBuddy(m_Texte);
     m_Etat = new QLabel(this);
     m_Etat->setObjectName(QStringLiteral("EtatMouvements"));
-    m_Etat->setAccessibleName(QStringLiteral("What the moves make"));
+    m_Etat->setAccessibleName(QCoreApplication::translate("SaisieMouvements", "What the moves make"));
     m_Etat->setWordWrap(true);
     m_Etat->setTextFormat(Qt::PlainText);
 
     auto* boutons = new QDialogButtonBox(this);
-    m_Jouer = boutons->addButton(QStringLiteral("&Play"), QDialogButtonBox::AcceptRole);
+    m_Jouer = boutons->addButton(QCoreApplication::translate("SaisieMouvements", "&Play"), QDialogButtonBox::AcceptRole);
     m_Jouer->setObjectName(QStringLiteral("JouerMouvements"));
     // Enter presses it.
     m_Jouer->setDefault(true);
@@ -66,10 +67,9 @@ void SaisieMouvements::Lire()
     m_Lu = notation::Parse(m_Texte->text());
     const auto n = m_Lu.turns.size();
     m_Etat->setText(m_Lu.error            ? m_Lu.error->message
-                    : m_Texte->text().trimmed().isEmpty() ? QStringLiteral("Type moves, then press Enter to play them.")
-                    : n == 0                 ? QStringLiteral("No moves to play.")
-                    : n == 1                 ? QStringLiteral("1 quarter turn: Enter plays it.")
-                                             : QStringLiteral("%1 quarter turns: Enter plays them.").arg(n));
+                    : m_Texte->text().trimmed().isEmpty() ? QCoreApplication::translate("SaisieMouvements", "Type moves, then press Enter to play them.")
+                    : n == 0                 ? QCoreApplication::translate("SaisieMouvements", "No moves to play.")
+                                             : QCoreApplication::translate("SaisieMouvements", "%n quarter turn(s): Enter plays them.", nullptr, int(n)));
     m_Jouer->setEnabled(m_Lu && n > 0);
     // As high as its whole message needs.
     if (isVisible() && height() < sizeHint().height())

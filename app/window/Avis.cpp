@@ -1,5 +1,6 @@
 #include "Avis.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QMouseEvent>
 
@@ -8,7 +9,7 @@
 Avis::Avis(QWidget* parent, QWidget* dessous) : QLabel(parent), m_Dessous(dessous)
 {
     setObjectName(QStringLiteral("Avis"));
-    setAccessibleName(QStringLiteral("Notice"));
+    setAccessibleName(QCoreApplication::translate("Avis", "Notice"));
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);

@@ -236,7 +236,7 @@ static QString Ligne(const QListWidget* liste, int i)
 {
     const QListWidgetItem* item = liste->item(i);
     if (!item)
-        Fatal(QStringLiteral("Invalid list index %1").arg(i));
+        Fatal(Merlo::tr("Invalid list index %1").arg(i));
     return item->text();
 }
 

@@ -57,12 +57,12 @@ struct CadreDef {
 
 // Every frame sits on the window; the option frames only hold the layer selection and stay hidden.
 constexpr CadreDef cadres[] = {
-    {&Merlo::Frame5, "Frame5", {120, 0, 3972, 372}, true, "Reset and scramble"},
-    {&Merlo::Frame4, "Frame4", {0, 5040, 972, 2412}, true, "Solving stages"},
-    {&Merlo::Frame6, "Frame6", {3120, 5160, 1092, 1692}, true, "Move macros"},
-    {&Merlo::Frame1, "Frame1", {3360, 5160, 732, 1212}, false, "Column to turn"},
-    {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false, "Slice to turn"},
-    {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, "Layer to turn"},
+    {&Merlo::Frame5, "Frame5", {120, 0, 3972, 372}, true, QT_TRANSLATE_NOOP("Merlo", "Reset and scramble")},
+    {&Merlo::Frame4, "Frame4", {0, 5040, 972, 2412}, true, QT_TRANSLATE_NOOP("Merlo", "Solving stages")},
+    {&Merlo::Frame6, "Frame6", {3120, 5160, 1092, 1692}, true, QT_TRANSLATE_NOOP("Merlo", "Move macros")},
+    {&Merlo::Frame1, "Frame1", {3360, 5160, 732, 1212}, false, QT_TRANSLATE_NOOP("Merlo", "Column to turn")},
+    {&Merlo::Frame2, "Frame2", {0, 5520, 1932, 492}, false, QT_TRANSLATE_NOOP("Merlo", "Slice to turn")},
+    {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, QT_TRANSLATE_NOOP("Merlo", "Layer to turn")},
 };
 
 struct BoutonDef {
@@ -80,46 +80,46 @@ struct BoutonDef {
 };
 
 constexpr BoutonDef boutons[] = {
-    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click, "Turn the whole cube up (x)", "x \u2014 En haut: the bottom face comes to the front", nullptr},
-    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click, "Turn the whole cube down (x')", "x' \u2014 En bas: the top face comes to the front", nullptr},
-    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click, "Turn the whole cube left (y)", "y \u2014 A gauche: the right face comes to the front", nullptr},
-    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click, "Turn the whole cube right (y')", "y' \u2014 A droite: the left face comes to the front", nullptr},
+    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &Merlo::Haut_Click, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube up (x)"), QT_TRANSLATE_NOOP("Merlo", "x \u2014 En haut: the bottom face comes to the front"), nullptr},
+    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &Merlo::Bas_Click, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube down (x')"), QT_TRANSLATE_NOOP("Merlo", "x' \u2014 En bas: the top face comes to the front"), nullptr},
+    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &Merlo::Gauche_Click, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube left (y)"), QT_TRANSLATE_NOOP("Merlo", "y \u2014 A gauche: the right face comes to the front"), nullptr},
+    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &Merlo::Droite_Click, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube right (y')"), QT_TRANSLATE_NOOP("Merlo", "y' \u2014 A droite: the left face comes to the front"), nullptr},
     {&Merlo::Init, "Init", "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &Merlo::Init_Click,
-     "Reset the colours", "Give every face its own colour again; the log stays", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Reset the colours"), QT_TRANSLATE_NOOP("Merlo", "Init: give every face its own colour again; the log stays"), nullptr},
     {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &Merlo::Melange_Click,
-     "Scramble", "Scramble: 31 random quarter turns of the outer layers, logged", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Scramble"), QT_TRANSLATE_NOOP("Merlo", "Melange: scramble the cube with 31 random quarter turns of the outer layers, logged"), nullptr},
     {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     &Merlo::RangerHaut_Click, "Stage FaceH", "FaceH: make the top face one colour", nullptr},
+     &Merlo::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
     {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, &Merlo::IdM_Click,
-     "Stage Arretes", "Arretes: bring the four top-layer edges over their side centres", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Stage Arretes"), QT_TRANSLATE_NOOP("Merlo", "Arretes: bring the four top-layer edges over their side centres"), nullptr},
     {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, &Merlo::IdC_Click,
-     "Stage Coins", "Coins: place the four top-layer corners", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Stage Coins"), QT_TRANSLATE_NOOP("Merlo", "Coins: place the four top-layer corners"), nullptr},
     {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, &Merlo::RangerM_Click,
-     "Stage Zone M", "Zone M: complete the middle layer", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Stage Zone M"), QT_TRANSLATE_NOOP("Merlo", "Zone M: complete the middle layer"), nullptr},
     {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, &Merlo::FaceB_Click,
-     "Stage Face B", "Face B: turn the cube over and finish the new top layer", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Stage Face B"), QT_TRANSLATE_NOOP("Merlo", "Face B: turn the cube over and finish the new top layer"), nullptr},
     {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, &Merlo::UneFace_Click,
-     "Stage T", "T: finish the top face when only its corners are wrong", nullptr},
-    {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click, "Macro Ar",
-     "Ar: cycles three top edges, two of them flipped", SeqAr},
-    {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &Merlo::CG_Click, "Macro CG",
-     "CG: brings the bottom-right edge up to the front-right of the middle layer", SeqCG},
-    {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &Merlo::CD_Click, "Macro CD",
-     "CD: brings the bottom-right edge up to the back-right of the middle layer", SeqCD},
-    {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &Merlo::A_Click, "Macro A",
-     "A: top layer only; edges as PA, corners swapped in pairs", SeqA},
-    {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &Merlo::B_Click, "Macro B",
-     "B: top layer only; edges the other way, corners swapped in pairs", SeqB},
-    {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &Merlo::PA_Click, "Macro PA",
-     "PA: cycles three top edges (left to back to right)", SeqPA},
-    {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &Merlo::PC_Click, "Macro PC",
-     "PC: cycles three top corners", SeqPC},
+     QT_TRANSLATE_NOOP("Merlo", "Stage T"), QT_TRANSLATE_NOOP("Merlo", "T: finish the top face when only its corners are wrong"), nullptr},
+    {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click, QT_TRANSLATE_NOOP("Merlo", "Macro Ar"),
+     QT_TRANSLATE_NOOP("Merlo", "Ar: cycles three top edges, two of them flipped"), SeqAr},
+    {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &Merlo::CG_Click, QT_TRANSLATE_NOOP("Merlo", "Macro CG"),
+     QT_TRANSLATE_NOOP("Merlo", "CG: brings the bottom-right edge up to the front-right of the middle layer"), SeqCG},
+    {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &Merlo::CD_Click, QT_TRANSLATE_NOOP("Merlo", "Macro CD"),
+     QT_TRANSLATE_NOOP("Merlo", "CD: brings the bottom-right edge up to the back-right of the middle layer"), SeqCD},
+    {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &Merlo::A_Click, QT_TRANSLATE_NOOP("Merlo", "Macro A"),
+     QT_TRANSLATE_NOOP("Merlo", "A: top layer only; edges as PA, corners swapped in pairs"), SeqA},
+    {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &Merlo::B_Click, QT_TRANSLATE_NOOP("Merlo", "Macro B"),
+     QT_TRANSLATE_NOOP("Merlo", "B: top layer only; edges the other way, corners swapped in pairs"), SeqB},
+    {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &Merlo::PA_Click, QT_TRANSLATE_NOOP("Merlo", "Macro PA"),
+     QT_TRANSLATE_NOOP("Merlo", "PA: cycles three top edges (left to back to right)"), SeqPA},
+    {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &Merlo::PC_Click, QT_TRANSLATE_NOOP("Merlo", "Macro PC"),
+     QT_TRANSLATE_NOOP("Merlo", "PC: cycles three top corners"), SeqPC},
     {&Merlo::Clear, "Clear", "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &Merlo::Clear_Click,
-     "Clear the log", "Empty the log; the cube stays", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Clear the log"), QT_TRANSLATE_NOOP("Merlo", "Clear: empty the log; the cube stays"), nullptr},
     {&Merlo::InvD, "InvD", "&I", nullptr, {2040, 7200, 255, 255}, SansCouleur, &Merlo::InvD_Click,
-     "Undo one log line", "Undo the selected log line, or the last one (Alt+I)", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Undo one log line"), QT_TRANSLATE_NOOP("Merlo", "I: undo the selected log line, or the last one (Alt+I)"), nullptr},
     {&Merlo::Inv, "Inv", "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &Merlo::Inv_Click,
-     "Undo the whole log", "Undo every line of the log, last first", nullptr},
+     QT_TRANSLATE_NOOP("Merlo", "Undo the whole log"), QT_TRANSLATE_NOOP("Merlo", "Inv: undo every line of the log, last first"), nullptr},
 };
 
 struct OptionDef {
@@ -133,15 +133,15 @@ struct OptionDef {
 };
 
 constexpr OptionDef options[] = {
-    {&Merlo::OptGauche, "OptGauche", "G", &Merlo::Frame1, {120, 120, 495, 255}, true, "Left column"},
-    {&Merlo::OptM, "OptM", "M", &Merlo::Frame1, {120, 480, 495, 255}, false, "Middle column"},
-    {&Merlo::OptDroit, "OptDroit", "D", &Merlo::Frame1, {120, 840, 495, 255}, false, "Right column"},
-    {&Merlo::OptArr, "OptArr", "A", &Merlo::Frame2, {120, 120, 495, 255}, true, "Back slice"},
-    {&Merlo::OptMi, "OptMi", "M", &Merlo::Frame2, {600, 120, 495, 255}, false, "Middle slice"},
-    {&Merlo::OptFront, "OptFront", "F", &Merlo::Frame2, {1200, 120, 495, 255}, false, "Front slice"},
-    {&Merlo::OptHaut, "OptHaut", "H", &Merlo::Frame3, {120, 120, 495, 255}, true, "Top layer"},
-    {&Merlo::OptMil, "OptMil", "M", &Merlo::Frame3, {600, 120, 495, 255}, false, "Middle layer"},
-    {&Merlo::OptBas, "OptBas", "B", &Merlo::Frame3, {1080, 120, 495, 255}, false, "Bottom layer"},
+    {&Merlo::OptGauche, "OptGauche", "G", &Merlo::Frame1, {120, 120, 495, 255}, true, QT_TRANSLATE_NOOP("Merlo", "Left column")},
+    {&Merlo::OptM, "OptM", "M", &Merlo::Frame1, {120, 480, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Middle column")},
+    {&Merlo::OptDroit, "OptDroit", "D", &Merlo::Frame1, {120, 840, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Right column")},
+    {&Merlo::OptArr, "OptArr", "A", &Merlo::Frame2, {120, 120, 495, 255}, true, QT_TRANSLATE_NOOP("Merlo", "Back slice")},
+    {&Merlo::OptMi, "OptMi", "M", &Merlo::Frame2, {600, 120, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Middle slice")},
+    {&Merlo::OptFront, "OptFront", "F", &Merlo::Frame2, {1200, 120, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Front slice")},
+    {&Merlo::OptHaut, "OptHaut", "H", &Merlo::Frame3, {120, 120, 495, 255}, true, QT_TRANSLATE_NOOP("Merlo", "Top layer")},
+    {&Merlo::OptMil, "OptMil", "M", &Merlo::Frame3, {600, 120, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Middle layer")},
+    {&Merlo::OptBas, "OptBas", "B", &Merlo::Frame3, {1080, 120, 495, 255}, false, QT_TRANSLATE_NOOP("Merlo", "Bottom layer")},
 };
 
 struct FlecheDef {
@@ -155,24 +155,24 @@ struct FlecheDef {
 
 // Same order as MERLO_FLECHES. H and V buttons are 375 x 375 twips, T buttons 495 x 375.
 constexpr FlecheDef fleches[] = {
-    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click, "Turn top layer right"},
-    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click, "Turn top layer left"},
-    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click, "Turn middle layer right"},
-    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click, "Turn middle layer left"},
-    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click, "Turn bottom layer right"},
-    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click, "Turn bottom layer left"},
-    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click, "Turn left column up"},
-    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click, "Turn left column down"},
-    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click, "Turn middle column up"},
-    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click, "Turn middle column down"},
-    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click, "Turn right column up"},
-    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click, "Turn right column down"},
-    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click, "Turn front slice clockwise"},
-    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click, "Turn front slice anticlockwise"},
-    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click, "Turn middle slice clockwise"},
-    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click, "Turn middle slice anticlockwise"},
-    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click, "Turn back slice clockwise, seen from the front"},
-    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click, "Turn back slice anticlockwise, seen from the front"},
+    {"HHD", Dessin::Droite, 2640, 4320, &Merlo::OptHaut, &Merlo::HorizD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn top layer right")},
+    {"HGH", Dessin::Gauche, 960, 4320, &Merlo::OptHaut, &Merlo::HorizG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn top layer left")},
+    {"HMD", Dessin::Droite, 2880, 4440, &Merlo::OptMil, &Merlo::HorizD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle layer right")},
+    {"HGM", Dessin::Gauche, 720, 4440, &Merlo::OptMil, &Merlo::HorizG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle layer left")},
+    {"HBD", Dessin::Droite, 3120, 4560, &Merlo::OptBas, &Merlo::HorizD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn bottom layer right")},
+    {"HGB", Dessin::Gauche, 480, 4560, &Merlo::OptBas, &Merlo::HorizG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn bottom layer left")},
+    {"VHG", Dessin::Haut, 3600, 1560, &Merlo::OptGauche, &Merlo::VHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Turn left column up")},
+    {"VBG", Dessin::Bas, 3600, 3120, &Merlo::OptGauche, &Merlo::VBas_Click, QT_TRANSLATE_NOOP("Merlo", "Turn left column down")},
+    {"VHM", Dessin::Haut, 3720, 1200, &Merlo::OptM, &Merlo::VHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle column up")},
+    {"VBM", Dessin::Bas, 3720, 3480, &Merlo::OptM, &Merlo::VBas_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle column down")},
+    {"VHD", Dessin::Haut, 3840, 840, &Merlo::OptDroit, &Merlo::VHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Turn right column up")},
+    {"VBD", Dessin::Bas, 3840, 3840, &Merlo::OptDroit, &Merlo::VBas_Click, QT_TRANSLATE_NOOP("Merlo", "Turn right column down")},
+    {"TDF", Dessin::ArcDroite, 2520, 240, &Merlo::OptFront, &Merlo::FrontD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn front slice clockwise")},
+    {"TGF", Dessin::ArcGauche, 1080, 240, &Merlo::OptFront, &Merlo::FrontG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn front slice anticlockwise")},
+    {"TDM", Dessin::ArcDroite, 2760, 360, &Merlo::OptMi, &Merlo::FrontD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle slice clockwise")},
+    {"TGM", Dessin::ArcGauche, 840, 360, &Merlo::OptMi, &Merlo::FrontG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn middle slice anticlockwise")},
+    {"TDA", Dessin::ArcDroite, 3000, 480, &Merlo::OptArr, &Merlo::FrontD_Click, QT_TRANSLATE_NOOP("Merlo", "Turn back slice clockwise, seen from the front")},
+    {"TGA", Dessin::ArcGauche, 600, 480, &Merlo::OptArr, &Merlo::FrontG_Click, QT_TRANSLATE_NOOP("Merlo", "Turn back slice anticlockwise, seen from the front")},
 };
 
 enum IndexFleche {
@@ -225,9 +225,9 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("MERLO's"));
     setAccessibleName(QStringLiteral("MERLO's"));
     setWindowIcon(IconeMerlos());
-    setAccessibleDescription(QStringLiteral("A 3x3x3 cube: turn its layers with the arrows or the keys of cube "
-                                            "notation (U D E R L M F S B, Shift for the reverse; x and y turn the "
-                                            "whole cube), scramble it, undo the log, or solve it stage by stage."));
+    setAccessibleDescription(tr("A 3x3x3 cube: turn its layers with the arrows or the keys of cube "
+                                 "notation (U D E R L M F S B, Shift for the reverse; x and y turn the "
+                                 "whole cube), scramble it, undo the log, or solve it stage by stage."));
     // The layout was drawn for an 8-point sans-serif font of narrow, Helvetica-like letters: wider
     // faces would not fit the captions and log lines into their places.
     QFont police;
@@ -287,10 +287,10 @@ void Merlo::CreerCUBE1()
     // In user mode, the only mode this window runs it in, the control covers its whole rectangle:
     // nothing beneath it needs painting first.
     CUBE1->setAttribute(Qt::WA_OpaquePaintEvent);
-    CUBE1->setAccessibleName(QStringLiteral("Cube"));
+    CUBE1->setAccessibleName(tr("Cube"));
     CUBE1->setAccessibleDescription(
-        QStringLiteral("The cube seen from above and in front: its top, front and right faces."));
-    CUBE1->setToolTip(QStringLiteral("The cube: top, front and right faces"));
+        tr("The cube seen from above and in front: its top, front and right faces."));
+    CUBE1->setToolTip(tr("The cube: top, front and right faces"));
     Placer(CUBE1, QRect(360, 840, 3252, 3372));
     CUBE1->show();
 }
@@ -302,8 +302,8 @@ void Merlo::CreerControles()
         cadre->setObjectName(QLatin1String(c.nom));
         Placer(cadre, c.place.Twips());
         cadre->setVisible(c.visible);
-        cadre->setAccessibleName(QString::fromUtf8(c.nomAccessible));
-        cadre->setToolTip(QString::fromUtf8(c.nomAccessible));
+        cadre->setAccessibleName(tr(c.nomAccessible));
+        cadre->setToolTip(tr(c.nomAccessible));
         this->*c.membre = cadre;
     }
 
@@ -314,8 +314,8 @@ void Merlo::CreerControles()
         Placer(bouton, b.place.Twips());
         bouton->setStyleSheet(Style(b.couleur));
         bouton->setFocusPolicy(Qt::TabFocus);
-        bouton->setAccessibleName(QString::fromUtf8(b.nomAccessible));
-        QString aide = QString::fromUtf8(b.aide);
+        bouton->setAccessibleName(tr(b.nomAccessible));
+        QString aide = tr(b.aide);
         if (b.sequence) {
             aide += QStringLiteral("\n") + EnNotation(b.sequence);
             bouton->setAccessibleDescription(aide);
@@ -333,8 +333,8 @@ void Merlo::CreerControles()
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("Message"));
     Placer(Message, QRect(1080, 4800, 1692, 252));
-    Message->setAccessibleName(QStringLiteral("Lines in the log"));
-    Message->setToolTip(QStringLiteral("Lines in the log"));
+    Message->setAccessibleName(tr("Lines in the log"));
+    Message->setToolTip(tr("Lines in the log"));
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -347,10 +347,10 @@ void Merlo::CreerControles()
     // one line tells the list all it needs. Otherwise it measures every line again whenever one is
     // added, which a long solve does a few hundred times.
     List1->setUniformItemSizes(true);
-    List1->setAccessibleName(QStringLiteral("Move log"));
-    List1->setAccessibleDescription(QStringLiteral("One line per turn, oldest first. Double-click a line to remove "
-                                                   "it from the log; the cube does not change."));
-    List1->setToolTip(QStringLiteral("Move log: double-click a line to remove it (the cube stays)"));
+    List1->setAccessibleName(tr("Move log"));
+    List1->setAccessibleDescription(tr("One line per turn, oldest first. Double-click a line to remove "
+                                       "it from the log; the cube does not change."));
+    List1->setToolTip(tr("Move log: double-click a line to remove it (the cube stays)"));
     connect(List1, &QListWidget::itemDoubleClicked, this,
             [this] { m_Historique->Executer(QString(), tr("Remove line"), [this] { List1_DblClick(); }); });
 
@@ -362,8 +362,8 @@ void Merlo::CreerControles()
         QRadioButton* option = new QRadioButton(QString::fromUtf8(o.legende), cadre);
         option->setObjectName(QLatin1String(o.nom));
         Placer(option, o.place.Twips());
-        option->setAccessibleName(QString::fromUtf8(o.nomAccessible));
-        option->setToolTip(QString::fromUtf8(o.nomAccessible));
+        option->setAccessibleName(tr(o.nomAccessible));
+        option->setToolTip(tr(o.nomAccessible));
         QButtonGroup* groupe = cadre == Frame1 ? m_GroupeV : cadre == Frame2 ? m_GroupeT : m_GroupeH;
         groupe->addButton(option);
         option->setChecked(o.choisie);
@@ -380,8 +380,8 @@ void Merlo::CreerControles()
         bouton->setFocusPolicy(Qt::TabFocus);
         const notation::Turn tour = Tour(f.nom);
         const QString notation = notation::Name(tour), ligne = QString::fromUtf16(notation::Info(tour).log);
-        bouton->setAccessibleName(QString::fromUtf8(f.nomAccessible) + QStringLiteral(" (") + notation + QLatin1Char(')'));
-        bouton->setAccessibleDescription(QStringLiteral("Logs \"") + ligne + QLatin1Char('"'));
+        bouton->setAccessibleName(tr("%1 (%2)").arg(tr(f.nomAccessible), notation));
+        bouton->setAccessibleDescription(tr("Logs \u201c%1\u201d").arg(ligne));
         bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + ligne);
         connect(bouton, &QPushButton::clicked, this, [this, i, notation] {
             m_Historique->Executer(QString(), notation, [this, i] { Fleche(static_cast<int>(i)); });
@@ -405,7 +405,7 @@ void Merlo::Form_Load()
     outil.setWorkingDirectory(dossier);
     outil.setStandardInputFile(QProcess::nullDevice());
     if (!outil.startDetached())
-        Fatal(QStringLiteral("Cannot run \"regocx32.exe cube.ocx\" in %1: %2")
+        Fatal(tr("Cannot run \"regocx32.exe cube.ocx\" in %1: %2")
                   .arg(QDir::toNativeSeparators(dossier), outil.errorString()));
 }
 
@@ -476,7 +476,7 @@ void Merlo::Jouer(const char* notation)
             if (std::strlen(fleches[i].nom) == longueur && std::strncmp(fleches[i].nom, p, longueur) == 0)
                 trouve = static_cast<int>(i);
         if (trouve < 0)
-            Fatal(QStringLiteral("Unknown move \"%1\"").arg(QString::fromLatin1(p, static_cast<qsizetype>(longueur))));
+            Fatal(tr("Unknown move \"%1\"").arg(QString::fromLatin1(p, static_cast<qsizetype>(longueur))));
         Fleche(trouve);
         p = fin;
     }

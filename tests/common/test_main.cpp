@@ -1,4 +1,6 @@
 // One main() for every suite: a QApplication on the offscreen platform, then GoogleTest.
+#include "Traductions.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,5 +17,7 @@ int main(int argc, char** argv)
         setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The suites read the program's English texts, whatever the machine's locale.
+    ChargerTraductions(QLocale(QLocale::English));
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,69 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>MenuJournal</name>
+    <message numerus="yes">
+        <source>%n move(s)</source>
+        <translation>
+            <numerusform>%n move</numerusform>
+            <numerusform>%n moves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1, without turning the whole cube (the log has %n turn(s)).</source>
+        <translation>
+            <numerusform>Copied %1, without turning the whole cube (the log has %n turn).</numerusform>
+            <numerusform>Copied %1, without turning the whole cube (the log has %n turns).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n log line(s).</source>
+        <translation>
+            <numerusform>Copied %n log line.</numerusform>
+            <numerusform>Copied %n log lines.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not set up: %1 (and %n more)</source>
+        <translation>
+            <numerusform>Not set up: %1 (and %n more)</numerusform>
+            <numerusform>Not set up: %1 (and %n more)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SaisieMouvements</name>
+    <message numerus="yes">
+        <source>%n quarter turn(s): Enter plays them.</source>
+        <translation>
+            <numerusform>%n quarter turn: Enter plays it.</numerusform>
+            <numerusform>%n quarter turns: Enter plays them.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>notation</name>
+    <message numerus="yes">
+        <source>The %1 corner is on the cube %n times (at %2); every piece is there once.</source>
+        <translation>
+            <numerusform>The %1 corner is on the cube %n time (at %2); every piece is there once.</numerusform>
+            <numerusform>The %1 corner is on the cube %n times (at %2); every piece is there once.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 edge is on the cube %n times (at %2); every piece is there once.</source>
+        <translation>
+            <numerusform>The %1 edge is on the cube %n time (at %2); every piece is there once.</numerusform>
+            <numerusform>The %1 edge is on the cube %n times (at %2); every piece is there once.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n square(s) have no colour yet.</source>
+        <translation>
+            <numerusform>%n square has no colour yet.</numerusform>
+            <numerusform>%n squares have no colour yet.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1042 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>APropos</name>
+    <message>
+        <source>not loaded</source>
+        <translation>non chargé</translation>
+    </message>
+    <message>
+        <source>Merlos %1
+The 3×3×3 cube: turn it, scramble it, solve it stage by stage.
+Copyright © The Merlos developers. MIT License.
+Qt %2
+Control module: %3</source>
+        <translation>Merlos %1
+Le cube 3×3×3&#xa0;: le tourner, le mélanger, le résoudre étape par étape.
+Copyright © Les développeurs de Merlos. Licence MIT.
+Qt %2
+Module du contrôle&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>About Merlos</source>
+        <translation>À propos de Merlos</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+</context>
+<context>
+    <name>Aide</name>
+    <message>
+        <source>Merlos Help</source>
+        <translation>Aide de Merlos</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Find in the help</source>
+        <translation>Rechercher dans l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Ctrl+F, then Enter or F3 for the next place</source>
+        <translation>Ctrl+F, puis Entrée ou F3 pour l’endroit suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Next place (F3 or Enter)</source>
+        <translation>Endroit suivant (F3 ou Entrée)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Previous place (Shift+F3)</source>
+        <translation>Endroit précédent (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>&amp;About Merlos</source>
+        <translation>À &amp;propos de Merlos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the help (Esc)</source>
+        <translation>Fermer l&apos;aide (Échap)</translation>
+    </message>
+    <message>
+        <source>Went on from the end</source>
+        <translation>Recherche reprise depuis la fin</translation>
+    </message>
+    <message>
+        <source>Went on from the top</source>
+        <translation>Recherche reprise depuis le début</translation>
+    </message>
+    <message>
+        <source>“%1” is not in the help</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas dans l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>Avis</name>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+</context>
+<context>
+    <name>CUBEHost</name>
+    <message>
+        <source>Automation error %1 in %2</source>
+        <translation>Erreur d&apos;automation %1 dans %2</translation>
+    </message>
+    <message>
+        <source>Cannot load the cube control %1: %2</source>
+        <translation>Impossible de charger le contrôle du cube %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Conseil</name>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Ensuite&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The cube is solved.</source>
+        <translation>Le cube est résolu.</translation>
+    </message>
+    <message>
+        <source>%1 did nothing: it starts once %2. Press %3 first.</source>
+        <translation>%1 n&apos;a rien fait&#xa0;: cette étape commence une fois que %2. Appuyez d&apos;abord sur %3.</translation>
+    </message>
+    <message>
+        <source>%1 had nothing to do: %2. %3</source>
+        <translation>%1 n&apos;avait rien à faire&#xa0;: %2. %3</translation>
+    </message>
+    <message>
+        <source>the top face is one colour</source>
+        <translation>la face du haut est d&apos;une seule couleur</translation>
+    </message>
+    <message>
+        <source>the top face is already one colour</source>
+        <translation>la face du haut est déjà d&apos;une seule couleur</translation>
+    </message>
+    <message>
+        <source>the top edges already sit over their side centres</source>
+        <translation>les arêtes du haut sont déjà au-dessus des centres de leurs côtés</translation>
+    </message>
+    <message>
+        <source>the top edges sit over their side centres</source>
+        <translation>les arêtes du haut sont au-dessus des centres de leurs côtés</translation>
+    </message>
+    <message>
+        <source>the top layer is already complete</source>
+        <translation>la couronne du haut est déjà complète</translation>
+    </message>
+    <message>
+        <source>the middle layer is already complete</source>
+        <translation>la couronne du milieu est déjà complète</translation>
+    </message>
+    <message>
+        <source>%1 did nothing: it finishes a top face whose corners alone are wrong. Press %2 first.</source>
+        <translation>%1 n&apos;a rien fait&#xa0;: cette étape finit une face du haut dont seuls les coins sont faux. Appuyez d&apos;abord sur %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditeurCouleurs</name>
+    <message>
+        <source>Top (U)</source>
+        <translation>Haut (U)</translation>
+    </message>
+    <message>
+        <source>Right (R)</source>
+        <translation>Droite (R)</translation>
+    </message>
+    <message>
+        <source>Front (F)</source>
+        <translation>Devant (F)</translation>
+    </message>
+    <message>
+        <source>Bottom (D)</source>
+        <translation>Bas (D)</translation>
+    </message>
+    <message>
+        <source>Left (L)</source>
+        <translation>Gauche (L)</translation>
+    </message>
+    <message>
+        <source>Back (B)</source>
+        <translation>Derrière (B)</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Cube net</source>
+        <translation>Patron du cube</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>sans couleur</translation>
+    </message>
+    <message>
+        <source>%1 face, row %2, column %3: %4%5. Arrows move; W, O, G, R, B, Y or Space paint; Delete clears.</source>
+        <translation>Face %1, ligne %2, colonne %3&#xa0;: %4%5. Les flèches déplacent&#xa0;; W, O, G, R, B, Y ou Espace peignent&#xa0;; Suppr efface.</translation>
+    </message>
+    <message>
+        <source>, the centre</source>
+        <translation>, le centre</translation>
+    </message>
+    <message>
+        <source>Enter cube colours</source>
+        <translation>Saisir les couleurs du cube</translation>
+    </message>
+    <message>
+        <source>Hold your cube with white on top and green in front, and paint each square as you see it: pick a colour, then click or drag over the squares. The centres are fixed.</source>
+        <translation>Tenez votre cube blanc en haut et vert devant, et peignez chaque case comme vous la voyez&#xa0;: choisissez une couleur, puis cliquez ou glissez sur les cases. Les centres sont fixes.</translation>
+    </message>
+    <message>
+        <source>No colour</source>
+        <translation>Sans couleur</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Paint %1</source>
+        <translation>Peindre en %1</translation>
+    </message>
+    <message>
+        <source>What stops this cube from existing</source>
+        <translation>Ce qui empêche ce cube d&apos;exister</translation>
+    </message>
+    <message>
+        <source>From the &amp;cube</source>
+        <translation>Depuis le &amp;cube</translation>
+    </message>
+    <message>
+        <source>&amp;Empty</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>&amp;Set up</source>
+        <translation>&amp;Poser</translation>
+    </message>
+    <message>
+        <source>Such a cube can exist: “Set up” puts it on the screen.</source>
+        <translation>Ce cube peut exister&#xa0;: «&#xa0;Poser&#xa0;» le met à l’écran.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+</context>
+<context>
+    <name>MenuJournal</name>
+    <message numerus="yes">
+        <source>%n move(s)</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log holds no moves to copy.</source>
+        <translation>Le journal ne contient aucun coup à copier.</translation>
+    </message>
+    <message>
+        <source>Copied the log as %1.</source>
+        <translation>Journal copié en %1.</translation>
+    </message>
+    <message>
+        <source>The log&apos;s turns cancel out: the cube is as it was, only held another way.</source>
+        <translation>Les tours du journal s&apos;annulent&#xa0;: le cube est comme avant, seulement tenu autrement.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %1, without turning the whole cube (the log has %n turn(s)).</source>
+        <translation>
+            <numerusform>%1 copiés, sans tourner le cube entier (le journal a %n tour).</numerusform>
+            <numerusform>%1 copiés, sans tourner le cube entier (le journal a %n tours).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The log is empty.</source>
+        <translation>Le journal est vide.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to play.</source>
+        <translation>Le presse-papiers ne contient aucun texte à jouer.</translation>
+    </message>
+    <message>
+        <source>Not set up: %1</source>
+        <translation>Non posé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The position is set up, white on top and green in front; the log starts afresh.</source>
+        <translation>La position est posée, blanc en haut et vert devant&#xa0;; le journal repart de zéro.</translation>
+    </message>
+    <message>
+        <source>Nothing played: %1</source>
+        <translation>Rien joué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no moves to play.</source>
+        <translation>Le presse-papiers ne contient aucun coup à jouer.</translation>
+    </message>
+    <message>
+        <source>Copied the position: %1</source>
+        <translation>Position copiée&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n log line(s).</source>
+        <translation>
+            <numerusform>%n ligne du journal copiée.</numerusform>
+            <numerusform>%n lignes du journal copiées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not set up: %1 (and %n more)</source>
+        <translation>
+            <numerusform>Non posé&#xa0;: %1 (et %n autre)</numerusform>
+            <numerusform>Non posé&#xa0;: %1 (et %n autres)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Merlo</name>
+    <message>
+        <source>Invalid list index %1</source>
+        <translation>Indice de liste invalide %1</translation>
+    </message>
+    <message>
+        <source>Reset and scramble</source>
+        <translation>Réinitialiser et mélanger</translation>
+    </message>
+    <message>
+        <source>Solving stages</source>
+        <translation>Étapes de résolution</translation>
+    </message>
+    <message>
+        <source>Move macros</source>
+        <translation>Macros de coups</translation>
+    </message>
+    <message>
+        <source>Column to turn</source>
+        <translation>Colonne à tourner</translation>
+    </message>
+    <message>
+        <source>Slice to turn</source>
+        <translation>Tranche à tourner</translation>
+    </message>
+    <message>
+        <source>Layer to turn</source>
+        <translation>Couronne à tourner</translation>
+    </message>
+    <message>
+        <source>Turn the whole cube up (x)</source>
+        <translation>Tourner le cube entier vers le haut (x)</translation>
+    </message>
+    <message>
+        <source>x — En haut: the bottom face comes to the front</source>
+        <translation>x — En haut&#xa0;: la face du bas vient devant</translation>
+    </message>
+    <message>
+        <source>Turn the whole cube down (x&apos;)</source>
+        <translation>Tourner le cube entier vers le bas (x&apos;)</translation>
+    </message>
+    <message>
+        <source>x&apos; — En bas: the top face comes to the front</source>
+        <translation>x&apos; — En bas&#xa0;: la face du haut vient devant</translation>
+    </message>
+    <message>
+        <source>Turn the whole cube left (y)</source>
+        <translation>Tourner le cube entier vers la gauche (y)</translation>
+    </message>
+    <message>
+        <source>y — A gauche: the right face comes to the front</source>
+        <translation>y — A gauche&#xa0;: la face de droite vient devant</translation>
+    </message>
+    <message>
+        <source>Turn the whole cube right (y&apos;)</source>
+        <translation>Tourner le cube entier vers la droite (y&apos;)</translation>
+    </message>
+    <message>
+        <source>y&apos; — A droite: the left face comes to the front</source>
+        <translation>y&apos; — A droite&#xa0;: la face de gauche vient devant</translation>
+    </message>
+    <message>
+        <source>Reset the colours</source>
+        <translation>Réinitialiser les couleurs</translation>
+    </message>
+    <message>
+        <source>Init: give every face its own colour again; the log stays</source>
+        <translation>Init&#xa0;: rendre à chaque face sa couleur&#xa0;; le journal reste</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Melange: scramble the cube with 31 random quarter turns of the outer layers, logged</source>
+        <translation>Melange&#xa0;: mélanger le cube par 31 quarts de tour au hasard des couronnes extérieures, inscrits au journal</translation>
+    </message>
+    <message>
+        <source>Stage FaceH</source>
+        <translation>Étape FaceH</translation>
+    </message>
+    <message>
+        <source>FaceH: make the top face one colour</source>
+        <translation>FaceH&#xa0;: rendre la face du haut d&apos;une seule couleur</translation>
+    </message>
+    <message>
+        <source>Stage Arretes</source>
+        <translation>Étape Arretes</translation>
+    </message>
+    <message>
+        <source>Arretes: bring the four top-layer edges over their side centres</source>
+        <translation>Arretes&#xa0;: amener les quatre arêtes du haut au-dessus des centres de leurs côtés</translation>
+    </message>
+    <message>
+        <source>Stage Coins</source>
+        <translation>Étape Coins</translation>
+    </message>
+    <message>
+        <source>Coins: place the four top-layer corners</source>
+        <translation>Coins&#xa0;: placer les quatre coins du haut</translation>
+    </message>
+    <message>
+        <source>Stage Zone M</source>
+        <translation>Étape Zone M</translation>
+    </message>
+    <message>
+        <source>Zone M: complete the middle layer</source>
+        <translation>Zone M&#xa0;: compléter la couronne du milieu</translation>
+    </message>
+    <message>
+        <source>Stage Face B</source>
+        <translation>Étape Face B</translation>
+    </message>
+    <message>
+        <source>Face B: turn the cube over and finish the new top layer</source>
+        <translation>Face B&#xa0;: retourner le cube et finir la nouvelle couronne du haut</translation>
+    </message>
+    <message>
+        <source>Stage T</source>
+        <translation>Étape T</translation>
+    </message>
+    <message>
+        <source>T: finish the top face when only its corners are wrong</source>
+        <translation>T&#xa0;: finir la face du haut quand seuls ses coins sont faux</translation>
+    </message>
+    <message>
+        <source>Macro Ar</source>
+        <translation>Macro Ar</translation>
+    </message>
+    <message>
+        <source>Ar: cycles three top edges, two of them flipped</source>
+        <translation>Ar&#xa0;: permute trois arêtes du haut, dont deux retournées</translation>
+    </message>
+    <message>
+        <source>Macro CG</source>
+        <translation>Macro CG</translation>
+    </message>
+    <message>
+        <source>CG: brings the bottom-right edge up to the front-right of the middle layer</source>
+        <translation>CG&#xa0;: monte l&apos;arête en bas à droite à l&apos;avant droit de la couronne du milieu</translation>
+    </message>
+    <message>
+        <source>Macro CD</source>
+        <translation>Macro CD</translation>
+    </message>
+    <message>
+        <source>CD: brings the bottom-right edge up to the back-right of the middle layer</source>
+        <translation>CD&#xa0;: monte l&apos;arête en bas à droite à l&apos;arrière droit de la couronne du milieu</translation>
+    </message>
+    <message>
+        <source>Macro A</source>
+        <translation>Macro A</translation>
+    </message>
+    <message>
+        <source>A: top layer only; edges as PA, corners swapped in pairs</source>
+        <translation>A&#xa0;: couronne du haut seule&#xa0;; arêtes comme PA, coins échangés deux à deux</translation>
+    </message>
+    <message>
+        <source>Macro B</source>
+        <translation>Macro B</translation>
+    </message>
+    <message>
+        <source>B: top layer only; edges the other way, corners swapped in pairs</source>
+        <translation>B&#xa0;: couronne du haut seule&#xa0;; arêtes dans l&apos;autre sens, coins échangés deux à deux</translation>
+    </message>
+    <message>
+        <source>Macro PA</source>
+        <translation>Macro PA</translation>
+    </message>
+    <message>
+        <source>PA: cycles three top edges (left to back to right)</source>
+        <translation>PA&#xa0;: permute trois arêtes du haut (de gauche vers l&apos;arrière vers la droite)</translation>
+    </message>
+    <message>
+        <source>Macro PC</source>
+        <translation>Macro PC</translation>
+    </message>
+    <message>
+        <source>PC: cycles three top corners</source>
+        <translation>PC&#xa0;: permute trois coins du haut</translation>
+    </message>
+    <message>
+        <source>Clear the log</source>
+        <translation>Vider le journal</translation>
+    </message>
+    <message>
+        <source>Clear: empty the log; the cube stays</source>
+        <translation>Clear&#xa0;: vider le journal&#xa0;; le cube reste</translation>
+    </message>
+    <message>
+        <source>Undo one log line</source>
+        <translation>Annuler une ligne du journal</translation>
+    </message>
+    <message>
+        <source>I: undo the selected log line, or the last one (Alt+I)</source>
+        <translation>I&#xa0;: annuler la ligne choisie du journal, ou la dernière (Alt+I)</translation>
+    </message>
+    <message>
+        <source>Undo the whole log</source>
+        <translation>Annuler tout le journal</translation>
+    </message>
+    <message>
+        <source>Inv: undo every line of the log, last first</source>
+        <translation>Inv&#xa0;: annuler chaque ligne du journal, la dernière d’abord</translation>
+    </message>
+    <message>
+        <source>Left column</source>
+        <translation>Colonne de gauche</translation>
+    </message>
+    <message>
+        <source>Middle column</source>
+        <translation>Colonne du milieu</translation>
+    </message>
+    <message>
+        <source>Right column</source>
+        <translation>Colonne de droite</translation>
+    </message>
+    <message>
+        <source>Back slice</source>
+        <translation>Tranche arrière</translation>
+    </message>
+    <message>
+        <source>Middle slice</source>
+        <translation>Tranche du milieu</translation>
+    </message>
+    <message>
+        <source>Front slice</source>
+        <translation>Tranche avant</translation>
+    </message>
+    <message>
+        <source>Top layer</source>
+        <translation>Couronne du haut</translation>
+    </message>
+    <message>
+        <source>Middle layer</source>
+        <translation>Couronne du milieu</translation>
+    </message>
+    <message>
+        <source>Bottom layer</source>
+        <translation>Couronne du bas</translation>
+    </message>
+    <message>
+        <source>Turn top layer right</source>
+        <translation>Tourner la couronne du haut vers la droite</translation>
+    </message>
+    <message>
+        <source>Turn top layer left</source>
+        <translation>Tourner la couronne du haut vers la gauche</translation>
+    </message>
+    <message>
+        <source>Turn middle layer right</source>
+        <translation>Tourner la couronne du milieu vers la droite</translation>
+    </message>
+    <message>
+        <source>Turn middle layer left</source>
+        <translation>Tourner la couronne du milieu vers la gauche</translation>
+    </message>
+    <message>
+        <source>Turn bottom layer right</source>
+        <translation>Tourner la couronne du bas vers la droite</translation>
+    </message>
+    <message>
+        <source>Turn bottom layer left</source>
+        <translation>Tourner la couronne du bas vers la gauche</translation>
+    </message>
+    <message>
+        <source>Turn left column up</source>
+        <translation>Tourner la colonne de gauche vers le haut</translation>
+    </message>
+    <message>
+        <source>Turn left column down</source>
+        <translation>Tourner la colonne de gauche vers le bas</translation>
+    </message>
+    <message>
+        <source>Turn middle column up</source>
+        <translation>Tourner la colonne du milieu vers le haut</translation>
+    </message>
+    <message>
+        <source>Turn middle column down</source>
+        <translation>Tourner la colonne du milieu vers le bas</translation>
+    </message>
+    <message>
+        <source>Turn right column up</source>
+        <translation>Tourner la colonne de droite vers le haut</translation>
+    </message>
+    <message>
+        <source>Turn right column down</source>
+        <translation>Tourner la colonne de droite vers le bas</translation>
+    </message>
+    <message>
+        <source>Turn front slice clockwise</source>
+        <translation>Tourner la tranche avant dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Turn front slice anticlockwise</source>
+        <translation>Tourner la tranche avant dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Turn middle slice clockwise</source>
+        <translation>Tourner la tranche du milieu dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Turn middle slice anticlockwise</source>
+        <translation>Tourner la tranche du milieu dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Turn back slice clockwise, seen from the front</source>
+        <translation>Tourner la tranche arrière dans le sens horaire, vue de devant</translation>
+    </message>
+    <message>
+        <source>Turn back slice anticlockwise, seen from the front</source>
+        <translation>Tourner la tranche arrière dans le sens antihoraire, vue de devant</translation>
+    </message>
+    <message>
+        <source>A 3x3x3 cube: turn its layers with the arrows or the keys of cube notation (U D E R L M F S B, Shift for the reverse; x and y turn the whole cube), scramble it, undo the log, or solve it stage by stage.</source>
+        <translation>Un cube 3x3x3&#xa0;: tournez ses couronnes avec les flèches ou les touches de la notation du cube (U D E R L M F S B, Maj pour le sens inverse&#xa0;; x et y tournent le cube entier), mélangez-le, annulez le journal ou résolvez-le étape par étape.</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Cube</translation>
+    </message>
+    <message>
+        <source>The cube seen from above and in front: its top, front and right faces.</source>
+        <translation>Le cube vu de dessus et de face&#xa0;: ses faces du haut, de devant et de droite.</translation>
+    </message>
+    <message>
+        <source>The cube: top, front and right faces</source>
+        <translation>Le cube&#xa0;: faces du haut, de devant et de droite</translation>
+    </message>
+    <message>
+        <source>Lines in the log</source>
+        <translation>Lignes du journal</translation>
+    </message>
+    <message>
+        <source>Move log</source>
+        <translation>Journal des coups</translation>
+    </message>
+    <message>
+        <source>One line per turn, oldest first. Double-click a line to remove it from the log; the cube does not change.</source>
+        <translation>Une ligne par tour, la plus ancienne en premier. Double-cliquez sur une ligne pour la retirer du journal&#xa0;; le cube ne change pas.</translation>
+    </message>
+    <message>
+        <source>Move log: double-click a line to remove it (the cube stays)</source>
+        <translation>Journal des coups&#xa0;: double-cliquez sur une ligne pour la retirer (le cube reste)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Logs “%1”</source>
+        <translation>Inscrit «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Cannot run &quot;regocx32.exe cube.ocx&quot; in %1: %2</source>
+        <translation>Impossible de lancer «&#xa0;regocx32.exe cube.ocx&#xa0;» dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Unknown move &quot;%1&quot;</source>
+        <translation>Coup inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>SaisieMouvements</name>
+    <message>
+        <source>Play moves</source>
+        <translation>Jouer des coups</translation>
+    </message>
+    <message>
+        <source>&amp;Moves in cube notation, as R U R&apos; U&apos; or (R U R&apos; U&apos;)3:</source>
+        <translation>&amp;Coups en notation du cube, comme R U R&apos; U&apos; ou (R U R&apos; U&apos;)3&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Moves to play</source>
+        <translation>Coups à jouer</translation>
+    </message>
+    <message>
+        <source>What the moves make</source>
+        <translation>Ce que donnent les coups</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Type moves, then press Enter to play them.</source>
+        <translation>Tapez des coups, puis appuyez sur Entrée pour les jouer.</translation>
+    </message>
+    <message>
+        <source>No moves to play.</source>
+        <translation>Aucun coup à jouer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarter turn(s): Enter plays them.</source>
+        <translation>
+            <numerusform>%n quart de tour&#xa0;: Entrée le joue.</numerusform>
+            <numerusform>%n quarts de tour&#xa0;: Entrée les joue.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>notation</name>
+    <message>
+        <source>&apos;)&apos; has no &apos;(&apos; to close</source>
+        <translation>«&#xa0;)&#xa0;» ne ferme aucune «&#xa0;(&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; has no &apos;[&apos; to close</source>
+        <translation>«&#xa0;]&#xa0;» ne ferme aucun «&#xa0;[&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; belongs inside &apos;[ ]&apos;</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a sa place qu&apos;entre «&#xa0;[ ]&#xa0;»</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the moves make more than %1 quarter turns</source>
+        <translation>les coups font plus de %1 quarts de tour</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a move</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un coup</translation>
+    </message>
+    <message>
+        <source>a repeat count starts at 1</source>
+        <translation>un nombre de répétitions commence à 1</translation>
+    </message>
+    <message>
+        <source>more than %1 brackets inside one another</source>
+        <translation>plus de %1 parenthèses ou crochets l&apos;un dans l&apos;autre</translation>
+    </message>
+    <message>
+        <source>&apos;(&apos; is never closed</source>
+        <translation>«&#xa0;(&#xa0;» n&apos;est jamais fermée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; where &apos;)&apos; should close the &apos;(&apos;</source>
+        <translation>«&#xa0;%1&#xa0;» là où «&#xa0;)&#xa0;» devrait fermer la «&#xa0;(&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&apos;[&apos; is never closed</source>
+        <translation>«&#xa0;[&#xa0;» n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; where &apos;[&apos; needs &apos;,&apos; (a commutator) or &apos;:&apos; (a conjugate)</source>
+        <translation>«&#xa0;%1&#xa0;» là où «&#xa0;[&#xa0;» demande «&#xa0;,&#xa0;» (un commutateur) ou «&#xa0;:&#xa0;» (un conjugué)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; where &apos;]&apos; should close the &apos;[&apos;</source>
+        <translation>«&#xa0;%1&#xa0;» là où «&#xa0;]&#xa0;» devrait fermer le «&#xa0;[&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the text is longer than %1 characters</source>
+        <translation>le texte dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>top front right</source>
+        <translation>en haut devant à droite</translation>
+    </message>
+    <message>
+        <source>top front left</source>
+        <translation>en haut devant à gauche</translation>
+    </message>
+    <message>
+        <source>top back left</source>
+        <translation>en haut derrière à gauche</translation>
+    </message>
+    <message>
+        <source>top back right</source>
+        <translation>en haut derrière à droite</translation>
+    </message>
+    <message>
+        <source>bottom front right</source>
+        <translation>en bas devant à droite</translation>
+    </message>
+    <message>
+        <source>bottom front left</source>
+        <translation>en bas devant à gauche</translation>
+    </message>
+    <message>
+        <source>bottom back left</source>
+        <translation>en bas derrière à gauche</translation>
+    </message>
+    <message>
+        <source>bottom back right</source>
+        <translation>en bas derrière à droite</translation>
+    </message>
+    <message>
+        <source>top right</source>
+        <translation>en haut à droite</translation>
+    </message>
+    <message>
+        <source>top front</source>
+        <translation>en haut devant</translation>
+    </message>
+    <message>
+        <source>top left</source>
+        <translation>en haut à gauche</translation>
+    </message>
+    <message>
+        <source>top back</source>
+        <translation>en haut derrière</translation>
+    </message>
+    <message>
+        <source>bottom right</source>
+        <translation>en bas à droite</translation>
+    </message>
+    <message>
+        <source>bottom front</source>
+        <translation>en bas devant</translation>
+    </message>
+    <message>
+        <source>bottom left</source>
+        <translation>en bas à gauche</translation>
+    </message>
+    <message>
+        <source>bottom back</source>
+        <translation>en bas derrière</translation>
+    </message>
+    <message>
+        <source>front right</source>
+        <translation>devant à droite</translation>
+    </message>
+    <message>
+        <source>front left</source>
+        <translation>devant à gauche</translation>
+    </message>
+    <message>
+        <source>back left</source>
+        <translation>derrière à gauche</translation>
+    </message>
+    <message>
+        <source>back right</source>
+        <translation>derrière à droite</translation>
+    </message>
+    <message>
+        <source>top (U)</source>
+        <translation>du haut (U)</translation>
+    </message>
+    <message>
+        <source>right (R)</source>
+        <translation>de droite (R)</translation>
+    </message>
+    <message>
+        <source>front (F)</source>
+        <translation>de devant (F)</translation>
+    </message>
+    <message>
+        <source>bottom (D)</source>
+        <translation>du bas (D)</translation>
+    </message>
+    <message>
+        <source>left (L)</source>
+        <translation>de gauche (L)</translation>
+    </message>
+    <message>
+        <source>back (B)</source>
+        <translation>de derrière (B)</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>the corner at %1</source>
+        <translation>le coin %1</translation>
+    </message>
+    <message>
+        <source>the edge at %1</source>
+        <translation>l&apos;arête %1</translation>
+    </message>
+    <message>
+        <source>square %1 of the %2</source>
+        <translation>la case %1 de la face %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1 has no colour a cube has.</source>
+        <translation>%1 a une couleur qu&apos;aucun cube n&apos;a.</translation>
+    </message>
+    <message>
+        <source>%1 is on %2 squares; every colour is on exactly nine.</source>
+        <translation>%1&#xa0;: sur %2 cases&#xa0;; chaque couleur est sur neuf cases exactement.</translation>
+    </message>
+    <message>
+        <source>%1 is on only %2 squares; every colour is on exactly nine.</source>
+        <translation>%1&#xa0;: sur %2 cases seulement&#xa0;; chaque couleur est sur neuf cases exactement.</translation>
+    </message>
+    <message>
+        <source>The centres of the %1 and the %2 are both %3: the six centres have six different colours.</source>
+        <translation>Les centres de la face %1 et de la face %2 sont tous deux de couleur %3&#xa0;: les six centres ont six couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>The %1 and %2 centres face each other; on a cube white faces yellow, green faces blue and red faces orange.</source>
+        <translation>Les centres %1 et %2 se font face&#xa0;; sur un cube, le blanc fait face au jaune, le vert au bleu et le rouge à l&apos;orange.</translation>
+    </message>
+    <message>
+        <source>The centres are a mirror image of a cube&apos;s: held with white up and green in front, a cube has red on the right.</source>
+        <translation>Les centres sont l&apos;image d&apos;un cube dans un miroir&#xa0;: tenu blanc en haut et vert devant, un cube a le rouge à droite.</translation>
+    </message>
+    <message>
+        <source>%1 has %2, %3 and %4: one colour twice</source>
+        <translation>%1 porte %2, %3 et %4&#xa0;: une couleur deux fois</translation>
+    </message>
+    <message>
+        <source>%1 has %2, %3 and %4: two colours of opposite faces never meet on a piece</source>
+        <translation>%1 porte %2, %3 et %4&#xa0;: deux couleurs de faces opposées ne se trouvent jamais sur une même pièce</translation>
+    </message>
+    <message>
+        <source>%1 has %2, %3 and %4 the wrong way round: no corner has them in that order</source>
+        <translation>%1 porte %2, %3 et %4 dans le mauvais sens&#xa0;: aucun coin ne les a dans cet ordre</translation>
+    </message>
+    <message>
+        <source>%1 is %2 on both squares: an edge has two colours</source>
+        <translation>%1 est %2 sur ses deux cases&#xa0;: une arête a deux couleurs</translation>
+    </message>
+    <message>
+        <source>%1 has %2 and %3: colours of opposite faces never meet on a piece</source>
+        <translation>%1 porte %2 et %3&#xa0;: des couleurs de faces opposées ne se trouvent jamais sur une même pièce</translation>
+    </message>
+    <message>
+        <source>A corner is twisted: the corners&apos; turns do not add up. Turn one corner in place by a third of a turn.</source>
+        <translation>Un coin est vrillé&#xa0;: les rotations des coins ne tombent pas juste. Tournez un coin sur place d&apos;un tiers de tour.</translation>
+    </message>
+    <message>
+        <source>An edge is flipped: one edge is the wrong way round. Turn one edge over.</source>
+        <translation>Une arête est retournée&#xa0;: une arête est dans le mauvais sens. Retournez une arête.</translation>
+    </message>
+    <message>
+        <source>Two pieces are swapped: no turns of a cube exchange just two pieces. Swap two edges or two corners back.</source>
+        <translation>Deux pièces sont échangées&#xa0;: aucun mouvement d&apos;un cube n&apos;échange seulement deux pièces. Échangez de nouveau deux arêtes ou deux coins.</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>sans couleur</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>A position has 54 letters, nine for each face; this one has %1.</source>
+        <translation>Une position a 54 lettres, neuf par face&#xa0;; celle-ci en a %1.</translation>
+    </message>
+    <message>
+        <source>Letter %1 (%2) is &apos;%3&apos;: a position names faces by U, R, F, D, L and B.</source>
+        <translation>La lettre %1 (%2) est «&#xa0;%3&#xa0;»&#xa0;: une position nomme les faces par U, R, F, D, L et B.</translation>
+    </message>
+    <message>
+        <source>The centre of the %1 reads %2: each face&apos;s centre names that face.</source>
+        <translation>Le centre de la face %1 porte %2&#xa0;: le centre de chaque face nomme cette face.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 corner is on the cube %n times (at %2); every piece is there once.</source>
+        <translation>
+            <numerusform>Le coin %1 est %n fois sur le cube (%2)&#xa0;; chaque pièce n&apos;y est qu&apos;une fois.</numerusform>
+            <numerusform>Le coin %1 est %n fois sur le cube (%2)&#xa0;; chaque pièce n&apos;y est qu&apos;une fois.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 edge is on the cube %n times (at %2); every piece is there once.</source>
+        <translation>
+            <numerusform>L&apos;arête %1 est %n fois sur le cube (%2)&#xa0;; chaque pièce n&apos;y est qu&apos;une fois.</numerusform>
+            <numerusform>L&apos;arête %1 est %n fois sur le cube (%2)&#xa0;; chaque pièce n&apos;y est qu&apos;une fois.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n square(s) have no colour yet.</source>
+        <translation>
+            <numerusform>%n case n&apos;a pas encore de couleur.</numerusform>
+            <numerusform>%n cases n&apos;ont pas encore de couleur.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
