@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AnimationTours</name>
+    <message numerus="yes">
+        <source>%n ms a quarter turn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MenuJournal</name>
     <message numerus="yes">
         <source>%n move(s)</source>
@@ -29,6 +39,23 @@
         <translation>
             <numerusform>Not set up: %1 (and %n more)</numerusform>
             <numerusform>Not set up: %1 (and %n more)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Relecture</name>
+    <message numerus="yes">
+        <source>%n move(s) replayed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied the solution since the last scramble: %n move(s), one part a line.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

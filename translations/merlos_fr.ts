@@ -92,6 +92,36 @@ Module du contrôle&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>AnimationTours</name>
+    <message>
+        <source>Animate turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show each turn made with a button or its key as it happens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows each turn you make with a button or its key as it happens, the layer turning in 3-D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long a quarter turn takes when it is shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ms a quarter turn</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Avis</name>
     <message>
         <source>Notice</source>
@@ -227,10 +257,6 @@ Module du contrôle&#xa0;: %3</translation>
         <translation>Saisir les couleurs du cube</translation>
     </message>
     <message>
-        <source>Hold your cube with white on top and green in front, and paint each square as you see it: pick a colour, then click or drag over the squares. The centres are fixed.</source>
-        <translation>Tenez votre cube blanc en haut et vert devant, et peignez chaque case comme vous la voyez&#xa0;: choisissez une couleur, puis cliquez ou glissez sur les cases. Les centres sont fixes.</translation>
-    </message>
-    <message>
         <source>No colour</source>
         <translation>Sans couleur</translation>
     </message>
@@ -259,12 +285,48 @@ Module du contrôle&#xa0;: %3</translation>
         <translation>&amp;Poser</translation>
     </message>
     <message>
-        <source>Such a cube can exist: “Set up” puts it on the screen.</source>
-        <translation>Ce cube peut exister&#xa0;: «&#xa0;Poser&#xa0;» le met à l’écran.</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Hold your cube with white on top and green in front, and paint each square as you see it: pick a colour, then click or drag over the squares. The centres are fixed.
+Bottom (yellow): tip the cube towards you to see it; its edge at the top of the net is the one next to the front. Back (blue): turn the cube round to see it; its edge at the top of the net is the one next to the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A face painted the wrong way round is the likely cause: check how you held the cube for the bottom and the back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Historique</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last command: the cube, the log and its counter as they were</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make again the command last taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -283,10 +345,6 @@ Module du contrôle&#xa0;: %3</translation>
     <message>
         <source>Copied the log as %1.</source>
         <translation>Journal copié en %1.</translation>
-    </message>
-    <message>
-        <source>The log&apos;s turns cancel out: the cube is as it was, only held another way.</source>
-        <translation>Les tours du journal s&apos;annulent&#xa0;: le cube est comme avant, seulement tenu autrement.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %1, without turning the whole cube (the log has %n turn(s)).</source>
@@ -336,6 +394,158 @@ Module du contrôle&#xa0;: %3</translation>
             <numerusform>Non posé&#xa0;: %1 (et %n autre)</numerusform>
             <numerusform>Non posé&#xa0;: %1 (et %n autres)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Scramble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>31 random quarter turns of the outer layers, logged (Melange)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give every face its own colour again; the log stays (Init)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Enter cube colours…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint the squares of your own cube and set it up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the log as moves in cube notation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy moves, &amp;simplified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the moves without whole-cube turns, merged and cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy log &amp;lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the log&apos;s lines as they stand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the moves on the clipboard, or set up the position it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;lay moves…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type moves in cube notation and play them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy p&amp;osition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the cube as 54 letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty the log; the cube stays (Clear)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the top face one colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring the top-layer edges over their side centres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place the top-layer corners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete the middle layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the cube over and finish the new top layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish the top face when only its corners are wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use Merlos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Merlos</source>
+        <translation type="unfinished">À &amp;propos de Merlos</translation>
+    </message>
+    <message>
+        <source>Version, licence and the cube control loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log holds no moves to copy; the clipboard is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log&apos;s turns cancel out: the cube is as it was, only held another way. The clipboard is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) brings the log back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste moves</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -700,6 +910,251 @@ Module du contrôle&#xa0;: %3</translation>
         <source>Unknown move &quot;%1&quot;</source>
         <translation>Coup inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>Remove line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Relecture</name>
+    <message>
+        <source>top face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>top face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle layer, front to the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle layer, front to the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle column, front up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle column, front down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle slice, clockwise seen from the front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle slice, anticlockwise seen from the front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back face, anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back face, clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole cube, front to the top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole cube, front to the bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole cube, front to the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole cube, front to the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make the top face one colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bring the top edges over their side centres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>place the top corners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>complete the middle layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn the cube over and finish it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finish the corners of the top face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step through the log on the cube, move by move, from before its first line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay &amp;from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step through the log from before the selected line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy what was done since the last scramble or paste, simplified, one stage a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Moves in the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show each log line&apos;s move in cube notation before its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the replay stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the start (Home)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One move back (Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play or pause (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next move (Right or Space)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the end (End)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time a move while playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the replay (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A command is still running: replay once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log holds no moves to replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No moves from this line on to replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end of the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n move(s) replayed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cube is as the log leaves it. → or Esc ends the replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the log line to replay from, then choose &quot;Replay from here&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No moves were made since the cube was last scrambled or pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied the solution since the last scramble: %n move(s), one part a line.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SaisieMouvements</name>
@@ -737,6 +1192,44 @@ Module du contrôle&#xa0;: %3</translation>
             <numerusform>%n quart de tour&#xa0;: Entrée le joue.</numerusform>
             <numerusform>%n quarts de tour&#xa0;: Entrée les joue.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TableCommandes</name>
+    <message>
+        <source>&amp;Cube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>merlos-solve</name>
+    <message>
+        <source>loaded from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built, for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,8 @@ private:
 };
 
 class EditeurCouleurs : public QDialog {
+    Q_OBJECT
+
 public:
     explicit EditeurCouleurs(Merlo& w);
 

@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 class SaisieMouvements : public QDialog {
+    Q_OBJECT
+
 public:
     explicit SaisieMouvements(Merlo& w);
 

@@ -4,6 +4,7 @@
 #include "Merlo.h"
 #include "Notation.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListWidget>
@@ -38,7 +39,7 @@ public:
             event->accept();
             return true;
         }
-        m_Fenetre.Histoire().Executer(QString(), QObject::tr("Remove line"), [this] { m_Fenetre.List1_DblClick(); });
+        m_Fenetre.Histoire().Executer(QString(), QCoreApplication::translate("Merlo", "Remove line"), [this] { m_Fenetre.List1_DblClick(); });
         return true;
     }
 
