@@ -79,13 +79,3 @@ void BM_DirectRelatifGet(benchmark::State& state)
 BENCHMARK(BM_DirectRelatifGet);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

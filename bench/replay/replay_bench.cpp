@@ -42,14 +42,3 @@ void BM_ReplayStepPainted(benchmark::State& state)
 BENCHMARK(BM_ReplayStepPainted)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // The window's end would end the program at once; this one goes with the benchmark's scope.
-    return 0;
-}
