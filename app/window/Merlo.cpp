@@ -260,6 +260,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
 
 Merlo::~Merlo()
 {
+    // The replay watches every event of the application: it goes while this is still the window.
+    delete findChild<Relecture*>(QString(), Qt::FindDirectChildrenOnly);
     // The control goes first, while the window and its children still exist.
     m_Driver.reset();
     m_Host.reset();
