@@ -1156,6 +1156,34 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
             <numerusform>Solution depuis le dernier mélange copiée&#xa0;: %n coups, une partie par ligne.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Pasted moves</source>
+        <translation>Coups collés</translation>
+    </message>
+    <message>
+        <source>Short solve</source>
+        <translation>Résolution courte</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of 5): %3, step %4 of %5</source>
+        <translation>%1 (%2 sur 5)&#xa0;: %3, pas %4 sur %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, step %3 of %4</source>
+        <translation>%1&#xa0;: %2, pas %3 sur %4</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, pas %2 sur %3</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>à la main</translation>
+    </message>
 </context>
 <context>
     <name>ResolutionCourte</name>
