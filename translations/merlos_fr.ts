@@ -302,6 +302,10 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <source>A face painted the wrong way round is the likely cause: check how you held the cube for the bottom and the back.</source>
         <translation>Une face peinte à l&apos;envers en est sans doute la cause&#xa0;: vérifiez comment vous teniez le cube pour la face du bas et celle de derrière.</translation>
     </message>
+    <message>
+        <source>Such a cube can exist: “Set up” puts it on the screen.</source>
+        <translation>Un tel cube peut exister&#xa0;: «&#xa0;Poser&#xa0;» le met à l&apos;écran.</translation>
+    </message>
 </context>
 <context>
     <name>Historique</name>
