@@ -5,9 +5,9 @@
     <name>AnimationTours</name>
     <message numerus="yes">
         <source>%n ms a quarter turn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ms a quarter turn</numerusform>
+            <numerusform>%n ms a quarter turn</numerusform>
         </translation>
     </message>
 </context>
@@ -46,16 +46,33 @@
     <name>Relecture</name>
     <message numerus="yes">
         <source>%n move(s) replayed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n move replayed</numerusform>
+            <numerusform>%n moves replayed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied the solution since the last scramble: %n move(s), one part a line.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copied the solution since the last scramble: %n move, one part a line.</numerusform>
+            <numerusform>Copied the solution since the last scramble: %n moves, one part a line.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionCourte</name>
+    <message numerus="yes">
+        <source>Solved in %n move(s), the fewest possible.</source>
+        <translation>
+            <numerusform>Solved in %n move, the fewest possible.</numerusform>
+            <numerusform>Solved in %n moves, the fewest possible.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n move(s).</source>
+        <translation>
+            <numerusform>Solved in %n move.</numerusform>
+            <numerusform>Solved in %n moves.</numerusform>
         </translation>
     </message>
 </context>

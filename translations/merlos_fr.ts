@@ -95,29 +95,29 @@ Module du contrôle&#xa0;: %3</translation>
     <name>AnimationTours</name>
     <message>
         <source>Animate turns</source>
-        <translation type="unfinished"></translation>
+        <translation>Animer les tours</translation>
     </message>
     <message>
         <source>Show each turn made with a button or its key as it happens</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer chaque tour fait avec un bouton ou sa touche au moment où il se fait</translation>
     </message>
     <message>
         <source>Shows each turn you make with a button or its key as it happens, the layer turning in 3-D</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre chaque tour que vous faites avec un bouton ou sa touche au moment où il se fait, la couronne tournant en 3D</translation>
     </message>
     <message>
         <source>Turn speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse des tours</translation>
     </message>
     <message>
         <source>How long a quarter turn takes when it is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;un quart de tour quand il est montré</translation>
     </message>
     <message numerus="yes">
         <source>%n ms a quarter turn</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ms par quart de tour</numerusform>
+            <numerusform>%n ms par quart de tour</numerusform>
         </translation>
     </message>
 </context>
@@ -291,42 +291,47 @@ Module du contrôle&#xa0;: %3</translation>
     <message>
         <source>Hold your cube with white on top and green in front, and paint each square as you see it: pick a colour, then click or drag over the squares. The centres are fixed.
 Bottom (yellow): tip the cube towards you to see it; its edge at the top of the net is the one next to the front. Back (blue): turn the cube round to see it; its edge at the top of the net is the one next to the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenez votre cube blanc en haut et vert devant, et peignez chaque case comme vous la voyez&#xa0;: choisissez une couleur, puis cliquez ou glissez sur les cases. Les centres sont fixes.
+Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en haut du patron est celui qui touche la face de devant. Derrière (bleu)&#xa0;: faites pivoter le cube pour le voir&#xa0;; son bord en haut du patron est celui qui touche la face du haut.</translation>
     </message>
     <message>
         <source>Set up colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Poser les couleurs</translation>
     </message>
     <message>
         <source>A face painted the wrong way round is the likely cause: check how you held the cube for the bottom and the back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une face peinte à l&apos;envers en est sans doute la cause&#xa0;: vérifiez comment vous teniez le cube pour la face du bas et celle de derrière.</translation>
+    </message>
+    <message>
+        <source>Such a cube can exist: “Set up” puts it on the screen.</source>
+        <translation>Un tel cube peut exister&#xa0;: «&#xa0;Poser&#xa0;» le met à l&apos;écran.</translation>
     </message>
 </context>
 <context>
     <name>Historique</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Take back the last command: the cube, the log and its counter as they were</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière commande&#xa0;: le cube, le journal et son compteur redeviennent comme avant</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Make again the command last taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire la dernière commande annulée</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -397,155 +402,155 @@ Bottom (yellow): tip the cube towards you to see it; its edge at the top of the 
     </message>
     <message>
         <source>&amp;Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mélanger</translation>
     </message>
     <message>
         <source>31 random quarter turns of the outer layers, logged (Melange)</source>
-        <translation type="unfinished"></translation>
+        <translation>31 quarts de tour au hasard des couronnes extérieures, inscrits au journal (Melange)</translation>
     </message>
     <message>
         <source>&amp;Reset colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser les couleurs</translation>
     </message>
     <message>
         <source>Give every face its own colour again; the log stays (Init)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendre à chaque face sa couleur&#xa0;; le journal reste (Init)</translation>
     </message>
     <message>
         <source>&amp;Enter cube colours…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisir les couleurs du cube…</translation>
     </message>
     <message>
         <source>Paint the squares of your own cube and set it up</source>
-        <translation type="unfinished"></translation>
+        <translation>Peindre les cases de votre propre cube et le poser</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Copy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les coups</translation>
     </message>
     <message>
         <source>Copy the log as moves in cube notation</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le journal en coups de la notation du cube</translation>
     </message>
     <message>
         <source>Copy moves, &amp;simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les coups, &amp;simplifiés</translation>
     </message>
     <message>
         <source>Copy the moves without whole-cube turns, merged and cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les coups sans les tours du cube entier, regroupés, ceux qui s&apos;annulent retirés</translation>
     </message>
     <message>
         <source>Copy log &amp;lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les &amp;lignes du journal</translation>
     </message>
     <message>
         <source>Copy the log&apos;s lines as they stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les lignes du journal telles quelles</translation>
     </message>
     <message>
         <source>&amp;Paste moves</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller des coups</translation>
     </message>
     <message>
         <source>Play the moves on the clipboard, or set up the position it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer les coups du presse-papiers, ou poser la position qu&apos;il contient</translation>
     </message>
     <message>
         <source>P&amp;lay moves…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer des coups…</translation>
     </message>
     <message>
         <source>Type moves in cube notation and play them</source>
-        <translation type="unfinished"></translation>
+        <translation>Taper des coups en notation du cube et les jouer</translation>
     </message>
     <message>
         <source>Copy p&amp;osition</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la &amp;position</translation>
     </message>
     <message>
         <source>Copy the cube as 54 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le cube en 54 lettres</translation>
     </message>
     <message>
         <source>C&amp;lear the log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider le journal</translation>
     </message>
     <message>
         <source>Empty the log; the cube stays (Clear)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le journal&#xa0;; le cube reste (Clear)</translation>
     </message>
     <message>
         <source>Make the top face one colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendre la face du haut d&apos;une seule couleur</translation>
     </message>
     <message>
         <source>Bring the top-layer edges over their side centres</source>
-        <translation type="unfinished"></translation>
+        <translation>Amener les arêtes du haut au-dessus des centres de leurs côtés</translation>
     </message>
     <message>
         <source>Place the top-layer corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer les coins du haut</translation>
     </message>
     <message>
         <source>Complete the middle layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Compléter la couronne du milieu</translation>
     </message>
     <message>
         <source>Turn the cube over and finish the new top layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner le cube et finir la nouvelle couronne du haut</translation>
     </message>
     <message>
         <source>Finish the top face when only its corners are wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Finir la face du haut quand seuls ses coins sont faux</translation>
     </message>
     <message>
         <source>Stage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>How to use Merlos</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment utiliser Merlos</translation>
     </message>
     <message>
         <source>&amp;About Merlos</source>
-        <translation type="unfinished">À &amp;propos de Merlos</translation>
+        <translation>À &amp;propos de Merlos</translation>
     </message>
     <message>
         <source>Version, licence and the cube control loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Version, licence et contrôle du cube chargé</translation>
     </message>
     <message>
         <source>The log holds no moves to copy; the clipboard is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne contient aucun coup à copier&#xa0;; le presse-papiers est vide.</translation>
     </message>
     <message>
         <source>The log&apos;s turns cancel out: the cube is as it was, only held another way. The clipboard is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tours du journal s&apos;annulent&#xa0;: le cube est comme avant, seulement tenu autrement. Le presse-papiers est vide.</translation>
     </message>
     <message>
         <source>Paste position</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller la position</translation>
     </message>
     <message>
         <source>Undo (Ctrl+Z) brings the log back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler (Ctrl+Z) ramène le journal.</translation>
     </message>
     <message>
         <source>Paste moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des coups</translation>
     </message>
 </context>
 <context>
@@ -912,247 +917,332 @@ Bottom (yellow): tip the cube towards you to see it; its edge at the top of the 
     </message>
     <message>
         <source>Remove line</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la ligne</translation>
     </message>
 </context>
 <context>
     <name>Relecture</name>
     <message>
         <source>top face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face du haut, sens antihoraire</translation>
     </message>
     <message>
         <source>top face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face du haut, sens horaire</translation>
     </message>
     <message>
         <source>middle layer, front to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>couronne du milieu, devant vers la droite</translation>
     </message>
     <message>
         <source>middle layer, front to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>couronne du milieu, devant vers la gauche</translation>
     </message>
     <message>
         <source>bottom face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face du bas, sens horaire</translation>
     </message>
     <message>
         <source>bottom face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face du bas, sens antihoraire</translation>
     </message>
     <message>
         <source>left face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de gauche, sens antihoraire</translation>
     </message>
     <message>
         <source>left face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de gauche, sens horaire</translation>
     </message>
     <message>
         <source>middle column, front up</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne du milieu, devant vers le haut</translation>
     </message>
     <message>
         <source>middle column, front down</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne du milieu, devant vers le bas</translation>
     </message>
     <message>
         <source>right face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de droite, sens horaire</translation>
     </message>
     <message>
         <source>right face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de droite, sens antihoraire</translation>
     </message>
     <message>
         <source>front face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de devant, sens horaire</translation>
     </message>
     <message>
         <source>front face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de devant, sens antihoraire</translation>
     </message>
     <message>
         <source>middle slice, clockwise seen from the front</source>
-        <translation type="unfinished"></translation>
+        <translation>tranche du milieu, sens horaire vu de devant</translation>
     </message>
     <message>
         <source>middle slice, anticlockwise seen from the front</source>
-        <translation type="unfinished"></translation>
+        <translation>tranche du milieu, sens antihoraire vu de devant</translation>
     </message>
     <message>
         <source>back face, anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de derrière, sens antihoraire</translation>
     </message>
     <message>
         <source>back face, clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>face de derrière, sens horaire</translation>
     </message>
     <message>
         <source>whole cube, front to the top</source>
-        <translation type="unfinished"></translation>
+        <translation>cube entier, devant vers le haut</translation>
     </message>
     <message>
         <source>whole cube, front to the bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>cube entier, devant vers le bas</translation>
     </message>
     <message>
         <source>whole cube, front to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>cube entier, devant vers la gauche</translation>
     </message>
     <message>
         <source>whole cube, front to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>cube entier, devant vers la droite</translation>
     </message>
     <message>
         <source>make the top face one colour</source>
-        <translation type="unfinished"></translation>
+        <translation>rendre la face du haut d&apos;une seule couleur</translation>
     </message>
     <message>
         <source>bring the top edges over their side centres</source>
-        <translation type="unfinished"></translation>
+        <translation>amener les arêtes du haut au-dessus des centres de leurs côtés</translation>
     </message>
     <message>
         <source>place the top corners</source>
-        <translation type="unfinished"></translation>
+        <translation>placer les coins du haut</translation>
     </message>
     <message>
         <source>complete the middle layer</source>
-        <translation type="unfinished"></translation>
+        <translation>compléter la couronne du milieu</translation>
     </message>
     <message>
         <source>turn the cube over and finish it</source>
-        <translation type="unfinished"></translation>
+        <translation>retourner le cube et le finir</translation>
     </message>
     <message>
         <source>finish the corners of the top face</source>
-        <translation type="unfinished"></translation>
+        <translation>finir les coins de la face du haut</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>&amp;Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejouer</translation>
     </message>
     <message>
         <source>Step through the log on the cube, move by move, from before its first line</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir le journal sur le cube, coup par coup, depuis avant sa première ligne</translation>
     </message>
     <message>
         <source>Replay &amp;from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer &amp;depuis ici</translation>
     </message>
     <message>
         <source>Step through the log from before the selected line</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir le journal depuis avant la ligne choisie</translation>
     </message>
     <message>
         <source>Copy &amp;solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la solu&amp;tion</translation>
     </message>
     <message>
         <source>Copy what was done since the last scramble or paste, simplified, one stage a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier ce qui a été fait depuis le dernier mélange ou collage, simplifié, une étape par ligne</translation>
     </message>
     <message>
         <source>&amp;Moves in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coups dans le journal</translation>
     </message>
     <message>
         <source>Show each log line&apos;s move in cube notation before its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le coup de chaque ligne du journal en notation du cube avant son texte</translation>
     </message>
     <message>
         <source>Next move</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup suivant</translation>
     </message>
     <message>
         <source>Where the replay stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Où en est la relecture</translation>
     </message>
     <message>
         <source>Back to the start (Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au début (Début)</translation>
     </message>
     <message>
         <source>One move back (Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un coup en arrière (Gauche)</translation>
     </message>
     <message>
         <source>Play or pause (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire ou mettre en pause (P)</translation>
     </message>
     <message>
         <source>Next move (Right or Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup suivant (Droite ou Espace)</translation>
     </message>
     <message>
         <source>To the end (End)</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin (Fin)</translation>
     </message>
     <message>
         <source>Time a move while playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;un coup pendant la lecture</translation>
     </message>
     <message>
         <source>End the replay (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la relecture (Échap)</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Relecture</translation>
     </message>
     <message>
         <source>A command is still running: replay once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une commande est encore en cours&#xa0;: rejouez une fois qu&apos;elle est finie.</translation>
     </message>
     <message>
         <source>The log holds no moves to replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne contient aucun coup à rejouer.</translation>
     </message>
     <message>
         <source>No moves from this line on to replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup à rejouer à partir de cette ligne.</translation>
     </message>
     <message>
         <source>end of the log</source>
-        <translation type="unfinished"></translation>
+        <translation>fin du journal</translation>
     </message>
     <message numerus="yes">
         <source>%n move(s) replayed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup rejoué</numerusform>
+            <numerusform>%n coups rejoués</numerusform>
         </translation>
     </message>
     <message>
         <source>The cube is as the log leaves it. → or Esc ends the replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cube est tel que le journal le laisse. → ou Échap termine la relecture.</translation>
     </message>
     <message>
         <source>move %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>coup %1 sur %2</translation>
     </message>
     <message>
         <source>Log line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 du journal&#xa0;: %2</translation>
     </message>
     <message>
         <source>Select the log line to replay from, then choose &quot;Replay from here&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la ligne du journal d&apos;où rejouer, puis «&#xa0;Rejouer depuis ici&#xa0;».</translation>
     </message>
     <message>
         <source>No moves were made since the cube was last scrambled or pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup n&apos;a été fait depuis le dernier mélange ou collage du cube.</translation>
     </message>
     <message numerus="yes">
         <source>Copied the solution since the last scramble: %n move(s), one part a line.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solution depuis le dernier mélange copiée&#xa0;: %n coup, une partie par ligne.</numerusform>
+            <numerusform>Solution depuis le dernier mélange copiée&#xa0;: %n coups, une partie par ligne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Pasted moves</source>
+        <translation>Coups collés</translation>
+    </message>
+    <message>
+        <source>Short solve</source>
+        <translation>Résolution courte</translation>
+    </message>
+    <message>
+        <source>%1 (%2 of 5): %3, step %4 of %5</source>
+        <translation>%1 (%2 sur 5)&#xa0;: %3, pas %4 sur %5</translation>
+    </message>
+    <message>
+        <source>%1: %2, step %3 of %4</source>
+        <translation>%1&#xa0;: %2, pas %3 sur %4</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, pas %2 sur %3</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>à la main</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionCourte</name>
+    <message>
+        <source>Solve in few moves</source>
+        <translation>Résoudre en peu de coups</translation>
+    </message>
+    <message>
+        <source>Solve in few moves (Ctrl+Shift+S)</source>
+        <translation>Résoudre en peu de coups (Ctrl+Maj+S)</translation>
+    </message>
+    <message>
+        <source>Finds a solution of at most 20 moves for the cube as it stands and plays it</source>
+        <translation>Trouve une solution d&apos;au plus 20 coups pour le cube tel qu&apos;il est et la joue</translation>
+    </message>
+    <message>
+        <source>This cube cannot be solved: its pieces are not those of a real cube.</source>
+        <translation>Ce cube ne peut pas être résolu&#xa0;: ses pièces ne sont pas celles d&apos;un vrai cube.</translation>
+    </message>
+    <message>
+        <source>The cube is already solved.</source>
+        <translation>Le cube est déjà résolu.</translation>
+    </message>
+    <message>
+        <source>Looking for a short solution…</source>
+        <translation>Recherche d&apos;une solution courte…</translation>
+    </message>
+    <message>
+        <source>Preparing the solver&apos;s tables (the first time only), then looking for a short solution…</source>
+        <translation>Préparation des tables du solveur (la première fois seulement), puis recherche d&apos;une solution courte…</translation>
+    </message>
+    <message>
+        <source>The solver&apos;s tables could not be saved in %1 (%2); they are kept in memory only.</source>
+        <translation>Les tables du solveur n&apos;ont pas pu être enregistrées dans %1 (%2)&#xa0;; elles ne sont gardées qu&apos;en mémoire.</translation>
+    </message>
+    <message>
+        <source>No short solution was found.</source>
+        <translation>Aucune solution courte n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>The cube was turned during the search, so nothing was played. Press again to solve it as it is now.</source>
+        <translation>Le cube a été tourné pendant la recherche, donc rien n&apos;a été joué. Appuyez de nouveau pour le résoudre tel qu&apos;il est maintenant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n move(s), the fewest possible.</source>
+        <translation>
+            <numerusform>Résolu en %n coup, le moins possible.</numerusform>
+            <numerusform>Résolu en %n coups, le moins possible.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n move(s).</source>
+        <translation>
+            <numerusform>Résolu en %n coup.</numerusform>
+            <numerusform>Résolu en %n coups.</numerusform>
         </translation>
     </message>
 </context>
@@ -1198,38 +1288,38 @@ Bottom (yellow): tip the cube towards you to see it; its edge at the top of the 
     <name>TableCommandes</name>
     <message>
         <source>&amp;Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cube</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résolution</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>merlos-solve</name>
     <message>
         <source>loaded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chargées depuis %1</translation>
     </message>
     <message>
         <source>built, for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>construites, pour %1</translation>
     </message>
 </context>
 <context>

@@ -379,7 +379,7 @@ void EditeurCouleurs::Verifier()
     if (tourne)
         textes << tr("A face painted the wrong way round is the likely cause: check how you held the cube for the "
                      "bottom and the back.");
-    m_Fautes->addItems(fautes.empty() ? QStringList{QStringLiteral("Such a cube can exist: \u201cSet up\u201d puts it on the screen.")}
+    m_Fautes->addItems(fautes.empty() ? QStringList{tr("Such a cube can exist: \u201cSet up\u201d puts it on the screen.")}
                                       : textes);
     m_Poser->setEnabled(fautes.empty());
 }

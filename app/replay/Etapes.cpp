@@ -72,11 +72,11 @@ QString Nom(const QString& commande)
     if (const Etape* e = EtapeDe(commande))
         return QLatin1String(e->legende);
     if (commande == QLatin1String("Melange"))
-        return Tr("Scramble");
+        return QCoreApplication::translate("Relecture", "Scramble");
     if (commande == QLatin1String("Coller"))
-        return Tr("Pasted moves");
+        return QCoreApplication::translate("Relecture", "Pasted moves");
     if (commande == QLatin1String("Court"))
-        return Tr("Short solve");
+        return QCoreApplication::translate("Relecture", "Short solve");
     return commande;
 }
 
@@ -125,15 +125,15 @@ QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList&
             rang += notation::FromLog(lignes[i]).has_value();
         const QString nom = Nom(t.marque.commande);
         if (const int e = RangEtape(t.marque.commande))
-            return Tr("%1 (%2 of 5): %3, step %4 of %5")
+            return QCoreApplication::translate("Relecture", "%1 (%2 of 5): %3, step %4 of %5")
                 .arg(nom)
                 .arg(e)
                 .arg(Tr(EtapeDe(t.marque.commande)->but))
                 .arg(rang)
                 .arg(t.tours);
         if (const Etape* x = EtapeDe(t.marque.commande))
-            return Tr("%1: %2, step %3 of %4").arg(nom, Tr(x->but)).arg(rang).arg(t.tours);
-        return Tr("%1, step %2 of %3").arg(nom).arg(rang).arg(t.tours);
+            return QCoreApplication::translate("Relecture", "%1: %2, step %3 of %4").arg(nom, Tr(x->but)).arg(rang).arg(t.tours);
+        return QCoreApplication::translate("Relecture", "%1, step %2 of %3").arg(nom).arg(rang).arg(t.tours);
     }
     return {};
 }
@@ -154,7 +154,7 @@ Solution SolutionDepuisMelange(const QStringList& lignes, const std::vector<Marq
         for (int l = t.debut; l < t.fin; ++l)
             if (const auto tour = notation::FromLog(lignes[l]))
                 partie.push_back(*tour);
-        const QString titre = t.marque.commande.isEmpty() ? Tr("by hand") : Nom(t.marque.commande);
+        const QString titre = t.marque.commande.isEmpty() ? QCoreApplication::translate("Relecture", "by hand") : Nom(t.marque.commande);
         tours.push_back(std::move(partie));
         titres.push_back(titre);
     }

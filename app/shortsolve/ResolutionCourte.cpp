@@ -10,20 +10,14 @@
 #include <QCoreApplication>
 #include <QThread>
 
-namespace {
-
-QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("ResolutionCourte", text, nullptr, n); }
-
-} // namespace
-
 QAction* CreerActionResoudreCourt(QObject* parent)
 {
-    auto* a = new QAction(Tr("Solve in few moves"), parent);
+    auto* a = new QAction(QCoreApplication::translate("ResolutionCourte", "Solve in few moves"), parent);
     a->setObjectName(QStringLiteral("ResoudreCourt"));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     a->setShortcutContext(Qt::WindowShortcut);
-    a->setToolTip(Tr("Solve in few moves (Ctrl+Shift+S)"));
-    a->setStatusTip(Tr("Finds a solution of at most 20 moves for the cube as it stands and plays it"));
+    a->setToolTip(QCoreApplication::translate("ResolutionCourte", "Solve in few moves (Ctrl+Shift+S)"));
+    a->setStatusTip(QCoreApplication::translate("ResolutionCourte", "Finds a solution of at most 20 moves for the cube as it stands and plays it"));
     return a;
 }
 
@@ -46,18 +40,18 @@ void ResolutionCourte::Lancer()
     m_Depart = LirePosition(m_W);
     m_Tenu = shortsolve::Hold(m_Depart);
     if (!m_Tenu) {
-        m_Avis.Montrer(Tr("This cube cannot be solved: its pieces are not those of a real cube."));
+        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "This cube cannot be solved: its pieces are not those of a real cube."));
         return;
     }
     if (shortsolve::IsSolved(m_Tenu->pieces)) {
-        m_Avis.Montrer(Tr("The cube is already solved."));
+        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube is already solved."));
         return;
     }
     m_EnCours = true;
     m_Annuler = false;
     m_W.CUBE1->setCursor(Qt::WaitCursor);
-    m_Avis.Montrer(shortsolve::TablesReady() ? Tr("Looking for a short solution\u2026")
-                                             : Tr("Preparing the solver's tables (the first time only), then looking for a short solution\u2026"));
+    m_Avis.Montrer(shortsolve::TablesReady() ? QCoreApplication::translate("ResolutionCourte", "Looking for a short solution\u2026")
+                                             : QCoreApplication::translate("ResolutionCourte", "Preparing the solver's tables (the first time only), then looking for a short solution\u2026"));
     const notation::Pieces pieces = m_Tenu->pieces;
     m_Fil = QThread::create([this, pieces] {
         shortsolve::PrepareTables();
@@ -79,24 +73,24 @@ void ResolutionCourte::Trouve(const shortsolve::Result& r)
     const shortsolve::TablesInfo& info = shortsolve::PrepareTables();
     if (info.source == shortsolve::TablesInfo::MemoryOnly)
         remarque = QLatin1Char(' ')
-                   + Tr("The solver's tables could not be saved in %1 (%2); they are kept in memory only.")
+                   + QCoreApplication::translate("ResolutionCourte", "The solver's tables could not be saved in %1 (%2); they are kept in memory only.")
                          .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason));
     if (r.status != shortsolve::Result::Solved) {
-        m_Avis.Montrer(Tr("No short solution was found.") + remarque);
+        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "No short solution was found.") + remarque);
         Finir();
         return;
     }
     if (LirePosition(m_W) != m_Depart) {
-        m_Avis.Montrer(Tr("The cube was turned during the search, so nothing was played. Press again to solve it as it is now."));
+        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube was turned during the search, so nothing was played. Press again to solve it as it is now."));
         Finir();
         return;
     }
     const std::vector<shortsolve::Move> coups = shortsolve::AsHeld(r.moves, *m_Tenu);
     // One step of Undo, its lines marked as this command's.
     const std::vector<notation::Turn> tours = shortsolve::Turns(coups);
-    m_W.Histoire().Executer(QStringLiteral("Court"), Tr("Solve in few moves"), [&] { JouerTours(m_W, tours); });
+    m_W.Histoire().Executer(QStringLiteral("Court"), QCoreApplication::translate("ResolutionCourte", "Solve in few moves"), [&] { JouerTours(m_W, tours); });
     const int n = int(coups.size());
-    m_Avis.Montrer((r.optimal ? Tr("Solved in %n move(s), the fewest possible.", n) : Tr("Solved in %n move(s).", n)) + remarque);
+    m_Avis.Montrer((r.optimal ? QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s), the fewest possible.", nullptr, n) : QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s).", nullptr, n)) + remarque);
     Finir();
 }
 

@@ -9,6 +9,7 @@
 #include "Notation.h"
 #include "PositionCube.h"
 #include "TableCommandes.h"
+#include "Traductions.h"
 #include "random_pieces.h"
 
 #include <QDialog>
@@ -23,11 +24,13 @@ namespace {
 
 using Table = OnWindow;
 
-// The keys of the help's table under "The keyboard", one row per command.
+// The keys of the help's table under "The keyboard" ("Le clavier"), one row per command, named as
+// Qt names them in any language.
 std::set<QString> HelpKeys()
 {
     const QString text = Aide::Texte();
-    const qsizetype at = text.indexOf(QStringLiteral("## The keyboard"));
+    const bool fr = text.startsWith(QLatin1String("# Aide"));
+    const qsizetype at = text.indexOf(fr ? QStringLiteral("## Le clavier") : QStringLiteral("## The keyboard"));
     EXPECT_GE(at, 0);
     std::set<QString> keys;
     const QStringList lines = text.mid(at).split(QLatin1Char('\n'));
@@ -35,10 +38,15 @@ std::set<QString> HelpKeys()
         if (l.startsWith(QStringLiteral("## ")))
             break;
         const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\| ([^|]+) \\|")).match(l);
-        if (!m.hasMatch() || m.captured(1) == QLatin1String("Key") || m.captured(1).startsWith(QLatin1Char('-')))
+        if (!m.hasMatch() || m.captured(1) == QLatin1String(fr ? "Touche" : "Key") || m.captured(1).startsWith(QLatin1Char('-')))
             continue;
-        for (const QString& k : m.captured(1).split(QStringLiteral(", ")))
+        for (QString k : m.captured(1).split(QStringLiteral(", "))) {
+            if (fr)
+                k.replace(QStringLiteral("Maj+"), QStringLiteral("Shift+"))
+                    .replace(QStringLiteral("Suppr"), QStringLiteral("Delete"))
+                    .replace(QStringLiteral("Retour arri\u00e8re"), QStringLiteral("Backspace"));
             keys.insert(k.trimmed());
+        }
     }
     return keys;
 }
@@ -54,6 +62,11 @@ TEST_F(Table, TheHelpsKeysAreTheCommandsKeys)
         actions.insert(QString::fromLatin1(k));
     EXPECT_EQ(HelpKeys(), actions);
     EXPECT_GE(actions.size(), 12u);
+    // The French help names the same keys.
+    ASSERT_EQ(ChargerTraductions(QLocale(QStringLiteral("fr_FR"))), QLatin1String("fr"));
+    const std::set<QString> fr = HelpKeys();
+    ChargerTraductions(QLocale(QLocale::English));
+    EXPECT_EQ(fr, actions);
 }
 
 TEST_F(Table, EveryCommandStandsInTheMenuBarAndItsKeyWorks)
