@@ -67,4 +67,33 @@ struct Tables {
 
 const Tables& Ready(); // PrepareTables() and the tables it made
 
+// The cube seen through symmetry s of the 16 that keep the U-D axis (a conjugation: moves go to moves).
+Cubie Symmetric(const Cubie& x, int s);
+
+// Exact distances to the first phase's group, by symmetry class of flip and middle-edge places.
+struct Phase1Table {
+    static constexpr int Syms = 16;
+    int classes = 0;
+    std::vector<uint32_t> classOf;   // [flip * Slices + slice]: class << 4 | the symmetry taking it there
+    std::vector<uint16_t> twistConj; // [twist * Syms + symmetry]
+    std::vector<uint64_t> dist;      // two bits an entry, [class * Twists + twist]: distance mod 3
+
+    // False when stopped by `abort` before the end.
+    bool Build(const Tables& t, const std::atomic<bool>& abort);
+    int Index(int tw, int fl, int sl) const;
+    int Mod3(int tw, int fl, int sl) const
+    {
+        const std::size_t i = std::size_t(Index(tw, fl, sl));
+        return int(dist[i >> 5] >> ((i & 31) * 2) & 3);
+    }
+    // The exact distance, walking down the table.
+    int Distance(int tw, int fl, int sl, const Tables& t) const;
+    std::vector<uint8_t> Save() const;
+    bool Load(const std::vector<uint8_t>& bytes);
+};
+
+// The full first-phase table once built or loaded (null until then), and a wait for it.
+const Phase1Table* FullTable();
+void WaitFullTable();
+
 } // namespace shortsolve::detail

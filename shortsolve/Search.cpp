@@ -83,7 +83,7 @@ struct Shared {
 class Searcher {
 public:
     Searcher(const Tables& t, Shared& shared, const Cubie& cube, int axis, bool inverse)
-        : m_T(t), m_S(shared), m_Axis(axis), m_Inverse(inverse)
+        : m_T(t), m_Full1(FullTable()), m_S(shared), m_Axis(axis), m_Inverse(inverse)
     {
         const Cubie s = Power(TurnURF(), axis);
         Cubie c = s.Inverse().Then(cube).Then(s);
@@ -91,9 +91,10 @@ public:
         m_Twist = Twist(m_Cube);
         m_Flip = Flip(m_Cube);
         m_Slice = Slice(m_Cube);
+        m_Distance1 = m_Full1 ? m_Full1->Distance(m_Twist, m_Flip, m_Slice, t) : H1(m_Twist, m_Flip, m_Slice);
     }
 
-    int Distance1() const { return H1(m_Twist, m_Flip, m_Slice); }
+    int Distance1() const { return m_Distance1; }
     const Cubie& Seen() const { return m_Cube; }
 
     // Every phase-one sequence of exactly `d1` moves; solutions of at most `bound` moves in all.
@@ -104,7 +105,7 @@ public:
         m_Bound = bound;
         m_Full = full;
         if (Distance1() <= d1)
-            Phase1(m_Twist, m_Flip, m_Slice, 0, d1);
+            Phase1(m_Twist, m_Flip, m_Slice, m_Distance1, 0, d1);
     }
 
 private:
@@ -116,7 +117,8 @@ private:
 
     bool Poll() { return (++m_Nodes & 1023) == 0 ? m_S.Check() : m_S.stop.load(std::memory_order_relaxed); }
 
-    void Phase1(int tw, int fl, int sl, int n, int togo)
+    // `dist`: the exact distance to the group with the full table, else unused.
+    void Phase1(int tw, int fl, int sl, int dist, int n, int togo)
     {
         if (togo == 0) {
             if (tw == 0 && fl == 0 && sl == SliceHome && (n == 0 || !InGroup(m_Path[n - 1])))
@@ -131,10 +133,17 @@ private:
             if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
                 continue;
             const int t2 = m_T.twistMove[tw * 18 + m], f2 = m_T.flipMove[fl * 18 + m], s2 = m_T.sliceMove[sl * 18 + m];
-            if (H1(t2, f2, s2) > togo - 1)
+            int d2 = 0;
+            if (m_Full1) {
+                // One of dist - 1, dist, dist + 1: the one the table gives mod 3.
+                d2 = dist - 1 + (m_Full1->Mod3(t2, f2, s2) - dist % 3 + 4) % 3;
+                if (d2 > togo - 1)
+                    continue;
+            } else if (H1(t2, f2, s2) > togo - 1) {
                 continue;
+            }
             m_Path[n] = Move(m);
-            Phase1(t2, f2, s2, n + 1, togo - 1);
+            Phase1(t2, f2, s2, d2, n + 1, togo - 1);
             if (Poll())
                 return;
         }
@@ -201,12 +210,13 @@ private:
     }
 
     const Tables& m_T;
+    const Phase1Table* m_Full1;
     Shared& m_S;
     int m_Axis;
     bool m_Inverse;
     bool m_Full = true;
     Cubie m_Cube;
-    int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Bound = 0, m_Length = 0;
+    int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Distance1 = 0, m_Bound = 0, m_Length = 0;
     uint64_t m_Nodes = 0;
     std::array<Move, 40> m_Path{};
 };

@@ -1,5 +1,6 @@
 #include "Cubie.h"
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -158,6 +159,30 @@ bool Tables::Load(const std::vector<uint8_t>& in)
     };
     return below(twistMove, Twists) && below(flipMove, Flips) && below(sliceMove, Slices)
            && below(cornerMove2, CornerPerms) && below(edgeMove2, EdgePerms8) && below(sliceMove2, SlicePerms);
+}
+
+std::vector<uint8_t> Phase1Table::Save() const
+{
+    std::vector<uint8_t> out;
+    Put(out, std::vector<uint32_t>{TablesVersion, uint32_t(classes)});
+    Put(out, classOf);
+    Put(out, twistConj);
+    Put(out, dist);
+    return out;
+}
+
+bool Phase1Table::Load(const std::vector<uint8_t>& in)
+{
+    std::size_t at = 0;
+    std::vector<uint32_t> head;
+    if (!Take(in, at, head, 2) || head[0] != TablesVersion || head[1] == 0 || head[1] > 70000)
+        return false;
+    classes = int(head[1]);
+    if (!(Take(in, at, classOf, std::size_t(Flips) * Slices) && Take(in, at, twistConj, std::size_t(Twists) * Syms)
+          && Take(in, at, dist, (std::size_t(classes) * Twists + 31) / 32) && at == in.size()))
+        return false;
+    return std::all_of(classOf.begin(), classOf.end(), [&](uint32_t c) { return int(c >> 4) < classes; })
+           && std::all_of(twistConj.begin(), twistConj.end(), [](uint16_t v) { return v < Twists; });
 }
 
 } // namespace shortsolve::detail
