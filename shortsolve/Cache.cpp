@@ -150,8 +150,9 @@ void PrepareFull(const fs::path& file)
             builder.Finish(nullptr);
             return;
         }
-        builder.Finish(&full);
+        fullReady = &full;
         Write(file, full);
+        builder.Finish(&full);
     });
 }
 

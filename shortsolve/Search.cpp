@@ -104,6 +104,8 @@ public:
     {
         m_Bound = bound;
         m_Full = full;
+        m_Cubes[0] = m_Cube;
+        m_Valid = 0;
         if (Distance1() <= d1)
             Phase1(m_Twist, m_Flip, m_Slice, m_Distance1, 0, d1);
     }
@@ -143,6 +145,7 @@ private:
                 continue;
             }
             m_Path[n] = Move(m);
+            m_Valid = std::min(m_Valid, n);
             Phase1(t2, f2, s2, d2, n + 1, togo - 1);
             if (Poll())
                 return;
@@ -154,9 +157,10 @@ private:
         const int limit = std::min(m_S.best.load(std::memory_order_relaxed) - 1, m_Bound) - n;
         if (limit < 0)
             return;
-        Cubie c = m_Cube;
-        for (int i = 0; i < n; ++i)
-            c = c.Then(MoveCubes()[m_Path[i]]);
+        // The cubes along the path are kept from one sequence to the next that shares its start.
+        for (; m_Valid < n; ++m_Valid)
+            m_Cubes[m_Valid + 1] = m_Cubes[m_Valid].Then(MoveCubes()[m_Path[m_Valid]]);
+        const Cubie& c = m_Cubes[n];
         const int cp = CornerPerm(c), ep = EdgePerm8(c), sp = SlicePerm(c);
         for (int d2 = H2(cp, ep, sp); d2 <= limit; ++d2)
             if (Phase2(cp, ep, sp, n, d2)) {
@@ -219,6 +223,8 @@ private:
     int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Distance1 = 0, m_Bound = 0, m_Length = 0;
     uint64_t m_Nodes = 0;
     std::array<Move, 40> m_Path{};
+    std::array<Cubie, 41> m_Cubes{};
+    int m_Valid = 0;
 };
 
 // Lengths up to this are tried exhaustively, shortest first, before the six searches start: cheap,

@@ -1,7 +1,7 @@
 // The short solver on uniformly random positions: every answer checked and at most 20 moves; first
 // solutions with tables ready; lengths with the default time limit; the tables' build, load and
-// size; resident memory. Run by hand: build/bench-bin/shortsolve_bench [positions] [first]
-// (1000 positions by default; "first" leaves out the run with the default time limit).
+// size; resident memory. Run by hand: build/bench-bin/shortsolve_bench [positions] [first] [threads]
+// (1000 positions by default; "first" leaves out the run with the default time limit; threads 2).
 #include "Cubie.h"
 #include "ShortSolve.h"
 #include "random_pieces.h"
@@ -88,11 +88,13 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i)
         cubes.push_back(notationtest::RandomPieces(rng));
 
-    shortsolve::Options first;
+    shortsolve::Options first, timed;
     first.timeLimitMs = 0;
+    if (argc > 3)
+        first.threads = timed.threads = std::max(1, std::atoi(argv[3]));
     Report("first solution of at most 20 moves", SolveAll(cubes, first));
-    if (argc <= 2)
-        Report("default time limit (100 ms)", SolveAll(cubes, {}));
+    if (argc <= 2 || std::string(argv[2]) != "first")
+        Report("default time limit (100 ms)", SolveAll(cubes, timed));
 
     notation::Pieces superflip = shortsolve::SolvedPieces();
     superflip.flip.fill(1);
