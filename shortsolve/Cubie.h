@@ -38,6 +38,12 @@ int CornerPerm(const Cubie& c);
 int EdgePerm8(const Cubie& c); // the top and bottom edges' order, for a cube whose middle edges are home
 int SlicePerm(const Cubie& c); // the middle edges' order, for a cube whose middle edges are home
 extern const int SliceHome;
+constexpr int Combs = 70;
+int CornerComb(const Cubie& c); // which places the top layer's corners are in, in any order
+int EdgeComb(const Cubie& c);   // the same for the top layer's edges, among the top and bottom ones
+extern const int CombHome;
+void SetCornerComb(Cubie& c, int v);
+void SetEdgeComb(Cubie& c, int v);
 
 void SetTwist(Cubie& c, int v);
 void SetFlip(Cubie& c, int v);
@@ -53,11 +59,13 @@ struct Tables {
     // Moves of the coordinates, [value * 18 + move] (second phase: [value * 10 + index]).
     std::vector<uint16_t> twistMove, flipMove, sliceMove;
     std::vector<uint16_t> cornerMove2, edgeMove2;
-    std::vector<uint8_t> sliceMove2;
+    std::vector<uint8_t> sliceMove2, cornerCombMove2, edgeCombMove2;
     // Moves to the first phase's group, at least: twist x slice, flip x slice, twist x flip.
     std::vector<uint8_t> twistSlice, flipSlice, twistFlip;
     // Moves to solved within it, at least: corners x middle edges, other edges x middle edges.
     std::vector<uint8_t> cornerSlice2, edgeSlice2;
+    // And: corners x where the top edges are, edges x where the top corners are.
+    std::vector<uint8_t> cornerComb2, edgeComb2;
 
     void Build();
     // All of it as one block of bytes, and back (false when the block does not fit).

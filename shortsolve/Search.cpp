@@ -115,7 +115,11 @@ private:
     {
         return std::max({m_T.twistSlice[tw * Slices + sl], m_T.flipSlice[fl * Slices + sl], m_T.twistFlip[tw * Flips + fl]});
     }
-    int H2(int cp, int ep, int sp) const { return std::max(m_T.cornerSlice2[cp * SlicePerms + sp], m_T.edgeSlice2[ep * SlicePerms + sp]); }
+    int H2(int cp, int ep, int sp, int cc, int ec) const
+    {
+        return std::max({m_T.cornerSlice2[cp * SlicePerms + sp], m_T.edgeSlice2[ep * SlicePerms + sp],
+                         m_T.cornerComb2[cp * Combs + ec], m_T.edgeComb2[ep * Combs + cc]});
+    }
 
     bool Poll() { return (++m_Nodes & 1023) == 0 ? m_S.Check() : m_S.stop.load(std::memory_order_relaxed); }
 
@@ -161,15 +165,15 @@ private:
         for (; m_Valid < n; ++m_Valid)
             m_Cubes[m_Valid + 1] = m_Cubes[m_Valid].Then(MoveCubes()[m_Path[m_Valid]]);
         const Cubie& c = m_Cubes[n];
-        const int cp = CornerPerm(c), ep = EdgePerm8(c), sp = SlicePerm(c);
-        for (int d2 = H2(cp, ep, sp); d2 <= limit; ++d2)
-            if (Phase2(cp, ep, sp, n, d2)) {
+        const int cp = CornerPerm(c), ep = EdgePerm8(c), sp = SlicePerm(c), cc = CornerComb(c), ec = EdgeComb(c);
+        for (int d2 = H2(cp, ep, sp, cc, ec); d2 <= limit; ++d2)
+            if (Phase2(cp, ep, sp, cc, ec, n, d2)) {
                 Record(m_Length);
                 return;
             }
     }
 
-    bool Phase2(int cp, int ep, int sp, int n, int togo)
+    bool Phase2(int cp, int ep, int sp, int cc, int ec, int n, int togo)
     {
         if (cp == 0 && ep == 0 && sp == 0) {
             m_Length = n;
@@ -183,10 +187,11 @@ private:
             if (!Follows(last, FaceOf(m)))
                 continue;
             const int c2 = m_T.cornerMove2[cp * 10 + k], e2 = m_T.edgeMove2[ep * 10 + k], s2 = m_T.sliceMove2[sp * 10 + k];
-            if (H2(c2, e2, s2) > togo - 1)
+            const int cc2 = m_T.cornerCombMove2[cc * 10 + k], ec2 = m_T.edgeCombMove2[ec * 10 + k];
+            if (H2(c2, e2, s2, cc2, ec2) > togo - 1)
                 continue;
             m_Path[n] = m;
-            if (Phase2(c2, e2, s2, n + 1, togo - 1))
+            if (Phase2(c2, e2, s2, cc2, ec2, n + 1, togo - 1))
                 return true;
             if (Poll())
                 return false;

@@ -67,7 +67,7 @@ std::vector<uint8_t> Distances(int na, int nb, const std::vector<TA>& ma, const 
     return d;
 }
 
-constexpr uint32_t TablesVersion = 1;
+constexpr uint32_t TablesVersion = 2;
 
 template <typename T>
 void Put(std::vector<uint8_t>& out, const std::vector<T>& v)
@@ -105,6 +105,8 @@ void Tables::Build()
     cornerMove2 = MoveTable<uint16_t>(CornerPerms, SetCornerPerm, CornerPerm, true, true);
     edgeMove2 = MoveTable<uint16_t>(EdgePerms8, SetEdgePerm8, EdgePerm8, false, true);
     sliceMove2 = MoveTable<uint8_t>(SlicePerms, SetSlicePerm, SlicePerm, false, true);
+    cornerCombMove2 = MoveTable<uint8_t>(Combs, SetCornerComb, CornerComb, true, true);
+    edgeCombMove2 = MoveTable<uint8_t>(Combs, SetEdgeComb, EdgeComb, false, true);
     // The largest table on a core of its own, the others beside it.
     std::thread big([this] { twistFlip = Distances(Twists, Flips, twistMove, flipMove, 18, 0); });
     twistSlice = Distances(Twists, Slices, twistMove, sliceMove, 18, SliceHome);
@@ -112,6 +114,9 @@ void Tables::Build()
     cornerSlice2 = Distances(CornerPerms, SlicePerms, cornerMove2, sliceMove2, 10, 0);
     edgeSlice2 = Distances(EdgePerms8, SlicePerms, edgeMove2, sliceMove2, 10, 0);
     big.join();
+    std::thread other([this] { cornerComb2 = Distances(CornerPerms, Combs, cornerMove2, edgeCombMove2, 10, CombHome); });
+    edgeComb2 = Distances(EdgePerms8, Combs, edgeMove2, cornerCombMove2, 10, CombHome);
+    other.join();
 }
 
 std::vector<uint8_t> Tables::Save() const
@@ -124,11 +129,15 @@ std::vector<uint8_t> Tables::Save() const
     Put(out, cornerMove2);
     Put(out, edgeMove2);
     Put(out, sliceMove2);
+    Put(out, cornerCombMove2);
+    Put(out, edgeCombMove2);
     Put(out, twistSlice);
     Put(out, flipSlice);
     Put(out, twistFlip);
     Put(out, cornerSlice2);
     Put(out, edgeSlice2);
+    Put(out, cornerComb2);
+    Put(out, edgeComb2);
     return out;
 }
 
@@ -143,11 +152,15 @@ bool Tables::Load(const std::vector<uint8_t>& in)
                     && Take(in, at, cornerMove2, std::size_t(CornerPerms) * 10)
                     && Take(in, at, edgeMove2, std::size_t(EdgePerms8) * 10)
                     && Take(in, at, sliceMove2, std::size_t(SlicePerms) * 10)
+                    && Take(in, at, cornerCombMove2, std::size_t(Combs) * 10)
+                    && Take(in, at, edgeCombMove2, std::size_t(Combs) * 10)
                     && Take(in, at, twistSlice, std::size_t(Twists) * Slices)
                     && Take(in, at, flipSlice, std::size_t(Flips) * Slices)
                     && Take(in, at, twistFlip, std::size_t(Twists) * Flips)
                     && Take(in, at, cornerSlice2, std::size_t(CornerPerms) * SlicePerms)
-                    && Take(in, at, edgeSlice2, std::size_t(EdgePerms8) * SlicePerms) && at == in.size();
+                    && Take(in, at, edgeSlice2, std::size_t(EdgePerms8) * SlicePerms)
+                    && Take(in, at, cornerComb2, std::size_t(CornerPerms) * Combs)
+                    && Take(in, at, edgeComb2, std::size_t(EdgePerms8) * Combs) && at == in.size();
     if (!ok)
         return false;
     // A block that fits but holds nonsense must not send the search out of its tables.
@@ -158,7 +171,8 @@ bool Tables::Load(const std::vector<uint8_t>& in)
         return true;
     };
     return below(twistMove, Twists) && below(flipMove, Flips) && below(sliceMove, Slices)
-           && below(cornerMove2, CornerPerms) && below(edgeMove2, EdgePerms8) && below(sliceMove2, SlicePerms);
+           && below(cornerMove2, CornerPerms) && below(edgeMove2, EdgePerms8) && below(sliceMove2, SlicePerms)
+           && below(cornerCombMove2, Combs) && below(edgeCombMove2, Combs);
 }
 
 std::vector<uint8_t> Phase1Table::Save() const
