@@ -48,13 +48,22 @@ std::vector<uint8_t> Distances(int na, int nb, const std::vector<TA>& ma, const 
     std::size_t done = 1, total = d.size();
     for (uint8_t depth = 0; done < total; ++depth) {
         std::size_t added = 0;
+        // Once most is filled, it is quicker to look from each empty entry for a neighbour at this depth.
+        const bool backwards = done > total / 2;
         for (int a = 0; a < na; ++a)
             for (int b = 0; b < nb; ++b) {
-                if (d[std::size_t(a) * nb + b] != depth)
+                uint8_t& here = d[std::size_t(a) * nb + b];
+                if (here != (backwards ? 0xFF : depth))
                     continue;
                 for (int k = 0; k < n; ++k) {
                     const std::size_t to = std::size_t(ma[std::size_t(a) * n + k]) * nb + mb[std::size_t(b) * n + k];
-                    if (d[to] == 0xFF) {
+                    if (backwards) {
+                        if (d[to] == depth) {
+                            here = uint8_t(depth + 1);
+                            ++added;
+                            break;
+                        }
+                    } else if (d[to] == 0xFF) {
                         d[to] = uint8_t(depth + 1);
                         ++added;
                     }
