@@ -89,11 +89,8 @@ struct Phase1Table {
     // False when stopped by `abort` before the end.
     bool Build(const Tables& t, const std::atomic<bool>& abort);
     int Index(int tw, int fl, int sl) const;
-    int Mod3(int tw, int fl, int sl) const
-    {
-        const std::size_t i = std::size_t(Index(tw, fl, sl));
-        return int(dist[i >> 5] >> ((i & 31) * 2) & 3);
-    }
+    int Mod3At(std::size_t i) const { return int(dist[i >> 5] >> ((i & 31) * 2) & 3); }
+    int Mod3(int tw, int fl, int sl) const { return Mod3At(std::size_t(Index(tw, fl, sl))); }
     // The exact distance, walking down the table.
     int Distance(int tw, int fl, int sl, const Tables& t) const;
     std::vector<uint8_t> Save() const;

@@ -135,14 +135,25 @@ private:
         if (inGroup && togo < 5)
             return;
         const int last = n ? FaceOf(m_Path[n - 1]) : -1;
+        // With the full table, every child's entry is asked for first, so that the memory fetches overlap.
+        int idx[18];
+        if (m_Full1 && togo > 1)
+            for (int m = 0; m < 18; ++m) {
+                idx[m] = m_Full1->Index(m_T.twistMove[tw * 18 + m], m_T.flipMove[fl * 18 + m], m_T.sliceMove[sl * 18 + m]);
+                __builtin_prefetch(&m_Full1->dist[std::size_t(idx[m]) >> 5]);
+            }
         for (int m = 0; m < 18; ++m) {
             if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
                 continue;
             const int t2 = m_T.twistMove[tw * 18 + m], f2 = m_T.flipMove[fl * 18 + m], s2 = m_T.sliceMove[sl * 18 + m];
             int d2 = 0;
-            if (m_Full1) {
+            if (m_Full1 && togo == 1) {
+                // The last move must reach the group itself.
+                if (t2 != 0 || f2 != 0 || s2 != SliceHome)
+                    continue;
+            } else if (m_Full1) {
                 // One of dist - 1, dist, dist + 1: the one the table gives mod 3.
-                d2 = dist - 1 + (m_Full1->Mod3(t2, f2, s2) - dist % 3 + 4) % 3;
+                d2 = dist - 1 + (m_Full1->Mod3At(idx[m]) - dist % 3 + 4) % 3;
                 if (d2 > togo - 1)
                     continue;
             } else if (H1(t2, f2, s2) > togo - 1) {
