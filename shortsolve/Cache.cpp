@@ -4,6 +4,7 @@
 #include "Cubie.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <mutex>
 #include <random>
 #include <system_error>
+#include <thread>
 
 #include <unistd.h>
 
@@ -21,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char Magic[8] = {'M', 'R', 'L', 'S', 'H', 'O', 'R', 'T'};
-constexpr uint32_t FileVersion = 1;
+constexpr uint32_t FileVersion = 2;
 
 struct Header {
     char magic[8];
@@ -56,7 +58,8 @@ fs::path CacheDir()
     return fs::path(home && *home ? home : "/tmp") / ".cache" / "merlos";
 }
 
-bool Read(const fs::path& file, detail::Tables& t)
+template <typename T>
+bool Read(const fs::path& file, T& t)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
@@ -72,7 +75,8 @@ bool Read(const fs::path& file, detail::Tables& t)
 }
 
 // Empty when written, else why not.
-std::string Write(const fs::path& file, const detail::Tables& t)
+template <typename T>
+std::string Write(const fs::path& file, const T& t)
 {
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
@@ -109,6 +113,48 @@ std::once_flag once;
 std::atomic<bool> ready{false};
 TablesInfo info;
 detail::Tables tables;
+detail::Phase1Table full;
+std::atomic<const detail::Phase1Table*> fullReady{nullptr};
+
+// The full table is built beside the solver, which uses the small ones meanwhile; leaving the
+// process stops the build.
+struct Builder {
+    std::thread thread;
+    std::atomic<bool> abort{false};
+    std::mutex mutex;
+    std::condition_variable done;
+    bool over = false;
+    ~Builder()
+    {
+        abort = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    void Finish(const detail::Phase1Table* t)
+    {
+        fullReady = t;
+        std::lock_guard lock(mutex);
+        over = true;
+        done.notify_all();
+    }
+} builder;
+
+void PrepareFull(const fs::path& file)
+{
+    if (Read(file, full)) {
+        builder.Finish(&full);
+        return;
+    }
+    builder.thread = std::thread([file] {
+        if (!full.Build(tables, builder.abort)) {
+            builder.Finish(nullptr);
+            return;
+        }
+        fullReady = &full;
+        Write(file, full);
+        builder.Finish(&full);
+    });
+}
 
 void Prepare()
 {
@@ -123,6 +169,7 @@ void Prepare()
         info.source = why.empty() ? TablesInfo::Built : TablesInfo::MemoryOnly;
         info.reason = why;
     }
+    PrepareFull(CacheDir() / ("shortsolve-" + std::to_string(FileVersion) + "-phase1.tables"));
     info.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     ready = true;
 }
@@ -144,6 +191,15 @@ const Tables& Ready()
 {
     PrepareTables();
     return tables;
+}
+
+const Phase1Table* FullTable() { return fullReady.load(std::memory_order_acquire); }
+
+void WaitFullTable()
+{
+    PrepareTables();
+    std::unique_lock lock(builder.mutex);
+    builder.done.wait(lock, [] { return builder.over; });
 }
 } // namespace detail
 

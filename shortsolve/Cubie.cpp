@@ -215,4 +215,39 @@ void SetCornerPerm(Cubie& c, int v) { Unlehmer<8>(v, c.cp.data(), 0); }
 void SetEdgePerm8(Cubie& c, int v) { Unlehmer<8>(v, c.ep.data(), 0); }
 void SetSlicePerm(Cubie& c, int v) { Unlehmer<4>(v, c.ep.data() + 8, 8); }
 
+namespace {
+// Which four of the first eight places hold the pieces 0 to 3 (the top layer's), in any order.
+int Comb(const int8_t* p)
+{
+    int v = 0, x = 0;
+    for (int j = 7; j >= 0; --j)
+        if (p[j] < 4)
+            v += Choose(7 - j, ++x);
+    return v;
+}
+
+void SetComb(int8_t* p, int v)
+{
+    std::array<bool, 8> top{};
+    int x = 4;
+    for (int j = 0; j < 8 && x > 0; ++j) {
+        const int k = Choose(7 - j, x);
+        if (v >= k) {
+            top[j] = true;
+            v -= k;
+            --x;
+        }
+    }
+    int8_t t = 0, o = 4;
+    for (int j = 0; j < 8; ++j)
+        p[j] = top[j] ? t++ : o++;
+}
+} // namespace
+
+int CornerComb(const Cubie& c) { return Comb(c.cp.data()); }
+int EdgeComb(const Cubie& c) { return Comb(c.ep.data()); }
+void SetCornerComb(Cubie& c, int v) { SetComb(c.cp.data(), v); }
+void SetEdgeComb(Cubie& c, int v) { SetComb(c.ep.data(), v); }
+const int CombHome = CornerComb(Cubie::Solved());
+
 } // namespace shortsolve::detail

@@ -83,7 +83,7 @@ struct Shared {
 class Searcher {
 public:
     Searcher(const Tables& t, Shared& shared, const Cubie& cube, int axis, bool inverse)
-        : m_T(t), m_S(shared), m_Axis(axis), m_Inverse(inverse)
+        : m_T(t), m_Full1(FullTable()), m_S(shared), m_Axis(axis), m_Inverse(inverse)
     {
         const Cubie s = Power(TurnURF(), axis);
         Cubie c = s.Inverse().Then(cube).Then(s);
@@ -91,9 +91,10 @@ public:
         m_Twist = Twist(m_Cube);
         m_Flip = Flip(m_Cube);
         m_Slice = Slice(m_Cube);
+        m_Distance1 = m_Full1 ? m_Full1->Distance(m_Twist, m_Flip, m_Slice, t) : H1(m_Twist, m_Flip, m_Slice);
     }
 
-    int Distance1() const { return H1(m_Twist, m_Flip, m_Slice); }
+    int Distance1() const { return m_Distance1; }
     const Cubie& Seen() const { return m_Cube; }
 
     // Every phase-one sequence of exactly `d1` moves; solutions of at most `bound` moves in all.
@@ -103,8 +104,10 @@ public:
     {
         m_Bound = bound;
         m_Full = full;
+        m_Cubes[0] = m_Cube;
+        m_Valid = 0;
         if (Distance1() <= d1)
-            Phase1(m_Twist, m_Flip, m_Slice, 0, d1);
+            Phase1(m_Twist, m_Flip, m_Slice, m_Distance1, 0, d1);
     }
 
 private:
@@ -112,11 +115,16 @@ private:
     {
         return std::max({m_T.twistSlice[tw * Slices + sl], m_T.flipSlice[fl * Slices + sl], m_T.twistFlip[tw * Flips + fl]});
     }
-    int H2(int cp, int ep, int sp) const { return std::max(m_T.cornerSlice2[cp * SlicePerms + sp], m_T.edgeSlice2[ep * SlicePerms + sp]); }
+    int H2(int cp, int ep, int sp, int cc, int ec) const
+    {
+        return std::max({m_T.cornerSlice2[cp * SlicePerms + sp], m_T.edgeSlice2[ep * SlicePerms + sp],
+                         m_T.cornerComb2[cp * Combs + ec], m_T.edgeComb2[ep * Combs + cc]});
+    }
 
     bool Poll() { return (++m_Nodes & 1023) == 0 ? m_S.Check() : m_S.stop.load(std::memory_order_relaxed); }
 
-    void Phase1(int tw, int fl, int sl, int n, int togo)
+    // `dist`: the exact distance to the group with the full table, else unused.
+    void Phase1(int tw, int fl, int sl, int dist, int n, int togo)
     {
         if (togo == 0) {
             if (tw == 0 && fl == 0 && sl == SliceHome && (n == 0 || !InGroup(m_Path[n - 1])))
@@ -127,14 +135,33 @@ private:
         if (inGroup && togo < 5)
             return;
         const int last = n ? FaceOf(m_Path[n - 1]) : -1;
+        // With the full table, every child's entry is asked for first, so that the memory fetches overlap.
+        int idx[18];
+        if (m_Full1 && togo > 1)
+            for (int m = 0; m < 18; ++m) {
+                idx[m] = m_Full1->Index(m_T.twistMove[tw * 18 + m], m_T.flipMove[fl * 18 + m], m_T.sliceMove[sl * 18 + m]);
+                __builtin_prefetch(&m_Full1->dist[std::size_t(idx[m]) >> 5]);
+            }
         for (int m = 0; m < 18; ++m) {
             if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
                 continue;
             const int t2 = m_T.twistMove[tw * 18 + m], f2 = m_T.flipMove[fl * 18 + m], s2 = m_T.sliceMove[sl * 18 + m];
-            if (H1(t2, f2, s2) > togo - 1)
+            int d2 = 0;
+            if (m_Full1 && togo == 1) {
+                // The last move must reach the group itself.
+                if (t2 != 0 || f2 != 0 || s2 != SliceHome)
+                    continue;
+            } else if (m_Full1) {
+                // One of dist - 1, dist, dist + 1: the one the table gives mod 3.
+                d2 = dist - 1 + (m_Full1->Mod3At(idx[m]) - dist % 3 + 4) % 3;
+                if (d2 > togo - 1)
+                    continue;
+            } else if (H1(t2, f2, s2) > togo - 1) {
                 continue;
+            }
             m_Path[n] = Move(m);
-            Phase1(t2, f2, s2, n + 1, togo - 1);
+            m_Valid = std::min(m_Valid, n);
+            Phase1(t2, f2, s2, d2, n + 1, togo - 1);
             if (Poll())
                 return;
         }
@@ -145,18 +172,19 @@ private:
         const int limit = std::min(m_S.best.load(std::memory_order_relaxed) - 1, m_Bound) - n;
         if (limit < 0)
             return;
-        Cubie c = m_Cube;
-        for (int i = 0; i < n; ++i)
-            c = c.Then(MoveCubes()[m_Path[i]]);
-        const int cp = CornerPerm(c), ep = EdgePerm8(c), sp = SlicePerm(c);
-        for (int d2 = H2(cp, ep, sp); d2 <= limit; ++d2)
-            if (Phase2(cp, ep, sp, n, d2)) {
+        // The cubes along the path are kept from one sequence to the next that shares its start.
+        for (; m_Valid < n; ++m_Valid)
+            m_Cubes[m_Valid + 1] = m_Cubes[m_Valid].Then(MoveCubes()[m_Path[m_Valid]]);
+        const Cubie& c = m_Cubes[n];
+        const int cp = CornerPerm(c), ep = EdgePerm8(c), sp = SlicePerm(c), cc = CornerComb(c), ec = EdgeComb(c);
+        for (int d2 = H2(cp, ep, sp, cc, ec); d2 <= limit; ++d2)
+            if (Phase2(cp, ep, sp, cc, ec, n, d2)) {
                 Record(m_Length);
                 return;
             }
     }
 
-    bool Phase2(int cp, int ep, int sp, int n, int togo)
+    bool Phase2(int cp, int ep, int sp, int cc, int ec, int n, int togo)
     {
         if (cp == 0 && ep == 0 && sp == 0) {
             m_Length = n;
@@ -170,10 +198,11 @@ private:
             if (!Follows(last, FaceOf(m)))
                 continue;
             const int c2 = m_T.cornerMove2[cp * 10 + k], e2 = m_T.edgeMove2[ep * 10 + k], s2 = m_T.sliceMove2[sp * 10 + k];
-            if (H2(c2, e2, s2) > togo - 1)
+            const int cc2 = m_T.cornerCombMove2[cc * 10 + k], ec2 = m_T.edgeCombMove2[ec * 10 + k];
+            if (H2(c2, e2, s2, cc2, ec2) > togo - 1)
                 continue;
             m_Path[n] = m;
-            if (Phase2(c2, e2, s2, n + 1, togo - 1))
+            if (Phase2(c2, e2, s2, cc2, ec2, n + 1, togo - 1))
                 return true;
             if (Poll())
                 return false;
@@ -201,14 +230,17 @@ private:
     }
 
     const Tables& m_T;
+    const Phase1Table* m_Full1;
     Shared& m_S;
     int m_Axis;
     bool m_Inverse;
     bool m_Full = true;
     Cubie m_Cube;
-    int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Bound = 0, m_Length = 0;
+    int m_Twist = 0, m_Flip = 0, m_Slice = 0, m_Distance1 = 0, m_Bound = 0, m_Length = 0;
     uint64_t m_Nodes = 0;
     std::array<Move, 40> m_Path{};
+    std::array<Cubie, 41> m_Cubes{};
+    int m_Valid = 0;
 };
 
 // Lengths up to this are tried exhaustively, shortest first, before the six searches start: cheap,

@@ -1,7 +1,8 @@
 // The short solver on uniformly random positions: every answer checked and at most 20 moves; first
 // solutions with tables ready; lengths with the default time limit; the tables' build, load and
-// size; resident memory. Run by hand: build/bench-bin/shortsolve_bench [positions] [first]
-// (1000 positions by default; "first" leaves out the run with the default time limit).
+// size; resident memory. Run by hand: build/bench-bin/shortsolve_bench [positions] [first] [threads]
+// (1000 positions by default; "first" leaves out the run with the default time limit; threads 2).
+#include "Cubie.h"
 #include "ShortSolve.h"
 #include "random_pieces.h"
 
@@ -75,17 +76,25 @@ int main(int argc, char** argv)
     const shortsolve::TablesInfo& built = shortsolve::PrepareTables();
     std::printf("tables built in %.0f ms; cache file %.1f MB; resident memory %.1f MB\n", built.seconds * 1000,
                 std::filesystem::file_size(built.file) / 1e6, ResidentKb() / 1024.0);
+    {
+        const auto t0 = Clock::now();
+        shortsolve::detail::WaitFullTable();
+        std::printf("full first-phase table ready %.0f ms later; resident memory %.1f MB\n", Ms(t0, Clock::now()),
+                    ResidentKb() / 1024.0);
+    }
 
     std::mt19937 rng(2026);
     std::vector<notation::Pieces> cubes;
     for (int i = 0; i < count; ++i)
         cubes.push_back(notationtest::RandomPieces(rng));
 
-    shortsolve::Options first;
+    shortsolve::Options first, timed;
     first.timeLimitMs = 0;
+    if (argc > 3)
+        first.threads = timed.threads = std::max(1, std::atoi(argv[3]));
     Report("first solution of at most 20 moves", SolveAll(cubes, first));
-    if (argc <= 2)
-        Report("default time limit (100 ms)", SolveAll(cubes, {}));
+    if (argc <= 2 || std::string(argv[2]) != "first")
+        Report("default time limit (100 ms)", SolveAll(cubes, timed));
 
     notation::Pieces superflip = shortsolve::SolvedPieces();
     superflip.flip.fill(1);

@@ -1,4 +1,5 @@
 // The short solver on random cubes, its cache file, and the merlos-solve tool run as a user runs it.
+#include "Cubie.h"
 #include "ShortSolve.h"
 #include "notation_support.h"
 
@@ -92,6 +93,64 @@ TEST(ShortSolve, ShortScramblesGetTheirShortestAnswer)
         EXPECT_LE(int(r.moves.size()), k);
         EXPECT_TRUE(r.optimal);
         EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(p, r.moves)));
+    }
+}
+
+TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
+{
+    using namespace shortsolve::detail;
+    WaitFullTable();
+    const Phase1Table* full = FullTable();
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->classes, 64430); // the known count of flip and middle-edge classes
+    const Tables& t = Ready();
+    const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), t); };
+    std::mt19937 rng(64430);
+    for (int i = 0; i < 300; ++i) {
+        // Random cubes, and cubes a few moves from the group, where the distance is at most that.
+        Cubie c = FromPieces(RandomPieces(rng));
+        const int k = i % 3 == 0 ? int(rng() % 8) : -1;
+        if (k >= 0) {
+            c = Cubie::Solved();
+            for (int j = 0; j < 4; ++j)
+                c = c.Then(MoveCubes()[Phase2Moves[rng() % 10]]);
+            for (Move m : RandomMoves(rng, k))
+                c = c.Then(MoveCubes()[m]);
+        }
+        const int d = distance(c);
+        if (k >= 0) {
+            EXPECT_LE(d, k);
+        }
+        EXPECT_LE(d, 12);
+        EXPECT_EQ(d == 0, Twist(c) == 0 && Flip(c) == 0 && Slice(c) == SliceHome);
+        const int small = std::max({t.twistSlice[Twist(c) * Slices + Slice(c)], t.flipSlice[Flip(c) * Slices + Slice(c)],
+                                    t.twistFlip[Twist(c) * Flips + Flip(c)]});
+        EXPECT_GE(d, small);
+        int nearer = 0;
+        for (int m = 0; m < 18; ++m) {
+            const int e = distance(c.Then(MoveCubes()[m]));
+            EXPECT_LE(std::abs(e - d), 1);
+            nearer += e == d - 1;
+        }
+        EXPECT_EQ(nearer > 0, d > 0);
+        // The symmetries keep the distance, and take moves to moves.
+        const int s = int(rng() % Phase1Table::Syms);
+        EXPECT_EQ(distance(Symmetric(c, s)), d) << s;
+        const Cubie turned = Symmetric(MoveCubes()[i % 18], s);
+        EXPECT_NE(std::find(MoveCubes().begin(), MoveCubes().end(), turned), MoveCubes().end());
+    }
+    // And the search on it still answers within the bound, checked.
+    shortsolve::Options first;
+    first.timeLimitMs = 0;
+    for (int i = 0; i < 20; ++i) {
+        const notation::Pieces p = RandomPieces(rng);
+        const shortsolve::Result r = shortsolve::Solve(p, first);
+        ASSERT_EQ(r.status, shortsolve::Result::Solved);
+        EXPECT_LE(r.moves.size(), 20u);
+        EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(p, r.moves)));
+        const int k = 1 + i % 6;
+        const notation::Pieces q = shortsolve::Apply(shortsolve::SolvedPieces(), RandomMoves(rng, k));
+        EXPECT_LE(shortsolve::Solve(q, first).moves.size(), std::size_t(k));
     }
 }
 
