@@ -87,6 +87,23 @@
     </message>
 </context>
 <context>
+    <name>merlos-solve</name>
+    <message numerus="yes">
+        <source>no solution of at most %n move(s) found in %1 ms</source>
+        <translation>
+            <numerusform>no solution of at most %n move found in %1 ms</numerusform>
+            <numerusform>no solution of at most %n moves found in %1 ms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>solved %1 of %n</source>
+        <translation>
+            <numerusform>solved %1 of %n</numerusform>
+            <numerusform>solved %1 of %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>notation</name>
     <message numerus="yes">
         <source>The %1 corner is on the cube %n times (at %2); every piece is there once.</source>

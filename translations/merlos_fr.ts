@@ -1321,6 +1321,60 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <source>built, for %1</source>
         <translation>construites, pour %1</translation>
     </message>
+    <message>
+        <source>usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]</source>
+        <translation>usage&#xa0;: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXTE...]</translation>
+    </message>
+    <message numerus="yes">
+        <source>no solution of at most %n move(s) found in %1 ms</source>
+        <translation>
+            <numerusform>aucune solution d&apos;au plus %n coup trouvée en %1 ms</numerusform>
+            <numerusform>aucune solution d&apos;au plus %n coups trouvée en %1 ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 needs a number</source>
+        <translation>%1 attend un nombre</translation>
+    </message>
+    <message>
+        <source>--max-moves takes a number of moves from 0 to 30, not &apos;%1&apos;</source>
+        <translation>--max-moves prend un nombre de coups de 0 à 30, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--time-limit takes a number of milliseconds, 0 or more, not &apos;%1&apos;</source>
+        <translation>--time-limit prend un nombre de millisecondes, 0 ou plus, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>cannot write the tables&apos; cache %1 (%2); keeping them in memory only</source>
+        <translation>impossible d&apos;écrire le cache des tables %1 (%2)&#xa0;; elles restent en mémoire seulement</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>solved %1 of %n</source>
+        <translation>
+            <numerusform>résolus&#xa0;: %1 sur %n</numerusform>
+            <numerusform>résolus&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>moves: min %1, median %2, max %3</source>
+        <translation>coups&#xa0;: min %1, médiane %2, max %3</translation>
+    </message>
+    <message>
+        <source>time per solve: min %1 ms, median %2 ms, max %3 ms</source>
+        <translation>temps par résolution&#xa0;: min %1 ms, médiane %2 ms, max %3 ms</translation>
+    </message>
+    <message>
+        <source>tables: %1 in %2 ms</source>
+        <translation>tables&#xa0;: %1 en %2 ms</translation>
+    </message>
 </context>
 <context>
     <name>notation</name>

@@ -2,6 +2,7 @@
 #include "Notation.h"
 #include "Position.h"
 #include "ShortSolve.h"
+#include "Traductions.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,7 +28,7 @@ int Usage(const QString& why)
 {
     if (!why.isEmpty())
         Err(QStringLiteral("merlos-solve: ") + why);
-    Err(Tr("usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]"));
+    Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]")));
     return 2;
 }
 
@@ -62,7 +63,7 @@ Answer SolveText(const QString& text, const shortsolve::Options& options)
     }
     const shortsolve::Result r = shortsolve::Solve(held->pieces, options);
     if (r.status != shortsolve::Result::Solved) {
-        a.message = Tr("no solution of at most %n move(s) found in %1 ms", options.maxMoves).arg(options.timeLimitMs);
+        a.message = Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "no solution of at most %n move(s) found in %1 ms"), options.maxMoves).arg(options.timeLimitMs);
         return a;
     }
     a.ok = true;
@@ -83,6 +84,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("merlos-solve"));
+    ChargerTraductions();
     shortsolve::Options options;
     bool stats = false;
     QStringList texts;
@@ -113,28 +115,28 @@ int main(int argc, char** argv)
             value = a.mid(eq + 1);
         } else if (a == QLatin1String("--max-moves") || a == QLatin1String("--time-limit")) {
             if (i + 1 >= args.size())
-                return Usage(Tr("%1 needs a number").arg(a));
+                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "%1 needs a number")).arg(a));
             value = args[++i];
         }
         bool ok = false;
         const int n = value.toInt(&ok);
         if (name == QLatin1String("--max-moves")) {
             if (!ok || n < 0 || n > 30)
-                return Usage(Tr("--max-moves takes a number of moves from 0 to 30, not '%1'").arg(value));
+                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "--max-moves takes a number of moves from 0 to 30, not '%1'")).arg(value));
             options.maxMoves = n;
         } else if (name == QLatin1String("--time-limit")) {
             if (!ok || n < 0)
-                return Usage(Tr("--time-limit takes a number of milliseconds, 0 or more, not '%1'").arg(value));
+                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "--time-limit takes a number of milliseconds, 0 or more, not '%1'")).arg(value));
             options.timeLimitMs = n;
         } else {
-            return Usage(Tr("unknown option '%1'").arg(a));
+            return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "unknown option '%1'")).arg(a));
         }
     }
 
     const shortsolve::TablesInfo& info = shortsolve::PrepareTables();
     if (info.source == shortsolve::TablesInfo::MemoryOnly)
         Err(QStringLiteral("merlos-solve: ")
-            + Tr("cannot write the tables' cache %1 (%2); keeping them in memory only")
+            + Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"))
                   .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason)));
 
     const bool fromInput = texts.isEmpty();
@@ -163,7 +165,7 @@ int main(int argc, char** argv)
             lengths.push_back(a.line.isEmpty() ? 0 : int(a.line.count(QLatin1Char(' '))) + 1);
             times.push_back(ms);
         } else {
-            Err(QStringLiteral("merlos-solve: ") + Tr("line %1: %2").arg(lineNo).arg(a.message));
+            Err(QStringLiteral("merlos-solve: ") + Tr(QT_TRANSLATE_NOOP("merlos-solve", "line %1: %2")).arg(lineNo).arg(a.message));
             status = 1;
         }
     }
@@ -171,13 +173,13 @@ int main(int argc, char** argv)
     if (stats) {
         const auto [minL, maxL] = lengths.empty() ? std::pair{0, 0} : std::pair{*std::min_element(lengths.begin(), lengths.end()), *std::max_element(lengths.begin(), lengths.end())};
         const auto [minT, maxT] = times.empty() ? std::pair{0.0, 0.0} : std::pair{*std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end())};
-        Err(Tr("solved %1 of %n", lineNo).arg(lengths.size()));
-        Err(Tr("moves: min %1, median %2, max %3").arg(minL).arg(Median(lengths)).arg(maxL));
-        Err(Tr("time per solve: min %1 ms, median %2 ms, max %3 ms")
+        Err(Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "solved %1 of %n"), lineNo).arg(lengths.size()));
+        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "moves: min %1, median %2, max %3")).arg(minL).arg(Median(lengths)).arg(maxL));
+        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "time per solve: min %1 ms, median %2 ms, max %3 ms"))
                 .arg(minT, 0, 'f', 3).arg(Median(times), 0, 'f', 3).arg(maxT, 0, 'f', 3));
         const char* how = info.source == shortsolve::TablesInfo::Loaded ? QT_TRANSLATE_NOOP("merlos-solve", "loaded from %1")
                                                                         : QT_TRANSLATE_NOOP("merlos-solve", "built, for %1");
-        Err(Tr("tables: %1 in %2 ms").arg(Tr(how).arg(QString::fromStdString(info.file))).arg(info.seconds * 1000, 0, 'f', 1));
+        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "tables: %1 in %2 ms")).arg(Tr(how).arg(QString::fromStdString(info.file))).arg(info.seconds * 1000, 0, 'f', 1));
     }
     return status;
 }
