@@ -33,12 +33,20 @@ struct TurnInfo {
     bool prime;           // ... turned the other way
     const char16_t* log;  // the log line it writes; for a whole-cube turn the text before the face number
     Turn inverse;
+    // How the control makes it: 'H', 'V' or 'T' for MvtH, MvtV or MvtT with the layer's index (the
+    // middle layer is 2) and the direction its primitive passes; 'C' for the whole cube, `layer`
+    // then being the position whose face AfficherFace brings to the front.
+    char axis;
+    int8_t layer;
+    int8_t direction;
 };
 const TurnInfo& Info(Turn t);
 // "R", "U'", "x'".
 QString Name(Turn t);
 // The turn the button of that name makes, if it makes one.
 std::optional<Turn> FromButton(QStringView name);
+// The layer turn a primitive makes on an axis ('H', 'V', 'T') with a layer and a direction, if any.
+std::optional<Turn> FromLayer(char axis, int layer, int direction);
 Turn Inverse(Turn t);
 // The turns that undo `turns`: last first, each one reversed.
 std::vector<Turn> Inverse(const std::vector<Turn>& turns);

@@ -12,28 +12,28 @@ namespace {
 using T = Turn;
 
 constexpr TurnInfo Table[TurnCount] = {
-    {"HHD", 'U', true, u"Horiz Haut Droite", T::HGH},
-    {"HGH", 'U', false, u"Horiz Haut Gauche", T::HHD},
-    {"HMD", 'E', false, u"Horiz Milieu Droite", T::HGM},
-    {"HGM", 'E', true, u"Horiz Milieu Gauche", T::HMD},
-    {"HBD", 'D', false, u"Horiz Bas Droite", T::HGB},
-    {"HGB", 'D', true, u"Horiz Bas Gauche", T::HBD},
-    {"VHG", 'L', true, u"Vert Gauche Haut", T::VBG},
-    {"VBG", 'L', false, u"Vert Gauche Bas", T::VHG},
-    {"VHM", 'M', true, u"Vert Milieu Haut", T::VBM},
-    {"VBM", 'M', false, u"Vert Milieu Bas", T::VHM},
-    {"VHD", 'R', false, u"Vert Droite Haut", T::VBD},
-    {"VBD", 'R', true, u"Vert Droite Bas", T::VHD},
-    {"TDF", 'F', false, u"Trans Front Droite", T::TGF},
-    {"TGF", 'F', true, u"Trans Front Gauche", T::TDF},
-    {"TDM", 'S', false, u"Trans Milieu Droite", T::TGM},
-    {"TGM", 'S', true, u"Trans Milieu Gauche", T::TDM},
-    {"TDA", 'B', true, u"Trans Arri\u00e8re Droite", T::TGA},
-    {"TGA", 'B', false, u"Trans Arri\u00e8re Gauche", T::TDA},
-    {"Haut", 'x', false, u"En haut ", T::Bas},
-    {"Bas", 'x', true, u"En bas ", T::Haut},
-    {"Gauche", 'y', false, u"A gauche ", T::Droite},
-    {"Droite", 'y', true, u"A droite ", T::Gauche},
+    {"HHD", 'U', true, u"Horiz Haut Droite", T::HGH, 'H', 0, 1},
+    {"HGH", 'U', false, u"Horiz Haut Gauche", T::HHD, 'H', 0, 0},
+    {"HMD", 'E', false, u"Horiz Milieu Droite", T::HGM, 'H', 2, 1},
+    {"HGM", 'E', true, u"Horiz Milieu Gauche", T::HMD, 'H', 2, 0},
+    {"HBD", 'D', false, u"Horiz Bas Droite", T::HGB, 'H', 1, 1},
+    {"HGB", 'D', true, u"Horiz Bas Gauche", T::HBD, 'H', 1, 0},
+    {"VHG", 'L', true, u"Vert Gauche Haut", T::VBG, 'V', 0, 1},
+    {"VBG", 'L', false, u"Vert Gauche Bas", T::VHG, 'V', 0, 0},
+    {"VHM", 'M', true, u"Vert Milieu Haut", T::VBM, 'V', 2, 1},
+    {"VBM", 'M', false, u"Vert Milieu Bas", T::VHM, 'V', 2, 0},
+    {"VHD", 'R', false, u"Vert Droite Haut", T::VBD, 'V', 1, 1},
+    {"VBD", 'R', true, u"Vert Droite Bas", T::VHD, 'V', 1, 0},
+    {"TDF", 'F', false, u"Trans Front Droite", T::TGF, 'T', 0, 0},
+    {"TGF", 'F', true, u"Trans Front Gauche", T::TDF, 'T', 0, 1},
+    {"TDM", 'S', false, u"Trans Milieu Droite", T::TGM, 'T', 2, 0},
+    {"TGM", 'S', true, u"Trans Milieu Gauche", T::TDM, 'T', 2, 1},
+    {"TDA", 'B', true, u"Trans Arri\u00e8re Droite", T::TGA, 'T', 1, 0},
+    {"TGA", 'B', false, u"Trans Arri\u00e8re Gauche", T::TDA, 'T', 1, 1},
+    {"Haut", 'x', false, u"En haut ", T::Bas, 'C', 5, 0},
+    {"Bas", 'x', true, u"En bas ", T::Haut, 'C', 0, 0},
+    {"Gauche", 'y', false, u"A gauche ", T::Droite, 'C', 3, 0},
+    {"Droite", 'y', true, u"A droite ", T::Gauche, 'C', 1, 0},
 };
 
 bool IsCubeTurn(Turn t) { return t >= T::Haut; }
@@ -57,6 +57,16 @@ std::optional<Turn> FromButton(QStringView name)
 {
     for (int k = 0; k < TurnCount; ++k)
         if (name == QLatin1String(Table[k].button))
+            return static_cast<Turn>(k);
+    return std::nullopt;
+}
+
+std::optional<Turn> FromLayer(char axis, int layer, int direction)
+{
+    if (axis == 'C')
+        return std::nullopt;
+    for (int k = 0; k < TurnCount; ++k)
+        if (Table[k].axis == axis && Table[k].layer == layer && Table[k].direction == direction)
             return static_cast<Turn>(k);
     return std::nullopt;
 }

@@ -1,18 +1,18 @@
 #include "AnimationTours.h"
 
+#include "Contexte.h"
 #include "Historique.h"
-#include "Merlo.h"
+#include "LectureCube.h"
+#include "ModeleSession.h"
 #include "TableCommandes.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
-#include <QListWidget>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QSettings>
 #include <QStyle>
 #include <QTimer>
@@ -28,16 +28,7 @@ constexpr int Vitesses[] = {80, 120, 200, 300, 450, 600};
 
 QSettings Reglages() { return QSettings(QStringLiteral("merlos"), QStringLiteral("merlos")); }
 
-animation::Couleurs Lire(CUBEDriver& d)
-{
-    animation::Couleurs c{};
-    for (int16_t p = 0; p < 6; ++p) {
-        const int16_t f = d.WichFace(p);
-        if (f >= 0 && f <= 5)
-            d.GetFace(f, c[static_cast<std::size_t>(p)].data());
-    }
-    return c;
-}
+animation::Couleurs Lire(CUBEDriver& d) { return ParPosition(LireCube(d)); }
 
 } // namespace
 
@@ -96,10 +87,10 @@ private:
     QImage m_Image;
 };
 
-AnimationTours::AnimationTours(Merlo& w) : QObject(&w), m_W(w)
+AnimationTours::AnimationTours(const Contexte& c) : QObject(&c.fenetre), m_S(c.session), m_Cube(c.cube)
 {
     setObjectName(QStringLiteral("AnimationTours"));
-    m_Vue = new VueTour(*this, w.CUBE1);
+    m_Vue = new VueTour(*this, c.cube);
 
     m_Anim.setStartValue(0.0);
     m_Anim.setEndValue(1.0);
@@ -130,7 +121,7 @@ AnimationTours::AnimationTours(Merlo& w) : QObject(&w), m_W(w)
             Finir();
     });
 
-    auto* menu = new QMenu(tr("Turn speed"), &w);
+    auto* menu = new QMenu(tr("Turn speed"), &c.fenetre);
     m_Vitesse = menu->menuAction();
     m_Vitesse->setObjectName(QStringLiteral("VitesseTours"));
     m_Vitesse->setStatusTip(tr("How long a quarter turn takes when it is shown"));
@@ -146,24 +137,24 @@ AnimationTours::AnimationTours(Merlo& w) : QObject(&w), m_W(w)
     }
     SetDureeMs(m_DureeMs);
 
-    w.Commandes().Ajouter(TableCommandes::Affichage, m_Animer);
-    w.Commandes().Ajouter(TableCommandes::Affichage, m_Vitesse);
+    c.commandes.Ajouter(TableCommandes::Affichage, m_Animer);
+    c.commandes.Ajouter(TableCommandes::Affichage, m_Vitesse);
     // Whatever a command is about to change, the turn shown is over first.
-    connect(&w.Histoire(), &Historique::AvantCommande, this, &AnimationTours::Finir);
+    connect(&c.histoire, &Historique::AvantCommande, this, &AnimationTours::Finir);
 
     bool figee = false;
     const double p = qEnvironmentVariable("MERLOS_ANIMATION_FIGEE").toDouble(&figee);
     if (figee)
         m_Figee = std::clamp(p, 0.0, 1.0);
 
-    // A press of a turn's button, by the mouse or its key: the window has turned the cube already
+    // A turn's button's command, from the mouse or its key: the window has turned the cube already
     // (its own connection came first), so the picture can follow.
     for (int i = 0; i < notation::TurnCount; ++i) {
         const auto t = static_cast<notation::Turn>(i);
-        auto* b = w.findChild<QPushButton*>(QLatin1String(notation::Info(t).button));
-        if (!b)
+        QAction* a = c.commandes.ActionBouton(QLatin1String(notation::Info(t).button));
+        if (!a)
             continue;
-        connect(b, &QPushButton::clicked, this, [this, t] {
+        connect(a, &QAction::triggered, this, [this, t] {
             if (Animer() || m_Figee) {
                 Montrer(t);
                 if (m_Figee)
@@ -213,10 +204,10 @@ void AnimationTours::Montrer(notation::Turn t)
         return;
     }
     m_Tour = t;
-    m_Apres = Lire(m_W.CUBE());
+    m_Apres = Lire(m_S.CUBE());
     m_Montre = true;
     m_Progres = 0;
-    m_Vue->setGeometry(m_W.CUBE1->geometry());
+    m_Vue->setGeometry(m_Cube->geometry());
     m_Vue->show();
     m_Vue->update();
     m_Anim.setDuration(m_DureeMs);
@@ -235,7 +226,7 @@ void AnimationTours::Figer(double progres)
 void AnimationTours::Image(double progres)
 {
     // Anything else that turned the cube meanwhile ends the turn shown: the control's picture is right.
-    if (Lire(m_W.CUBE()) != m_Apres) {
+    if (Lire(m_S.CUBE()) != m_Apres) {
         Finir();
         return;
     }

@@ -28,7 +28,8 @@
 
 #include <optional>
 
-class Merlo;
+struct Contexte;
+class ModeleSession;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -40,10 +41,10 @@ class AnimationTours : public QObject {
 public:
     static constexpr int DureeMin = 80, DureeMax = 600, DureeDefaut = 200;
 
-    // Watches the window's 22 turn buttons: a press of one (a click or its key) is shown when
-    // "Animate turns" is on. Commands that turn the cube by calling the window (stages, macros,
-    // scramble, paste, Inv) do not press buttons, so they show only their end.
-    explicit AnimationTours(Merlo& w);
+    // Watches the commands of the window's 22 turn buttons: one run (a click or its key) is shown
+    // when "Animate turns" is on. Commands that turn the cube through the session (stages, macros,
+    // scramble, paste, Inv) run no turn button's command, so they show only their end.
+    explicit AnimationTours(const Contexte& c);
     ~AnimationTours() override;
 
     void Montrer(notation::Turn t);
@@ -73,7 +74,8 @@ signals:
 
 private:
     void Image(double progres);
-    Merlo& m_W;
+    ModeleSession& m_S;
+    QWidget* m_Cube;
     VueTour* m_Vue = nullptr;
     QVariantAnimation m_Anim;
     QAction* m_Animer = nullptr;

@@ -5,7 +5,7 @@
 #include "Avis.h"
 #include "EditeurCouleurs.h"
 #include "JouerNotation.h"
-#include "Merlo.h"
+#include "ModeleSession.h"
 #include "Notation.h"
 #include "PositionCube.h"
 #include "ResolutionCourte.h"
@@ -18,9 +18,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QMouseEvent>
-#include <QPushButton>
 
 namespace {
 
@@ -53,28 +52,32 @@ public:
 
 } // namespace
 
-MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
+MenuJournal::MenuJournal(const Contexte& c) : QObject(&c.fenetre), m_C(c)
 {
-    new SuiviJournal(w.List1);
-    new ClicDroit(w.List1->viewport());
+    new SuiviJournal(c.journal);
+    new ClicDroit(c.journal->viewport());
     using T = TableCommandes;
-    TableCommandes& t = w.Commandes();
-    auto bouton = [](QPushButton* b) { return [b] { b->click(); }; };
+    TableCommandes& t = c.commandes;
+    // A menu entry for a button's command triggers the button's action.
+    auto bouton = [&t](const char* nom) {
+        QAction* a = t.ActionBouton(QLatin1String(nom));
+        return [a] { a->trigger(); };
+    };
     auto ici = [this](void (MenuJournal::*faire)()) { return [this, faire] { (this->*faire)(); }; };
     constexpr bool journal = true;
 
     t.Ajouter(T::Cube, "Melanger", tr("&Scramble"), QKeySequence(), tr("31 random quarter turns of the outer layers, logged (Melange)"),
-              bouton(w.Melange));
+              bouton("Melange"));
     t.Ajouter(T::Cube, "Reinitialiser", tr("&Reset colours"), QKeySequence(), tr("Give every face its own colour again; the log stays (Init)"),
-              bouton(w.Init));
+              bouton("Init"));
     QAction* couleurs = t.Ajouter(T::Cube, "EntrerCouleurs", tr("&Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
               tr("Paint the squares of your own cube and set it up"), ici(&MenuJournal::EntrerCouleurs));
     t.Separer(T::Cube);
     // The same close as the window's close button: the close event, then the end of the program.
-    t.Ajouter(T::Cube, "Quitter", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("Close the window"), [&w] { w.close(); });
+    t.Ajouter(T::Cube, "Quitter", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("Close the window"), [f = &c.fenetre] { f->close(); });
 
-    t.Ajouter(T::Edition, w.Histoire().ActionAnnuler());
-    t.Ajouter(T::Edition, w.Histoire().ActionRefaire());
+    t.Ajouter(T::Edition, c.histoire.ActionAnnuler());
+    t.Ajouter(T::Edition, c.histoire.ActionRefaire());
     t.Separer(T::Edition);
     t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
               ici(&MenuJournal::CopierMouvements), journal);
@@ -91,47 +94,48 @@ MenuJournal::MenuJournal(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
     t.Separer(T::Edition, journal);
     t.Ajouter(T::Edition, "CopierPosition", tr("Copy p&osition"), QKeySequence(), tr("Copy the cube as 54 letters"),
               ici(&MenuJournal::CopierPosition), journal);
-    w.List1->addAction(couleurs); // beside the position, in the log's menu
+    c.journal->addAction(couleurs); // beside the position, in the log's menu
     t.Separer(T::Edition);
-    t.Ajouter(T::Edition, "Vider", tr("C&lear the log"), QKeySequence(), tr("Empty the log; the cube stays (Clear)"), bouton(w.Clear));
+    t.Ajouter(T::Edition, "Vider", tr("C&lear the log"), QKeySequence(), tr("Empty the log; the cube stays (Clear)"), bouton("Clear"));
 
-    const std::pair<QPushButton*, QString> etapes[] = {
-        {w.RangerHaut, tr("Make the top face one colour")},
-        {w.IdM, tr("Bring the top-layer edges over their side centres")},
-        {w.IdC, tr("Place the top-layer corners")},
-        {w.RangerM, tr("Complete the middle layer")},
-        {w.FaceB, tr("Turn the cube over and finish the new top layer")},
-        {w.UneFace, tr("Finish the top face when only its corners are wrong")},
+    const std::pair<const char*, QString> etapes[] = {
+        {"RangerHaut", tr("Make the top face one colour")},
+        {"IdM", tr("Bring the top-layer edges over their side centres")},
+        {"IdC", tr("Place the top-layer corners")},
+        {"RangerM", tr("Complete the middle layer")},
+        {"FaceB", tr("Turn the cube over and finish the new top layer")},
+        {"UneFace", tr("Finish the top face when only its corners are wrong")},
     };
     for (const auto& [b, statut] : etapes) {
-        const QByteArray nom = QByteArrayLiteral("Etape") + b->objectName().toLatin1();
+        const QByteArray nom = QByteArrayLiteral("Etape") + b;
         // The stage's caption, as on its button.
-        t.Ajouter(T::Resolution, nom.constData(), tr("Stage %1").arg(b->text()), QKeySequence(), statut, bouton(b));
+        t.Ajouter(T::Resolution, nom.constData(), tr("Stage %1").arg(t.ActionBouton(QLatin1String(b))->text()), QKeySequence(),
+                  statut, bouton(b));
     }
     t.Separer(T::Resolution, journal);
     // The search runs on a worker thread; the step of Undo is the playing of its moves, when found.
-    auto* court = new ResolutionCourte(w, avis);
+    auto* court = new ResolutionCourte(c);
     QAction* resoudre = CreerActionResoudreCourt(this);
     connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
     t.Ajouter(T::Resolution, resoudre, journal);
 
     auto trait = new QAction(this);
     trait->setSeparator(true);
-    w.List1->addAction(trait);
+    c.journal->addAction(trait);
     t.Ajouter(T::AideMenu, "Aide", tr("&Help"), QKeySequence::HelpContents, tr("How to use Merlos"), ici(&MenuJournal::Aide), journal);
     t.Ajouter(T::AideMenu, "APropos", tr("&About Merlos"), QKeySequence(), tr("Version, licence and the cube control loaded"),
               ici(&MenuJournal::APropos), journal);
 }
 
-void MenuJournal::Aide() { MontrerAide(&m_W); }
+void MenuJournal::Aide() { MontrerAide(&m_C.fenetre); }
 
-void MenuJournal::APropos() { MontrerAPropos(&m_W); }
+void MenuJournal::APropos() { MontrerAPropos(&m_C.fenetre); }
 
-void MenuJournal::Annoncer(const QString& texte) { m_Avis.Montrer(texte); }
+void MenuJournal::Annoncer(const QString& texte) { m_C.avis.Montrer(texte); }
 
 void MenuJournal::CopierMouvements()
 {
-    const QStringList lignes = LignesJournal(m_W);
+    const QStringList lignes = m_C.session.Lignes();
     const QString texte = notation::WriteLog(lignes);
     if (texte.isEmpty()) {
         Annoncer(QCoreApplication::translate("MenuJournal", "The log holds no moves to copy."));
@@ -143,7 +147,7 @@ void MenuJournal::CopierMouvements()
 
 void MenuJournal::CopierSimplifie()
 {
-    const QStringList lignes = LignesJournal(m_W);
+    const QStringList lignes = m_C.session.Lignes();
     const int tours = Tours(lignes);
     // Nothing to copy empties the clipboard: pasting the last text would play moves of another cube.
     if (tours == 0) {
@@ -163,7 +167,7 @@ void MenuJournal::CopierSimplifie()
 
 void MenuJournal::CopierLignes()
 {
-    const QStringList lignes = LignesJournal(m_W);
+    const QStringList lignes = m_C.session.Lignes();
     if (lignes.isEmpty()) {
         Annoncer(QCoreApplication::translate("MenuJournal", "The log is empty."));
         return;
@@ -188,8 +192,8 @@ void MenuJournal::Coller()
                            : QCoreApplication::translate("MenuJournal", "Not set up: %1").arg(lu.faults.front().message));
             return;
         }
-        const bool journal = m_W.List1->count() > 0;
-        m_W.Histoire().Executer(QString(), tr("Paste position"), [&] { PoserPosition(m_W, lu.position); });
+        const bool journal = m_C.session.Nombre() > 0;
+        m_C.histoire.Executer(QString(), tr("Paste position"), [&] { PoserPosition(m_C.session, lu.position); });
         Annoncer(tr("The position is set up, white on top and green in front; the log starts afresh.")
                  + (journal ? QLatin1Char(' ') + tr("Undo (Ctrl+Z) brings the log back.") : QString()));
         return;
@@ -203,19 +207,19 @@ void MenuJournal::Coller()
         Annoncer(QCoreApplication::translate("MenuJournal", "The clipboard holds no moves to play."));
         return;
     }
-    m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Paste moves"), [&] { JouerTours(m_W, lu.turns); });
+    m_C.histoire.Executer(QStringLiteral("Coller"), tr("Paste moves"), [&] { JouerTours(m_C.session, lu.turns, m_C.ceder); });
 }
 
 void MenuJournal::Saisir()
 {
     if (!m_Saisie)
-        m_Saisie = new SaisieMouvements(m_W);
+        m_Saisie = new SaisieMouvements(m_C);
     m_Saisie->Ouvrir();
 }
 
 void MenuJournal::CopierPosition()
 {
-    const QString texte = notation::WritePosition(LirePosition(m_W));
+    const QString texte = notation::WritePosition(LirePosition(m_C.session.CUBE()));
     QGuiApplication::clipboard()->setText(texte);
     Annoncer(QCoreApplication::translate("MenuJournal", "Copied the position: %1").arg(texte));
 }
@@ -223,6 +227,6 @@ void MenuJournal::CopierPosition()
 void MenuJournal::EntrerCouleurs()
 {
     if (!m_Editeur)
-        m_Editeur = new EditeurCouleurs(m_W);
+        m_Editeur = new EditeurCouleurs(&m_C.fenetre, m_C.session, m_C.histoire);
     m_Editeur->Ouvrir();
 }

@@ -4,12 +4,12 @@
 // position, enter a real cube's colours. Every turn goes through the buttons' commands.
 #pragma once
 
+#include "Contexte.h"
+
 #include <QObject>
 #include <QPointer>
 
-class Avis;
 class EditeurCouleurs;
-class Merlo;
 class QAction;
 class SaisieMouvements;
 
@@ -17,7 +17,7 @@ class MenuJournal : public QObject {
     Q_OBJECT
 
 public:
-    MenuJournal(Merlo& w, Avis& avis);
+    explicit MenuJournal(const Contexte& c);
 
     void CopierMouvements();
     void CopierSimplifie();
@@ -33,8 +33,7 @@ public:
     void Annoncer(const QString& texte);
 
 private:
-    Merlo& m_W;
-    Avis& m_Avis;
+    Contexte m_C;
     QPointer<SaisieMouvements> m_Saisie;
     QPointer<EditeurCouleurs> m_Editeur;
 };

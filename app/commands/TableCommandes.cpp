@@ -1,5 +1,6 @@
 #include "TableCommandes.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -62,4 +63,31 @@ void TableCommandes::Separer(Menu menu, bool dansJournal)
         trait->setSeparator(true);
         m_Journal->addAction(trait);
     }
+}
+
+QAction* TableCommandes::Bouton(QAbstractButton* bouton, std::function<void()> faire, const QKeySequence& touche)
+{
+    const QString texte = bouton->text().remove(QLatin1Char('&'));
+    auto* a = new QAction(texte.isEmpty() ? bouton->accessibleName() : texte, this);
+    a->setObjectName(bouton->objectName());
+    a->setShortcut(touche);
+    connect(a, &QAction::triggered, this, std::move(faire));
+    connect(bouton, &QAbstractButton::clicked, a, [a] { a->trigger(); });
+    return Entrer(a);
+}
+
+QAction* TableCommandes::Entrer(QAction* action)
+{
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (!action->shortcut().isEmpty())
+        m_Fenetre->addAction(action);
+    m_Boutons.insert(action->objectName(), action);
+    return action;
+}
+
+QKeySequence TableCommandes::Touche(notation::Turn t)
+{
+    const notation::TurnInfo& i = notation::Info(t);
+    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
+    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
 }

@@ -1,15 +1,20 @@
 // The window's one table of commands. Each command is a QAction (object name, text, key, tooltip,
 // status tip) entered once, with the menu it goes in; the menu bar, the log's context menu and the
-// keys are all made from the table, and the help's table of keys is checked against it.
+// keys are all made from the table, and the help's table of keys is checked against it. The
+// window's buttons trigger actions of the table too, so a key does exactly what a click does.
 #pragma once
 
-#include <QObject>
+#include "Notation.h"
+
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
+#include <QObject>
 
 #include <array>
 #include <functional>
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -34,6 +39,17 @@ public:
     // A line between groups of a menu (and of the log's menu).
     void Separer(Menu menu, bool dansJournal = false);
 
+    // The command behind a button of the window, entered once: the button triggers the action
+    // (named as the button), and the action's keys work wherever the focus is in the window. It is
+    // in no menu; a menu entry for the same command triggers it.
+    QAction* Bouton(QAbstractButton* bouton, std::function<void()> faire, const QKeySequence& touche = {});
+    // The same for a command of a control that is no button (the log's removal of a line).
+    QAction* Entrer(QAction* action);
+    // The action of the button of that objectName, or nullptr.
+    QAction* ActionBouton(const QString& nom) const { return m_Boutons.value(nom); }
+    // The key of a turn: its letter in cube notation, with Shift for the reverse.
+    static QKeySequence Touche(notation::Turn t);
+
     QMenuBar* Barre() const { return m_Barre; }
     QMenu* MenuDe(Menu m) const { return m_Menus[static_cast<std::size_t>(m)]; }
     // Every command entered, in the order entered.
@@ -45,4 +61,5 @@ private:
     QMenuBar* m_Barre;
     std::array<QMenu*, NombreMenus> m_Menus{};
     QList<QAction*> m_Actions;
+    QHash<QString, QAction*> m_Boutons;
 };

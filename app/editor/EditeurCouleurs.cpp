@@ -1,8 +1,7 @@
 #include "EditeurCouleurs.h"
 
 #include "Historique.h"
-
-#include "Merlo.h"
+#include "ModeleSession.h"
 #include "PositionCube.h"
 
 #include <QCoreApplication>
@@ -260,7 +259,8 @@ void Patron::focusOutEvent(QFocusEvent* e)
 
 // --- the dialog ----------------------------------------------------------------------------------
 
-EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
+EditeurCouleurs::EditeurCouleurs(QWidget* fenetre, ModeleSession& session, Historique& histoire)
+    : QDialog(fenetre), m_S(session), m_Histoire(histoire)
 {
     setObjectName(QStringLiteral("EditeurCouleurs"));
     setWindowTitle(QCoreApplication::translate("EditeurCouleurs", "Enter cube colours"));
@@ -319,12 +319,12 @@ EditeurCouleurs::EditeurCouleurs(Merlo& w) : QDialog(&w), m_W(w)
     m_Poser->setObjectName(QStringLiteral("Poser"));
     boutons->addButton(QDialogButtonBox::Cancel);
     connect(depuis, &QPushButton::clicked, this,
-            [this] { m_Patron->SetPosition(notation::HeldStandard(LirePosition(m_W))); });
+            [this] { m_Patron->SetPosition(notation::HeldStandard(LirePosition(m_S.CUBE()))); });
     connect(vider, &QPushButton::clicked, this, [this] { m_Patron->SetPosition(notation::Position::Empty()); });
     connect(m_Poser, &QPushButton::clicked, this, [this] {
         if (!notation::Check(m_Patron->Position()).empty())
             return;
-        m_W.Histoire().Executer(QString(), tr("Set up colours"), [this] { PoserPosition(m_W, m_Patron->Position()); });
+        m_Histoire.Executer(QString(), tr("Set up colours"), [this] { PoserPosition(m_S, m_Patron->Position()); });
         accept();
     });
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -350,7 +350,7 @@ void EditeurCouleurs::Choisir(int colour)
 
 void EditeurCouleurs::Ouvrir()
 {
-    m_Patron->SetPosition(notation::HeldStandard(LirePosition(m_W)));
+    m_Patron->SetPosition(notation::HeldStandard(LirePosition(m_S.CUBE())));
     show();
     raise();
     activateWindow();

@@ -12,7 +12,8 @@
 
 #include <vector>
 
-class Merlo;
+class Historique;
+class ModeleSession;
 class QButtonGroup;
 class QListWidget;
 class QPushButton;
@@ -64,7 +65,8 @@ class EditeurCouleurs : public QDialog {
     Q_OBJECT
 
 public:
-    explicit EditeurCouleurs(Merlo& w);
+    // Sets its cube up on `session`, as one step of `histoire`.
+    EditeurCouleurs(QWidget* fenetre, ModeleSession& session, Historique& histoire);
 
     // Opens it on the cube as it stands, held white up and green in front.
     void Ouvrir();
@@ -77,7 +79,8 @@ private:
     void Verifier();
     void Choisir(int colour);
 
-    Merlo& m_W;
+    ModeleSession& m_S;
+    Historique& m_Histoire;
     Patron* m_Patron;
     QButtonGroup* m_Palette;
     QListWidget* m_Fautes;

@@ -2,6 +2,7 @@
 // VT_I2, in reverse order as DISPPARAMS wants them, the nine squares of a face by reference.
 #include "CUBEDriver.h"
 
+#include "CUBEDispIds.h"
 #include "Fatal.h"
 
 #include <QCoreApplication>
@@ -10,31 +11,6 @@
 #include <cstddef>
 
 namespace {
-
-// DISPIDs of _DCUBE.
-enum : DISPID {
-    DISPID_Couleur = 1,
-    DISPID_InitG = 2,
-    DISPID_PointerFaces = 3,
-    DISPID_PlacerFace = 4,
-    DISPID_Vers = 5,
-    DISPID_AfficherFace = 6,
-    DISPID_WichFace = 7,
-    DISPID_SetFace = 8,
-    DISPID_GetFace = 9,
-    DISPID_MvtV = 10,
-    DISPID_MvtH = 11,
-    DISPID_MvtT = 12,
-    DISPID_Arretes = 13,
-    DISPID_Coins = 14,
-    DISPID_PutFace = 15,
-    DISPID_GetElmt = 16,
-    DISPID_Equilibre = 17,
-    DISPID_PosFaceR = 18,
-    DISPID_Synchro = 19,
-    DISPID_HighOrLow = 20,
-    DISPID_Relatif = 21,
-};
 
 VARIANT Short(int16_t value)
 {

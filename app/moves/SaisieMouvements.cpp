@@ -1,8 +1,8 @@
 #include "SaisieMouvements.h"
 
+#include "Contexte.h"
 #include "Historique.h"
 #include "JouerNotation.h"
-#include "Merlo.h"
 
 #include <QScreen>
 
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SaisieMouvements::SaisieMouvements(Merlo& w) : QDialog(&w), m_W(w)
+SaisieMouvements::SaisieMouvements(const Contexte& c) : QDialog(&c.fenetre), m_C(c)
 {
     setObjectName(QStringLiteral("SaisieMouvements"));
     setWindowTitle(QCoreApplication::translate("SaisieMouvements", "Play moves"));
@@ -80,9 +80,9 @@ void SaisieMouvements::Placer()
 {
     // Beside the cube, never over it: right of the window, left of it, then right of the cube or
     // under it, the first that the screen holds.
-    const QRect cube(m_W.CUBE1->mapToGlobal(QPoint(0, 0)), m_W.CUBE1->size());
-    const QRect fenetre = m_W.frameGeometry();
-    const QRect ecran = m_W.screen() ? m_W.screen()->availableGeometry() : QRect();
+    const QRect cube(m_C.cube->mapToGlobal(QPoint(0, 0)), m_C.cube->size());
+    const QRect fenetre = m_C.fenetre.frameGeometry();
+    const QRect ecran = m_C.fenetre.screen() ? m_C.fenetre.screen()->availableGeometry() : QRect();
     const QSize cadre = frameGeometry().size() - geometry().size();
     const QSize t = size() + cadre;
     const QPoint essais[] = {{fenetre.right() + 8, cube.top()}, {fenetre.left() - t.width() - 8, cube.top()},
@@ -105,5 +105,5 @@ void SaisieMouvements::Jouer()
     // A copy: the text can change while they play, since the window takes keys between turns.
     const std::vector<notation::Turn> tours = m_Lu.turns;
     m_Texte->selectAll();
-    m_W.Histoire().Executer(QStringLiteral("Coller"), tr("Play moves"), [&] { JouerTours(m_W, tours); });
+    m_C.histoire.Executer(QStringLiteral("Coller"), tr("Play moves"), [&] { JouerTours(m_C.session, tours, m_C.ceder); });
 }

@@ -3,11 +3,11 @@
 // it again and typing replaces it.
 #pragma once
 
+#include "Contexte.h"
 #include "Notation.h"
 
 #include <QDialog>
 
-class Merlo;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +16,7 @@ class SaisieMouvements : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SaisieMouvements(Merlo& w);
+    explicit SaisieMouvements(const Contexte& c);
 
     void Ouvrir();
 
@@ -25,7 +25,7 @@ private:
     void Jouer();
     void Placer();
 
-    Merlo& m_W;
+    Contexte m_C;
     QLineEdit* m_Texte;
     QLabel* m_Etat;
     QPushButton* m_Jouer;

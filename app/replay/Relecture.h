@@ -4,45 +4,42 @@
 // past the end, any command of the window, closing it) first brings the cube back to the end of the
 // log, so the cube and the log always agree outside a replay.
 //
-// While it runs, the arrow keys, Space, Home, End, P and Esc belong to it; any other key or a click
-// on the window ends it before that command runs.
+// Where it stands is a CurseurRelecture (no widgets), shown by a PanneauRelecture over the cube and
+// by the log's drawing (DelegueJournal). While it runs, the arrow keys, Space, Home, End, P and Esc
+// belong to it; any other key or a click on the window ends it before that command runs.
 #pragma once
 
-#include "Etapes.h"
-#include "TableCommandes.h"
+#include "Contexte.h"
+#include "CurseurRelecture.h"
 #include "Notation.h"
+#include "TableCommandes.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <functional>
-#include <vector>
 
-class Avis;
+class AnimationTours;
 class DelegueJournal;
-class Merlo;
+class PanneauRelecture;
 class QAction;
-class QFrame;
-class QLabel;
-class QPushButton;
-class QSlider;
 class QWidget;
 
 class Relecture : public QObject {
     Q_OBJECT
 
 public:
-    Relecture(Merlo& w, Avis& avis);
+    Relecture(const Contexte& c, AnimationTours& animation);
     ~Relecture() override;
 
     // Called after each step's turn with the turn the control has just made (the inverse of the
-    // line's turn for a step back); the window connects them to its animation of turns. A jump (Home, End, the end of the replay) calls
-    // `finir` first and shows no turn.
+    // line's turn for a step back); the window connects them to its animation of turns. A jump
+    // (Home, End, the end of the replay) calls `finir` first and shows no turn.
     std::function<void(notation::Turn)> montrer;
     std::function<void()> finir;
 
-    bool EnCours() const { return m_EnCours; }
+    bool EnCours() const { return m_Curseur.EnCours(); }
     // From the log's line `ligne` on (the first turn at or after it). False, with a notice, when
     // there is no turn to replay or a command is still running.
     bool Commencer(int ligne = 0);
@@ -53,15 +50,15 @@ public:
     void Lecture(bool marche);
     bool EnLecture() const { return m_Minuteur.isActive(); }
     // Brings the cube back to the end of the log and leaves the replay. Nothing when none runs.
-    // The command table's "a command starts" signal connects here.
+    // The history's "a command starts" signal connects here.
     void Terminer();
 
     // Steps done of all the log's turns, and how many turns the log holds (valid while replaying).
-    int Faits() const { return m_Curseur; }
-    int Total() const { return static_cast<int>(m_Pas.size()); }
-    int Premier() const { return m_Debut; }
+    int Faits() const { return m_Curseur.Faits(); }
+    int Total() const { return m_Curseur.Total(); }
+    int Premier() const { return m_Curseur.Premier(); }
     // The log line of the last turn made, or -1.
-    int LigneFaite() const;
+    int LigneFaite() const { return m_Curseur.LigneFaite(); }
 
     // Milliseconds a move while playing, 200 to 3000, remembered.
     int Intervalle() const { return m_Minuteur.interval(); }
@@ -83,37 +80,18 @@ protected:
 private:
     QAction* Action(TableCommandes::Menu menu, const char* nom, const QString& texte, const QKeySequence& touche,
                     const QString& statut, bool dansJournal = true);
-    void CreerPanneau();
-    void Placer();
-    void PlacerBarre();
     void Montrer();
-    void Tourner(notation::Turn t);
     void Aller(int curseur);
     bool DansFenetre(QObject* objet) const;
     bool Touche(int cle);
-    std::vector<relecture::Marque> Marques() const;
+    bool Clavier(QEvent* event);
 
-    Merlo& m_W;
-    Avis& m_Avis;
+    Contexte m_C;
+    CurseurRelecture m_Curseur;
+    PanneauRelecture* m_Panneau = nullptr;
     DelegueJournal* m_Delegue = nullptr;
-    bool m_EnCours = false;
-    std::vector<relecture::Pas> m_Pas;
-    std::vector<relecture::Tranche> m_Tranches;
-    QStringList m_Lignes;
-    int m_Debut = 0, m_Curseur = 0;
-    int16_t m_FaceVue = 0;
     int m_Defilement = 0; // where the log was scrolled to
     QTimer m_Minuteur;
-
-    QPointer<QFrame> m_Prochain, m_Barre;
-    QLabel *m_Nom = nullptr, *m_Mots = nullptr, *m_Compte = nullptr, *m_Etape = nullptr, *m_Vitesse = nullptr;
-    QPushButton* m_Jouer = nullptr;
-    QSlider* m_Curseurs = nullptr;
-    QPointer<QWidget> m_Cadre;
     // The control's widget: gone once the window is being destroyed, and with it the cube to restore.
     QPointer<QWidget> m_Cube;
 };
-
-// The replay's actions of the log ("Rejouer", "RejouerDepuis", "CopierSolution", "CoupsJournal"), on
-// the log's context menu; the window's Relecture is its child named "Relecture".
-Relecture* InstallerRelecture(Merlo& w, Avis& avis);

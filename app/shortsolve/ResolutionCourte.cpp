@@ -1,9 +1,10 @@
 #include "ResolutionCourte.h"
 
 #include "Avis.h"
+#include "Contexte.h"
 #include "Historique.h"
 #include "JouerNotation.h"
-#include "Merlo.h"
+#include "ModeleSession.h"
 #include "PositionCube.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ QAction* CreerActionResoudreCourt(QObject* parent)
     return a;
 }
 
-ResolutionCourte::ResolutionCourte(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis) {}
+ResolutionCourte::ResolutionCourte(const Contexte& c) : QObject(&c.fenetre), m_C(c) {}
 
 ResolutionCourte::~ResolutionCourte()
 {
@@ -37,20 +38,20 @@ void ResolutionCourte::Lancer()
 {
     if (m_EnCours)
         return;
-    m_Depart = LirePosition(m_W);
+    m_Depart = LirePosition(m_C.session.CUBE());
     m_Tenu = shortsolve::Hold(m_Depart);
     if (!m_Tenu) {
-        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "This cube cannot be solved: its pieces are not those of a real cube."));
+        m_C.avis.Montrer(QCoreApplication::translate("ResolutionCourte", "This cube cannot be solved: its pieces are not those of a real cube."));
         return;
     }
     if (shortsolve::IsSolved(m_Tenu->pieces)) {
-        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube is already solved."));
+        m_C.avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube is already solved."));
         return;
     }
     m_EnCours = true;
     m_Annuler = false;
-    m_W.CUBE1->setCursor(Qt::WaitCursor);
-    m_Avis.Montrer(shortsolve::TablesReady() ? QCoreApplication::translate("ResolutionCourte", "Looking for a short solution\u2026")
+    m_C.cube->setCursor(Qt::WaitCursor);
+    m_C.avis.Montrer(shortsolve::TablesReady() ? QCoreApplication::translate("ResolutionCourte", "Looking for a short solution\u2026")
                                              : QCoreApplication::translate("ResolutionCourte", "Preparing the solver's tables (the first time only), then looking for a short solution\u2026"));
     const notation::Pieces pieces = m_Tenu->pieces;
     m_Fil = QThread::create([this, pieces] {
@@ -76,26 +77,27 @@ void ResolutionCourte::Trouve(const shortsolve::Result& r)
                    + QCoreApplication::translate("ResolutionCourte", "The solver's tables could not be saved in %1 (%2); they are kept in memory only.")
                          .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason));
     if (r.status != shortsolve::Result::Solved) {
-        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "No short solution was found.") + remarque);
+        m_C.avis.Montrer(QCoreApplication::translate("ResolutionCourte", "No short solution was found.") + remarque);
         Finir();
         return;
     }
-    if (LirePosition(m_W) != m_Depart) {
-        m_Avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube was turned during the search, so nothing was played. Press again to solve it as it is now."));
+    if (LirePosition(m_C.session.CUBE()) != m_Depart) {
+        m_C.avis.Montrer(QCoreApplication::translate("ResolutionCourte", "The cube was turned during the search, so nothing was played. Press again to solve it as it is now."));
         Finir();
         return;
     }
     const std::vector<shortsolve::Move> coups = shortsolve::AsHeld(r.moves, *m_Tenu);
     // One step of Undo, its lines marked as this command's.
     const std::vector<notation::Turn> tours = shortsolve::Turns(coups);
-    m_W.Histoire().Executer(QStringLiteral("Court"), QCoreApplication::translate("ResolutionCourte", "Solve in few moves"), [&] { JouerTours(m_W, tours); });
+    m_C.histoire.Executer(QStringLiteral("Court"), QCoreApplication::translate("ResolutionCourte", "Solve in few moves"),
+                          [&] { JouerTours(m_C.session, tours, m_C.ceder); });
     const int n = int(coups.size());
-    m_Avis.Montrer((r.optimal ? QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s), the fewest possible.", nullptr, n) : QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s).", nullptr, n)) + remarque);
+    m_C.avis.Montrer((r.optimal ? QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s), the fewest possible.", nullptr, n) : QCoreApplication::translate("ResolutionCourte", "Solved in %n move(s).", nullptr, n)) + remarque);
     Finir();
 }
 
 void ResolutionCourte::Finir()
 {
-    m_W.CUBE1->unsetCursor();
+    m_C.cube->unsetCursor();
     m_EnCours = false;
 }

@@ -2,6 +2,7 @@
 // moves played through the buttons that make them, so the log holds the buttons' own lines.
 #pragma once
 
+#include "Contexte.h"
 #include "Position.h"
 #include "ShortSolve.h"
 
@@ -11,8 +12,6 @@
 #include <atomic>
 #include <memory>
 
-class Avis;
-class Merlo;
 class QAction;
 class QThread;
 
@@ -23,7 +22,7 @@ class ResolutionCourte : public QObject {
     Q_OBJECT
 
 public:
-    ResolutionCourte(Merlo& w, Avis& avis);
+    explicit ResolutionCourte(const Contexte& c);
     ~ResolutionCourte() override;
 
     // Starts a search; does nothing while one runs or its moves are being played.
@@ -34,8 +33,7 @@ private:
     void Trouve(const shortsolve::Result& r);
     void Finir();
 
-    Merlo& m_W;
-    Avis& m_Avis;
+    Contexte m_C;
     bool m_EnCours = false;
     notation::Position m_Depart{};
     std::optional<shortsolve::Held> m_Tenu;

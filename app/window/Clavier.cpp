@@ -1,31 +1,16 @@
 #include "Clavier.h"
 
-#include "Historique.h"
-#include "Merlo.h"
-#include "Notation.h"
-
-#include <QCoreApplication>
+#include <QAbstractItemView>
+#include <QAction>
 #include <QKeyEvent>
-#include <QKeySequence>
-#include <QListWidget>
-#include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
-// The key of a move: its letter, with Shift for the reverse.
-QKeySequence Touche(notation::Turn t)
-{
-    const notation::TurnInfo& i = notation::Info(t);
-    const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
-    return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
-}
-
 class SupprimerLigne final : public QObject {
 public:
-    explicit SupprimerLigne(Merlo& fenetre) : QObject(fenetre.List1), m_Fenetre(fenetre)
+    SupprimerLigne(QAbstractItemView* journal, QAction* supprimer) : QObject(journal), m_Supprimer(supprimer)
     {
-        fenetre.List1->installEventFilter(this);
+        journal->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -39,12 +24,12 @@ public:
             event->accept();
             return true;
         }
-        m_Fenetre.Histoire().Executer(QString(), QCoreApplication::translate("Merlo", "Remove line"), [this] { m_Fenetre.List1_DblClick(); });
+        m_Supprimer->trigger();
         return true;
     }
 
 private:
-    Merlo& m_Fenetre;
+    QAction* m_Supprimer;
 };
 
 } // namespace
@@ -72,21 +57,11 @@ QStringList OrdreTabulation()
     };
 }
 
-void InstallerClavier(Merlo& fenetre)
+void InstallerClavier(QWidget& fenetre, QAbstractItemView* journal, QAction* supprimer)
 {
-    // The keys of cube notation press the buttons themselves, so a key does exactly what a click
-    // does. They belong to the window, so they work whichever control has the focus (the list box,
-    // for one, would otherwise take letters to search its lines).
-    for (QPushButton* bouton : fenetre.findChildren<QPushButton*>())
-        if (const auto t = notation::FromButton(bouton->objectName())) {
-            auto* raccourci = new QShortcut(Touche(*t), &fenetre);
-            raccourci->setContext(Qt::WindowShortcut);
-            QObject::connect(raccourci, &QShortcut::activated, bouton, &QPushButton::click);
-        }
-
     // On the log only: the double-click's command, for the keyboard. The list would take Backspace
     // for its search by typing, so the keys are caught before it sees them.
-    new SupprimerLigne(fenetre);
+    new SupprimerLigne(journal, supprimer);
 
     QWidget* avant = nullptr;
     for (const QString& nom : OrdreTabulation()) {

@@ -1,12 +1,16 @@
-// The window's keys beyond the cube's letters and the table of commands: removing a log line, and
-// an order of Tab that goes round the cube, then the stages, the log with its buttons, and the macros.
+// The window's keys beyond the table of commands: the log's own keys for removing a line, and an
+// order of Tab that goes round the cube, then the stages, the log with its buttons, and the macros.
 #pragma once
 
 #include <QStringList>
 
-class Merlo;
+class QAbstractItemView;
+class QAction;
+class QWidget;
 
-void InstallerClavier(Merlo& fenetre);
+// Delete and Backspace on `journal` trigger `supprimer`, before the list takes them for its search;
+// Tab goes through the window's controls in OrdreTabulation().
+void InstallerClavier(QWidget& fenetre, QAbstractItemView* journal, QAction* supprimer);
 
 // The objectNames of the window's controls in the order Tab reaches them.
 QStringList OrdreTabulation();

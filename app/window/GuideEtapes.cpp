@@ -1,37 +1,40 @@
 #include "GuideEtapes.h"
 
 #include "Avis.h"
-#include "Historique.h"
-#include "Merlo.h"
-#include "PositionCube.h"
+#include "CUBEDriver.h"
+#include "Contexte.h"
+#include "LectureCube.h"
+#include "ModeleSession.h"
 
-#include <QListWidget>
-#include <QPushButton>
+#include <QWidget>
 
-GuideEtapes::GuideEtapes(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avis)
+#include <optional>
+
+namespace {
+
+// Which stage each stage button runs.
+std::optional<Etape> EtapeDe(const QString& bouton)
 {
     const struct {
-        QPushButton* bouton;
+        const char* bouton;
         Etape etape;
-        void (Merlo::*lancer)();
     } etapes[] = {
-        {w.RangerHaut, Etape::FaceH, &Merlo::RangerHaut_Click}, {w.IdM, Etape::Arretes, &Merlo::IdM_Click},
-        {w.IdC, Etape::Coins, &Merlo::IdC_Click},               {w.RangerM, Etape::ZoneM, &Merlo::RangerM_Click},
-        {w.FaceB, Etape::FaceB, &Merlo::FaceB_Click},           {w.UneFace, Etape::T, &Merlo::UneFace_Click},
+        {"RangerHaut", Etape::FaceH}, {"IdM", Etape::Arretes}, {"IdC", Etape::Coins},
+        {"RangerM", Etape::ZoneM},    {"FaceB", Etape::FaceB}, {"UneFace", Etape::T},
     };
-    for (const auto& e : etapes) {
-        // The button now runs its stage through here: the same call, with a look before and after.
-        QObject::disconnect(e.bouton, &QPushButton::clicked, &w, nullptr);
-        // One step of Undo, its lines marked with the stage's caption.
-        connect(e.bouton, &QPushButton::clicked, this, [this, etape = e.etape, lancer = e.lancer, nom = e.bouton->text()] {
-            m_W.Histoire().Executer(nom, nom, [&] { Lancer(etape, lancer); });
-        });
-    }
+    for (const auto& e : etapes)
+        if (bouton == QLatin1String(e.bouton))
+            return e.etape;
+    return std::nullopt;
 }
+
+} // namespace
+
+GuideEtapes::GuideEtapes(const Contexte& c) : QObject(&c.fenetre), m_S(c.session), m_Avis(c.avis) {}
 
 Avancement GuideEtapes::Lire()
 {
-    CUBEDriver& c = m_W.CUBE();
+    CUBEDriver& c = m_S.CUBE();
     const auto rel = [&](int16_t p, int16_t r, int16_t col) { return c.Relatif(c.WichFace(p), r, col); };
     Avancement a;
     std::array<int16_t, 9> haut{};
@@ -51,24 +54,22 @@ Avancement GuideEtapes::Lire()
     }
     a.couronne = a.faceHaut && rangHaut;
     a.resolu = true;
-    for (int16_t p = 0; p < 6; ++p) {
-        std::array<int16_t, 9> f{};
-        c.GetFace(c.WichFace(p), f.data());
+    for (const auto& f : LireCube(c).cases)
         for (int16_t v : f)
             a.resolu = a.resolu && v == f[4];
-    }
     return a;
 }
 
-void GuideEtapes::Lancer(Etape e, void (Merlo::*etape)())
+void GuideEtapes::Lancer(const QString& bouton, const std::function<void()>& etape)
 {
+    const std::optional<Etape> e = EtapeDe(bouton);
     const Avancement avant = Lire();
-    const int lignes = m_W.List1->count();
-    const notation::Position cube = LirePosition(m_W);
-    (m_W.*etape)();
-    if (m_W.List1->count() != lignes || !(LirePosition(m_W) == cube))
+    const int lignes = m_S.Nombre();
+    const EtatCube cube = LireCube(m_S.CUBE());
+    etape();
+    if (!e || m_S.Nombre() != lignes || !(LireCube(m_S.CUBE()) == cube))
         return;
-    const QString conseil = Conseil(e, avant);
+    const QString conseil = Conseil(*e, avant);
     if (!conseil.isEmpty())
         m_Avis.Montrer(conseil);
 }

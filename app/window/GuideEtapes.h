@@ -6,19 +6,23 @@
 
 #include <QObject>
 
+#include <functional>
+
 class Avis;
-class Merlo;
+class ModeleSession;
+struct Contexte;
 
 class GuideEtapes : public QObject {
 public:
-    GuideEtapes(Merlo& w, Avis& avis);
+    explicit GuideEtapes(const Contexte& c);
+
+    // Runs `etape`, the stage of the button named `bouton` ("RangerHaut" ... "UneFace").
+    void Lancer(const QString& bouton, const std::function<void()>& etape);
 
     // How far the cube is now, read through the control's interface.
     Avancement Lire();
 
 private:
-    void Lancer(Etape e, void (Merlo::*etape)());
-
-    Merlo& m_W;
+    ModeleSession& m_S;
     Avis& m_Avis;
 };

@@ -1,36 +1,33 @@
-// Merlo: the program's one window. Its commands live in the rooms of app/, its solving stages in solver/.
+// Merlo: the program's one window. It shows the session model (app/session/) and forwards the
+// commands of its buttons and keys to it; its other commands live in the rooms of app/, its solving
+// stages in solver/.
 #pragma once
 
 #include "CUBEDriver.h"
 #include "Disposition.h"
+#include "ModeleSession.h"
 
-#include <QPointer>
-#include <QRect>
-#include <QSizeF>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
-class CUBEHost;
-class Historique;
-class TableCommandes;
 class AnimationTours;
-
-// The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
-// single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
-#define MERLO_FLECHES(X) \
-    X(HHD) X(HGH) X(HMD) X(HGM) X(HBD) X(HGB) \
-    X(VHG) X(VBG) X(VHM) X(VBM) X(VHD) X(VBD) \
-    X(TDF) X(TGF) X(TDM) X(TGM) X(TDA) X(TGA)
+class Avis;
+class CUBEHost;
+class GuideEtapes;
+class Historique;
+class ModeleJournal;
+class SurfaceSession;
+class TableCommandes;
+struct Contexte;
 
 class Merlo : public QWidget {
     Q_OBJECT
@@ -46,62 +43,41 @@ public:
 
     // The cube, reached only through its dispatch interface.
     CUBEDriver& CUBE() { return *m_Driver; }
+    // The person's work: the log, the layer choices, the counter, the chosen line.
+    ModeleSession& Session() { return *m_Session; }
+    const ModeleSession& Session() const { return *m_Session; }
     // Undo and Redo: every command of the window runs through it, as one step.
     Historique& Histoire() { return *m_Historique; }
-    // The table of commands the menu bar, the log's menu and the keys are made from.
+    // The table of commands the menu bar, the log's menu, the buttons and the keys are made from.
     TableCommandes& Commandes() { return *m_Commandes; }
     // Shows turns happening on the cube (app/animation/).
     AnimationTours& Animation() const { return *m_Animation; }
+    // What the stages see of the program: the session, yielding through DoEvents().
+    SurfaceEtapes& Surface();
 
-    // --- commands of the window (app/) ---------------------------------------------------------
-    void Init_Click();
-    void Clear_Click();
-
-    // The six layer primitives: turn the layer selected in their axis' option group.
-    void FrontD_Click();
-    void FrontG_Click();
-    void HorizD_Click();
-    void HorizG_Click();
-    void VHaut_Click();
-    void VBas_Click();
-
-    // The arrow buttons: select their layer, run their primitive.
-#define MERLO_DECLARE_FLECHE(name) void name##_Click();
-    MERLO_FLECHES(MERLO_DECLARE_FLECHE)
-#undef MERLO_DECLARE_FLECHE
-    // Plays moves written as arrow names separated by blanks ("VHD HGH"): for each one, selects
-    // its layer when that layer is not already selected, then runs its primitive.
-    void Jouer(const char* notation);
-
-    // Whole-cube turns.
-    void Haut_Click();
-    void Bas_Click();
-    void Gauche_Click();
-    void Droite_Click();
-
-    // Macros.
-    void A_Click();
-    void B_Click();
-    void Ar_Click();
-    void CD_Click();
-    void CG_Click();
-    void PA_Click();
-    void PC_Click();
-    void MacroT1();
-    void MacroT2();
-    void MacroH1();
-    void MacroH2();
-    void FinComm();
-
-    // Log inversion and removal.
-    void InverserOrdre(const QString& s);
-    void Inv_Click();
-    void InvD_Click();
-    void List1_DblClick();
-
-    void Melange_Click();
-    // The next Melange_Click draws from this seed instead of the clock (tests use it to replay).
-    void SeedMelange(uint64_t seed) { m_NextSeed = seed; m_Seeded = true; }
+    // --- the session's commands that the stages call (solver/) -----------------------------------
+    void FrontD_Click() { m_Session->FrontD_Click(); }
+    void FrontG_Click() { m_Session->FrontG_Click(); }
+    void HorizD_Click() { m_Session->HorizD_Click(); }
+    void HorizG_Click() { m_Session->HorizG_Click(); }
+    void VHaut_Click() { m_Session->VHaut_Click(); }
+    void VBas_Click() { m_Session->VBas_Click(); }
+    void Haut_Click() { m_Session->Haut_Click(); }
+    void Bas_Click() { m_Session->Bas_Click(); }
+    void Gauche_Click() { m_Session->Gauche_Click(); }
+    void Droite_Click() { m_Session->Droite_Click(); }
+    void A_Click() { m_Session->A_Click(); }
+    void B_Click() { m_Session->B_Click(); }
+    void Ar_Click() { m_Session->Ar_Click(); }
+    void CD_Click() { m_Session->CD_Click(); }
+    void CG_Click() { m_Session->CG_Click(); }
+    void PA_Click() { m_Session->PA_Click(); }
+    void PC_Click() { m_Session->PC_Click(); }
+    void MacroT1() { m_Session->MacroT1(); }
+    void MacroT2() { m_Session->MacroT2(); }
+    void MacroH1() { m_Session->MacroH1(); }
+    void MacroH2() { m_Session->MacroH2(); }
+    void FinComm() { m_Session->FinComm(); }
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();
@@ -138,7 +114,6 @@ public:
     int LimitsReached() const { return m_LimitsReached; }
 
     // --- window state ---------------------------------------------------------------------------
-    int16_t FaceVue = 0;
     std::array<int16_t, 11> Cases{};
 
     // --- controls, named as their objectName ----------------------------------------------------
@@ -152,7 +127,7 @@ public:
     QGroupBox* Frame6 = nullptr;
     QPushButton *Ar = nullptr, *CG = nullptr, *CD = nullptr, *A = nullptr, *B = nullptr, *PA = nullptr, *PC = nullptr;
     QLabel* Message = nullptr;
-    QListWidget* List1 = nullptr;
+    QListView* List1 = nullptr;
     QPushButton *Clear = nullptr, *InvD = nullptr, *Inv = nullptr;
     QGroupBox* Frame1 = nullptr;
     QRadioButton *OptGauche = nullptr, *OptM = nullptr, *OptDroit = nullptr;
@@ -161,29 +136,26 @@ public:
     QGroupBox* Frame3 = nullptr;
     QRadioButton *OptHaut = nullptr, *OptMil = nullptr, *OptBas = nullptr;
 
-    // The cube notation of an arrow button ("VBD" gives "R'"), or an empty text.
-    static QString NotationFleche(const QString& nom);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void CreerControles();
     void CreerCUBE1();
+    // The controls, built from their tables (Controles.cpp), then the commands of their buttons.
+    void CreerControles();
+    void CreerJournal();
+    void CreerCommandes();
+    // The views follow the session, and the option buttons choose in it.
+    void SuivreSession();
     // Remembers where a control was drawn, in twips relative to its container (and for an arrow, its
     // picture's drawn size).
     void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
-    // Appends one log line and shows the new count.
-    void Ajouter(const QString& ligne);
-    void MajMessage();
-    // The selected line of List1, or -1; SelectLigne(-1) leaves no line selected.
-    int ListIndex() const;
-    void SelectLigne(int k);
-    void Fleche(int i);
-    void TourneCube(int16_t position, const QString& texte);
+    // Runs a button's command as one step of Undo; a stage, a macro or the scramble marks the lines
+    // it writes with its caption.
+    void Commande(const QString& nom, bool marque, const std::function<void()>& faire);
 
-    QButtonGroup *m_GroupeV = nullptr, *m_GroupeT = nullptr, *m_GroupeH = nullptr;
+    std::array<QRadioButton*, 9> m_Options{};
     std::array<QPushButton*, 18> m_Fleches{};
     Disposition m_Disposition{this};
 
@@ -191,13 +163,17 @@ private:
     void LimitReached() { ++m_LimitsReached; }
     friend class StageLoop;
 
-    Historique* m_Historique = nullptr;
-    TableCommandes* m_Commandes = nullptr;
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
+    ModeleSession* m_Session = nullptr;
+    ModeleJournal* m_Journal = nullptr;
+    Historique* m_Historique = nullptr;
+    TableCommandes* m_Commandes = nullptr;
+    Avis* m_Avis = nullptr;
+    GuideEtapes* m_Guide = nullptr;
     AnimationTours* m_Animation = nullptr;
+    std::unique_ptr<Contexte> m_Contexte;
+    std::unique_ptr<SurfaceSession> m_Surface;
     int m_LimitsReached = 0;
     int m_DansDoEvents = 0;
-    uint64_t m_NextSeed = 0;
-    bool m_Seeded = false;
 };

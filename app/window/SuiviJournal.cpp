@@ -1,9 +1,9 @@
 #include "SuiviJournal.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QScrollBar>
 
-SuiviJournal::SuiviJournal(QListWidget* liste) : QObject(liste)
+SuiviJournal::SuiviJournal(QAbstractItemView* liste) : QObject(liste)
 {
     QScrollBar* barre = liste->verticalScrollBar();
     // The list lays out new lines later, when it next has time; the range grows then.

@@ -4,11 +4,11 @@
 
 #include <QObject>
 
-class QListWidget;
+class QAbstractItemView;
 
 class SuiviJournal : public QObject {
 public:
-    explicit SuiviJournal(QListWidget* liste);
+    explicit SuiviJournal(QAbstractItemView* liste);
 
 private:
     bool m_Suit = true;

@@ -17,7 +17,7 @@ void BM_ReplayStepPainted(benchmark::State& state)
     Merlo w;
     w.resize(w.size() * int(state.range(0)));
     w.show();
-    w.SeedMelange(3);
+    w.Session().SeedMelange(3);
     for (const char* b : {"Melange", "RangerHaut", "IdM"})
         w.findChild<QPushButton*>(QLatin1String(b))->click();
     auto* r = w.findChild<Relecture*>(QStringLiteral("Relecture"));

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
@@ -31,7 +30,7 @@ void LongLog(Merlo& w, int lines)
     // The log's lines as the arrows write them, added straight to the list: it is the history's cost
     // that is measured, not the turns'.
     for (int i = 0; i < lines; ++i)
-        w.List1->addItem(i % 2 ? QStringLiteral("Horiz Haut Droite") : QStringLiteral("Vert Droite Haut"));
+        w.Session().AjouterLigne(i % 2 ? QStringLiteral("Horiz Haut Droite") : QStringLiteral("Vert Droite Haut"));
 }
 
 void BM_ThousandStepsOverALongLog(benchmark::State& state)

@@ -70,7 +70,7 @@ protected:
 // scrambled cube, at a size of its own and at twice it.
 TEST_F(AnimationTest, FramesStartAtThePictureBeforeAndEndAtThePictureAfter)
 {
-    w->SeedMelange(20);
+    w->Session().SeedMelange(20);
     Press("Melange");
     std::mt19937 rng(7);
     std::set<std::array<int16_t, 6>> held;
@@ -129,8 +129,8 @@ TEST_F(AnimationTest, BurstsLoseNothingAndTheCubeShowsAtRest)
     EXPECT_EQ(Cube(), ReadCube(plain.CUBE()));
     EXPECT_EQ(Log(), [&] {
         QStringList l;
-        for (int i = 0; i < plain.List1->count(); ++i)
-            l << plain.List1->item(i)->text();
+        for (int i = 0; i < LogCount(plain); ++i)
+            l << LogLine(plain, i);
         return l;
     }());
 
@@ -151,7 +151,7 @@ TEST_F(AnimationTest, BurstsLoseNothingAndTheCubeShowsAtRest)
     // A command that turns the cube without its buttons ends a shown turn at once.
     Press("TDF");
     ASSERT_TRUE(a.EnCours());
-    w->Jouer("HHD");
+    w->Session().Jouer("HHD");
     QTRY_VERIFY_WITH_TIMEOUT(!a.EnCours(), 10000);
 }
 

@@ -40,8 +40,8 @@ TEST_F(Clipboard, PastedMovesTurnTheCubeAsTheirButtonsDo)
         pressed.findChild<QPushButton*>(QLatin1String(notation::Info(t).button))->click();
     EXPECT_EQ(Cube(), ReadCube(pressed.CUBE()));
     QStringList log;
-    for (int i = 0; i < pressed.List1->count(); ++i)
-        log << pressed.List1->item(i)->text();
+    for (int i = 0; i < LogCount(pressed); ++i)
+        log << LogLine(pressed, i);
     EXPECT_EQ(Log(), log);
     EXPECT_EQ(Counter(), QString::number(p.turns.size()));
 }
@@ -73,12 +73,12 @@ TEST_F(Clipboard, WhatCannotBePlayedChangesNothingAndSaysWhy)
 
 TEST_F(Clipboard, TheLogCopiedAsMovesPastesBackToTheSameCubeAndLog)
 {
-    w->SeedMelange(99);
+    w->Session().SeedMelange(99);
     for (const char* b : {"Melange", "Haut", "HHD", "HHD", "VBM", "Droite", "PA", "TGA", "TGA", "TGA", "Bas", "A"})
         Press(b);
     // With the focus in the log too, whose own Ctrl+C would copy just one line.
     w->List1->setFocus();
-    w->List1->setCurrentRow(3);
+    SelectRow(*w, 3);
     Key(*w, Qt::Key_C);
     const QString moves = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(moves.contains(QLatin1String("U2'"))) << moves.toStdString();
@@ -87,8 +87,8 @@ TEST_F(Clipboard, TheLogCopiedAsMovesPastesBackToTheSameCubeAndLog)
     Key(fresh, Qt::Key_V);
     EXPECT_EQ(ReadCube(fresh.CUBE()), Cube());
     QStringList freshLog;
-    for (int i = 0; i < fresh.List1->count(); ++i)
-        freshLog << fresh.List1->item(i)->text();
+    for (int i = 0; i < LogCount(fresh); ++i)
+        freshLog << LogLine(fresh, i);
     EXPECT_EQ(freshLog, Without(Log(), QStringLiteral("*--------")));
 
     // The log's lines as they read, one to a line.
@@ -107,12 +107,12 @@ TEST_F(Clipboard, TheSimplifiedLogOfASolveSolvesTheCubeInFewerMoves)
     long logTurns = 0, wholeTurns = 0, simplifiedMoves = 0, simplifiedQuarters = 0;
     for (int i = 0; i < solves; ++i) {
         Merlo m;
-        m.SeedMelange(4000 + uint64_t(i));
+        m.Session().SeedMelange(4000 + uint64_t(i));
         for (const char* b : {"Melange", "RangerHaut", "IdM", "IdC", "RangerM", "FaceB"})
             m.findChild<QPushButton*>(QLatin1String(b))->click();
         QStringList log;
-        for (int k = 0; k < m.List1->count(); ++k)
-            log << m.List1->item(k)->text();
+        for (int k = 0; k < LogCount(m); ++k)
+            log << LogLine(m, k);
         const notation::Simplified s = notation::WriteSimplified(log.mid(31));
         logTurns += std::count_if(log.begin() + 31, log.end(), [](const QString& l) {
             const auto t = notation::FromLog(l);
@@ -143,7 +143,7 @@ TEST_F(Clipboard, TheSimplifiedLogOfASolveSolvesTheCubeInFewerMoves)
 
 TEST_F(Clipboard, MovesPastedDuringAStageAllLandAndTheLogStillUndoesEverything)
 {
-    w->SeedMelange(7);
+    w->Session().SeedMelange(7);
     Press("Melange");
     Press("Clear");
     const CubeState start = Cube();
@@ -186,7 +186,7 @@ TEST_F(Clipboard, ALongPasteKeepsTheWindowResponsive)
     tick.stop();
     std::printf("[ paste ] 10,008 turns played in %lld ms; the window took events %d times meanwhile\n",
                 static_cast<long long>(ms), ticks);
-    EXPECT_EQ(w->List1->count(), 10'008);
+    EXPECT_EQ(LogCount(*w), 10'008);
     EXPECT_EQ(Counter(), "10008");
     EXPECT_EQ(DifferentSquares(Cube(), ReadCube(Merlo().CUBE())), 0) << "(R U R' U')6 restores, so 2502 of them do";
     // Never more than a fraction of a second without taking events.
@@ -207,14 +207,14 @@ TEST_F(Clipboard, MovesTypedInTheirWindowAreReadAsTypedAndPlayedOnEnter)
     EXPECT_EQ(state->text(), "line 1, column 5: 'Q' is not a move");
     EXPECT_FALSE(play->isEnabled());
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(w->List1->count(), 0) << "letters typed here are not the window's keys, and nothing played";
+    EXPECT_EQ(LogCount(*w), 0) << "letters typed here are not the window's keys, and nothing played";
     field->clear();
     QTest::keyClicks(field, "(R U R' U')3");
     EXPECT_TRUE(play->isEnabled());
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(w->List1->count(), 12);
+    EXPECT_EQ(LogCount(*w), 12);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(w->List1->count(), 24);
+    EXPECT_EQ(LogCount(*w), 24);
     EXPECT_EQ(DifferentSquares(Cube(), ReadCube(Merlo().CUBE())), 0);
 }
 
@@ -222,26 +222,26 @@ TEST_F(Clipboard, TheLogFollowsItsNewestLineUnlessScrolledBack)
 {
     QScrollBar* bar = w->List1->verticalScrollBar();
     const auto lastInSight = [&] {
-        QListWidgetItem* last = w->List1->item(w->List1->count() - 1);
-        return last && w->List1->viewport()->rect().contains(w->List1->visualItemRect(last));
+        const QModelIndex last = RowIndex(*w, LogCount(*w) - 1);
+        return last.isValid() && w->List1->viewport()->rect().contains(w->List1->visualRect(last));
     };
     for (int i = 0; i < 3; ++i)
         Press("Melange");
     ASSERT_TRUE(QTest::qWaitFor(lastInSight, 5000)) << "after three scrambles the newest line is out of sight";
 
     // Scrolled back to read, with a line selected: new lines neither scroll nor select.
-    w->List1->setCurrentRow(5);
+    SelectRow(*w, 5);
     bar->setValue(0);
     const int end = bar->maximum();
     Press("Melange");
     ASSERT_TRUE(QTest::qWaitFor([&] { return bar->maximum() > end; }, 5000));
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_EQ(w->List1->currentRow(), 5);
+    EXPECT_EQ(w->List1->currentIndex().row(), 5);
     // Back at the end, it follows again.
     bar->setValue(bar->maximum());
     Press("Melange");
     EXPECT_TRUE(QTest::qWaitFor(lastInSight, 5000));
-    EXPECT_EQ(w->List1->currentRow(), 5);
+    EXPECT_EQ(w->List1->currentIndex().row(), 5);
 }
 
 TEST_F(Clipboard, TheLogsMenuOffersEveryWayInAndOut)

@@ -41,7 +41,7 @@ TEST_F(Positions, APastedPositionIsSetUpExactlyWithAnEmptyLog)
         Press("Haut");
         Paste(*w, notation::WritePosition(p));
         ASSERT_EQ(Read(*w), p) << Notice().toStdString();
-        EXPECT_EQ(w->List1->count(), 0);
+        EXPECT_EQ(LogCount(*w), 0);
         EXPECT_EQ(Counter(), "0");
         for (int16_t pos = 0; pos < 6; ++pos)
             EXPECT_EQ(w->CUBE().WichFace(pos), pos) << "held white up and green in front";
@@ -77,7 +77,7 @@ TEST_F(Positions, APositionThatCannotBeChangesNothingAndSaysWhy)
 
 TEST_F(Positions, CopyPositionThenPasteOnANewWindowGivesTheSameCube)
 {
-    w->SeedMelange(5);
+    w->Session().SeedMelange(5);
     Press("Melange");
     Press("VBM"); // a slice: the centres move, and the letters follow them
     Action("CopierPosition")->trigger();
@@ -173,7 +173,7 @@ TEST_F(Positions, AStagePressedOutOfOrderSaysWhichToPressFirst)
 {
     auto* notice = w->findChild<QLabel*>(QStringLiteral("Avis"));
     ASSERT_NE(notice, nullptr);
-    w->SeedMelange(1);
+    w->Session().SeedMelange(1);
     Press("Melange");
     const struct {
         const char* button;
@@ -197,9 +197,9 @@ TEST_F(Positions, AStagePressedOutOfOrderSaysWhichToPressFirst)
     // In their order, every stage works, and none speaks.
     for (const char* b : {"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"}) {
         notice->hide();
-        const int lines = w->List1->count();
+        const int lines = LogCount(*w);
         Press(b);
-        EXPECT_GT(w->List1->count(), lines) << b;
+        EXPECT_GT(LogCount(*w), lines) << b;
         EXPECT_FALSE(notice->isVisible()) << b << ": " << notice->text().toStdString();
     }
     // Pressed again on the solved cube, a stage says there is nothing left.

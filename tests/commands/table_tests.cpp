@@ -98,8 +98,8 @@ TEST_F(Table, EveryCommandStandsInTheMenuBarAndItsKeyWorks)
     for (QAction* a : w->Commandes().Actions())
         if (a->objectName() == QLatin1String("Melanger"))
             a->trigger();
-    EXPECT_EQ(w->List1->count(), 31);
-    EXPECT_EQ(w->List1->item(0)->data(marques::RoleCommande).toString(), QStringLiteral("Melange"));
+    EXPECT_EQ(LogCount(*w), 31);
+    EXPECT_EQ(LogData(*w, 0, marques::RoleCommande).toString(), QStringLiteral("Melange"));
 }
 
 // --- rough edges ---------------------------------------------------------------------------------
@@ -110,23 +110,23 @@ TEST_F(Table, A54LetterPositionInSmallLettersIsSetUp)
     const notation::Position p = notation::PositionOf(notationtest::RandomPieces(rng));
     Press("HHD");
     Paste(notation::WritePosition(p).toLower());
-    EXPECT_EQ(notation::WritePosition(LirePosition(*w)), notation::WritePosition(p)) << Notice().toStdString();
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(notation::WritePosition(LirePosition(w->CUBE())), notation::WritePosition(p)) << Notice().toStdString();
+    EXPECT_EQ(LogCount(*w), 0);
 }
 
 TEST_F(Table, RightClickingTheLogKeepsTheSelectionThatIReads)
 {
     for (const char* b : {"HHD", "VBD", "TDF", "HGB"})
         Press(b);
-    w->List1->setCurrentRow(1);
-    const QRect first = w->List1->visualItemRect(w->List1->item(3));
+    SelectRow(*w, 1);
+    const QRect first = w->List1->visualRect(RowIndex(*w, 3));
     QTest::mousePress(w->List1->viewport(), Qt::RightButton, {}, first.center());
     QTest::mouseRelease(w->List1->viewport(), Qt::RightButton, {}, first.center());
-    ASSERT_EQ(w->List1->selectedItems().size(), 1);
-    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 1);
+    ASSERT_EQ(SelectedCount(*w), 1);
+    EXPECT_EQ(SelectedRow(*w), 1);
     // The left button still chooses a line.
     QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, first.center());
-    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 3);
+    EXPECT_EQ(SelectedRow(*w), 3);
 }
 
 TEST_F(Table, CopyingSimplifiedWithNothingToCopyEmptiesTheClipboardAndSaysSo)
@@ -162,7 +162,7 @@ TEST_F(Table, AGlyphTheFontLacksIsNamedByItsCodePoint)
 {
     Paste(QStringLiteral("R U \U0001F600"));
     EXPECT_TRUE(Notice().contains(QStringLiteral("U+1F600"))) << Notice().toStdString();
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
 }
 
 } // namespace

@@ -14,28 +14,30 @@
 
 namespace {
 
-struct Line {
-    QString text, command;
-    qint64 run = -1;
-    bool operator==(const Line&) const = default;
-};
-
-// All a step brings back.
+// All a step brings back: the session's snapshot, and what the window shows of it.
 struct State {
-    CubeState cube;
-    int16_t faceVue = 0;
+    EtatSession session;
     QString options, counter;
     int selected = -1;
-    std::vector<Line> log;
+    std::vector<QString> rows; // as List1's rows read
     bool operator==(const State&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const State& s)
 {
-    os << s.cube << " view " << s.faceVue << " options " << s.options.toStdString() << " counter \""
-       << s.counter.toStdString() << "\" selected " << s.selected << " lines " << s.log.size();
-    if (!s.log.empty())
-        os << " last \"" << s.log.back().text.toStdString() << "\" " << s.log.back().command.toStdString();
+    const EtatSession& e = s.session;
+    os << "positions";
+    for (int16_t f : e.cube.faceA)
+        os << ' ' << f;
+    for (const auto& face : e.cube.cases) {
+        os << " |";
+        for (int16_t c : face)
+            os << c;
+    }
+    os << " view " << e.cube.faceVue << " options " << s.options.toStdString() << " counter \"" << s.counter.toStdString()
+       << "\" selected " << s.selected << "/" << e.selection << " lines " << e.lignes.size();
+    if (!e.lignes.empty())
+        os << " last \"" << e.lignes.back().texte.toStdString() << "\" " << e.lignes.back().commande.toStdString();
     return os;
 }
 
@@ -44,18 +46,19 @@ protected:
     State Now()
     {
         State s;
-        s.cube = Cube();
-        s.faceVue = w->FaceVue;
+        s.session = w->Session().Instantane();
         s.options = Checked("OptGauche", "OptM", "OptDroit") + Checked("OptArr", "OptMi", "OptFront") +
                     Checked("OptHaut", "OptMil", "OptBas");
         s.counter = Counter();
-        const auto chosen = w->List1->selectedItems();
-        s.selected = chosen.isEmpty() ? -1 : w->List1->row(chosen.first());
-        for (int i = 0; i < w->List1->count(); ++i) {
-            const QListWidgetItem* it = w->List1->item(i);
-            const QVariant run = it->data(marques::RoleSerie);
-            s.log.push_back({it->text(), it->data(marques::RoleCommande).toString(), run.isValid() ? run.toLongLong() : -1});
+        s.selected = SelectedRow(*w);
+        for (int i = 0; i < w->List1->model()->rowCount(); ++i) {
+            s.rows.push_back(LogData(*w, i, Qt::DisplayRole).toString());
+            // The view's marks are the session's.
+            EXPECT_EQ(LogData(*w, i, marques::RoleCommande).toString(), s.session.lignes[std::size_t(i)].commande);
         }
+        // The window shows the session: its counter, its choices, its chosen line.
+        EXPECT_EQ(s.counter, s.session.compteur ? QString::number(*s.session.compteur) : QString());
+        EXPECT_EQ(s.selected, s.session.selection);
         return s;
     }
     void Trigger(const char* name) { Action(name)->trigger(); }
@@ -75,20 +78,20 @@ TEST_F(Undo, RandomCommandsUndoneToTheStartAndRedoneToTheEndGiveBackEveryState)
         const int startIndex = w->Histoire().Index();
         for (int step = 0; step < 40; ++step) {
             // The selection is the user's, not a command: it changes between commands.
-            if (w->List1->count() && rng() % 3 == 0)
-                w->List1->setCurrentRow(int(rng() % unsigned(w->List1->count())));
+            if (LogCount(*w) && rng() % 3 == 0)
+                SelectRow(*w, int(rng() % unsigned(LogCount(*w))));
             const State was = Now();
             const int before = w->Histoire().Index();
             const unsigned kind = rng() % 10;
             if (kind < 6) {
                 const char* b = buttons[rng() % std::size(buttons)];
-                w->SeedMelange(rng());
+                w->Session().SeedMelange(rng());
                 Press(b);
-            } else if (kind == 6 && w->List1->count()) {
+            } else if (kind == 6 && LogCount(*w)) {
                 // Removal of the selected line, as a double-click does it.
-                w->List1->setCurrentRow(int(rng() % unsigned(w->List1->count())));
+                SelectRow(*w, int(rng() % unsigned(LogCount(*w))));
                 const State chosen = Now();
-                emit w->List1->itemDoubleClicked(w->List1->currentItem());
+                emit w->List1->doubleClicked(w->List1->currentIndex());
                 ASSERT_EQ(w->Histoire().Index(), before + 1);
                 steps.emplace_back(chosen, Now());
                 continue;
@@ -154,24 +157,24 @@ TEST_F(Undo, ACommandPressedWhileAPasteRunsIsPartOfItsStepAndMarksItsOwnLines)
     EXPECT_TRUE(w->Histoire().ActionAnnuler()->isEnabled());
     EXPECT_EQ(w->Histoire().Index(), before + 1);
     const State end = Now();
-    ASSERT_EQ(int(end.log.size()), 31 + 90000 + 13);
+    ASSERT_EQ(int(end.session.lignes.size()), 31 + 90000 + 13);
     // PA's 13 lines in one run of its own, in the middle of the paste's lines.
     int pa = 0, pasted = 0;
     qint64 paRun = -1;
-    for (std::size_t i = 31; i < end.log.size(); ++i) {
-        if (end.log[i].command == QLatin1String("PA")) {
+    for (std::size_t i = 31; i < end.session.lignes.size(); ++i) {
+        if (end.session.lignes[i].commande == QLatin1String("PA")) {
             ++pa;
-            EXPECT_TRUE(paRun < 0 || paRun == end.log[i].run);
-            paRun = end.log[i].run;
+            EXPECT_TRUE(paRun < 0 || paRun == end.session.lignes[i].serie);
+            paRun = end.session.lignes[i].serie;
         } else {
-            EXPECT_EQ(end.log[i].command, QStringLiteral("Coller")) << i;
+            EXPECT_EQ(end.session.lignes[i].commande, QStringLiteral("Coller")) << i;
             ++pasted;
         }
     }
     EXPECT_EQ(pa, 13);
     EXPECT_EQ(pasted, 90000);
-    EXPECT_EQ(end.log[0].command, QStringLiteral("Melange"));
-    EXPECT_NE(end.log[0].run, paRun);
+    EXPECT_EQ(end.session.lignes[0].commande, QStringLiteral("Melange"));
+    EXPECT_NE(end.session.lignes[0].serie, paRun);
     Key(*w, Qt::Key_Z);
     EXPECT_EQ(Now(), start);
     Key(*w, Qt::Key_Y);
@@ -187,7 +190,7 @@ TEST_F(Undo, APositionPastedOverALogSaysUndoBringsItBack)
     const State withLog = Now();
     Paste(notation::WritePosition(solved));
     EXPECT_TRUE(Notice().contains(QStringLiteral("Undo (Ctrl+Z) brings the log back"))) << Notice().toStdString();
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
     Key(*w, Qt::Key_Z);
     EXPECT_EQ(Now(), withLog);
 }

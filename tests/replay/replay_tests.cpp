@@ -56,11 +56,7 @@ protected:
             }
         return states;
     }
-    int Selected() const
-    {
-        const auto s = w->List1->selectedItems();
-        return s.isEmpty() ? -1 : w->List1->row(s.first());
-    }
+    int Selected() const { return SelectedRow(*w); }
 };
 
 TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAsItWas)
@@ -69,11 +65,11 @@ TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAs
         w = std::make_unique<Merlo>();
         std::mt19937 rng(seed);
         RandomLog(rng, 60);
-        ASSERT_GE(w->List1->count(), 60);
+        ASSERT_GE(LogCount(*w), 60);
         if (seed == 1)
-            while (w->List1->count() < 400)
+            while (LogCount(*w) < 400)
                 RandomLog(rng, 20);
-        w->List1->setCurrentRow(w->List1->count() / 3);
+        SelectRow(*w, LogCount(*w) / 3);
         const QStringList log = Log();
         const QString counter = Counter();
         const int selected = Selected();
@@ -128,7 +124,7 @@ TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAs
 // Any command of the window ends the replay before it runs: it finds the cube of the log's end.
 TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
 {
-    w->SeedMelange(11);
+    w->Session().SeedMelange(11);
     Press("Melange");
     Press("PA");
     Press("Haut");
@@ -153,20 +149,20 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
         {"Init", button("Init"), pressed("Init")},
         {"a turn's key", [this] { Key(*w, Qt::Key_R, Qt::NoModifier); }, pressed("VHD")},
         {"pasted moves", [this] { Paste(QStringLiteral("R U2 x'")); },
-         [](Merlo& m) { JouerTours(m, notation::Parse(u"R U2 x'").turns); }},
-        {"a line removed", [this] { w->List1->setCurrentRow(2); w->List1_DblClick(); },
-         [](Merlo& m) { m.List1->setCurrentRow(2); m.List1_DblClick(); }},
+         [](Merlo& m) { JouerTours(m.Session(), notation::Parse(u"R U2 x'").turns, {}); }},
+        {"a line removed", [this] { SelectRow(*w, 2); w->Session().List1_DblClick(); },
+         [](Merlo& m) { SelectRow(m, 2); m.Session().List1_DblClick(); }},
         {"Esc", [this] { Key(*w, Qt::Key_Escape, Qt::NoModifier); }, [](Merlo&) {}},
-        {"Clear", button("Clear"), [](Merlo& m) { m.Clear_Click(); }},
+        {"Clear", button("Clear"), [](Merlo& m) { m.Session().Clear_Click(); }},
     };
     // The same commands on a window that never replayed.
     Merlo same;
-    same.SeedMelange(11);
+    same.Session().SeedMelange(11);
     for (const char* b : {"Melange", "PA", "Haut"})
         same.findChild<QPushButton*>(QLatin1String(b))->click();
     for (const Kind& k : kinds) {
         ASSERT_EQ(Cube(), ReadCube(same.CUBE())) << k.what;
-        std::mt19937 rng(uint32_t(w->List1->count()));
+        std::mt19937 rng(uint32_t(LogCount(*w)));
         ASSERT_TRUE(r->Commencer(std::uniform_int_distribution<int>(0, 30)(rng))) << k.what;
         for (int s = 0; s < 7; ++s)
             r->Avancer();
@@ -177,8 +173,8 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
         k.same(same);
         EXPECT_EQ(Cube(), ReadCube(same.CUBE())) << k.what;
         QStringList sameLog;
-        for (int i = 0; i < same.List1->count(); ++i)
-            sameLog << same.List1->item(i)->text();
+        for (int i = 0; i < LogCount(same); ++i)
+            sameLog << LogLine(same, i);
         EXPECT_EQ(Log(), sameLog) << k.what;
     }
     // Closing the window ends the replay first; a window destroyed in the middle of one goes quietly.
@@ -199,16 +195,16 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
 
 TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
 {
-    w->SeedMelange(5);
+    w->Session().SeedMelange(5);
     Press("Melange");
     Press("RangerHaut");
     const int stage = 31;
     const QStringList log = Log();
     ASSERT_GT(log.size(), stage + 3);
-    ASSERT_EQ(w->List1->item(stage)->data(marques::RoleCommande).toString(), QStringLiteral("FaceH"));
+    ASSERT_EQ(LogData(*w, stage, marques::RoleCommande).toString(), QStringLiteral("FaceH"));
     const int turns = int(relecture::PasDuJournal(log.mid(stage)).size());
 
-    w->List1->setCurrentRow(stage);
+    SelectRow(*w, stage);
     QAction* from = Action("RejouerDepuis");
     ASSERT_NE(from, nullptr);
     from->trigger();
@@ -260,9 +256,9 @@ TEST_F(Replay, TheCopiedSolutionPastedOnTheScrambledCubeMakesTheSameCube)
         ASSERT_TRUE(Show(*w));
         std::mt19937 rng(seed);
         RandomLog(rng, 5); // before the scramble: never part of the solution
-        w->SeedMelange(seed);
+        w->Session().SeedMelange(seed);
         Press("Melange");
-        const notation::Position start = LirePosition(*w);
+        const notation::Position start = LirePosition(w->CUBE());
         for (const char* b : {"RangerHaut", "IdM", "IdC"})
             Press(b);
         Press("Gauche"); // by hand, and nothing once simplified
@@ -275,21 +271,21 @@ TEST_F(Replay, TheCopiedSolutionPastedOnTheScrambledCubeMakesTheSameCube)
             EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
 
         Merlo again;
-        PoserPosition(again, start);
+        PoserPosition(again.Session(), start);
         const notation::Parsed p = notation::Parse(text);
         ASSERT_TRUE(p) << text.toStdString();
-        JouerTours(again, p.turns);
-        EXPECT_EQ(notation::HeldStandard(LirePosition(again)), notation::HeldStandard(LirePosition(*w))) << "seed " << seed;
+        JouerTours(again.Session(), p.turns, {});
+        EXPECT_EQ(notation::HeldStandard(LirePosition(again.CUBE())), notation::HeldStandard(LirePosition(w->CUBE()))) << "seed " << seed;
         // As it was simplified, without a whole-cube turn.
         EXPECT_FALSE(text.contains(QLatin1String(" x")) || text.contains(QLatin1String(" y"))) << text.toStdString();
     }
     // The marks go with their lines: a removed line takes its own, Clear takes them all.
-    const int lines = w->List1->count();
-    const QVariant second = w->List1->item(32)->data(marques::RoleCommande);
-    w->List1->setCurrentRow(31);
-    w->List1_DblClick();
-    EXPECT_EQ(w->List1->count(), lines - 1);
-    EXPECT_EQ(w->List1->item(31)->data(marques::RoleCommande), second);
+    const int lines = LogCount(*w);
+    const QVariant second = LogData(*w, 32, marques::RoleCommande);
+    SelectRow(*w, 31);
+    w->Session().List1_DblClick();
+    EXPECT_EQ(LogCount(*w), lines - 1);
+    EXPECT_EQ(LogData(*w, 31, marques::RoleCommande), second);
     Press("Clear");
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     Action("CopierSolution")->trigger();

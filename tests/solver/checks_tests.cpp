@@ -76,7 +76,7 @@ TEST(Checks, AnswersFollowTheCubeAndSurviveTurnsAboutTheVerticalAxis)
 {
     for (uint64_t seed = 1; seed <= 12; ++seed) {
         Window win;
-        win.w().SeedMelange(seed);
+        win.w().Session().SeedMelange(seed);
         win.Press("Melange");
         if (seed % 3 == 0)
             win.Press("RangerHaut"); // some with a one-colour top

@@ -56,7 +56,7 @@ TEST(StageLimits, AnyStageOnAnyCubeEnds)
 {
     for (uint64_t seed = 1; seed <= 6; ++seed) {
         Window win;
-        win.w().SeedMelange(seed);
+        win.w().Session().SeedMelange(seed);
         win.Press("Melange");
         for (int round = 0; round < 2; ++round) {
             for (int i = 0; i < 6; ++i)
@@ -75,7 +75,7 @@ TEST(StageLimits, OtherButtonsPressedDuringAYield)
     for (const char* stage : {"RangerHaut", "RangerM", "FaceB"}) {
         for (const char* other : others) {
             Window win;
-            win.w().SeedMelange(42);
+            win.w().Session().SeedMelange(42);
             win.Press("Melange");
             if (std::string(stage) == "RangerM" || std::string(stage) == "FaceB")
                 win.Press("RangerHaut");
@@ -97,7 +97,7 @@ TEST(StageLimits, OtherButtonsPressedDuringAYield)
 TEST(StageLimits, RepeatedPressesDuringAStageEnd)
 {
     Window win;
-    win.w().SeedMelange(77);
+    win.w().Session().SeedMelange(77);
     win.Press("Melange");
     const char* const presses[] = {"HHD", "UneFace", "VBG", "IdM", "TDF", "IdC", "Gauche", "RangerM"};
     int fired = 0;

@@ -26,7 +26,7 @@ TEST(SolvePositions, TheStagesSolveRandomPositions)
     for (int i = 0; i < count; ++i) {
         const notation::Position p = notation::PositionOf(notationtest::RandomPieces(rng));
         Window win;
-        PoserPosition(win.w(), p);
+        PoserPosition(win.w().Session(), p);
         ASSERT_EQ(win.Lines(), 0);
         win.Press({"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"});
         ASSERT_TRUE(win.Solved()) << "position " << i << ": " << notation::WritePosition(p).toStdString();

@@ -83,7 +83,7 @@ struct Turns {
 void SolveOne(uint64_t seed, const std::vector<Step>& steps, Turns& turns)
 {
     Window win;
-    win.w().SeedMelange(seed);
+    win.w().Session().SeedMelange(seed);
     win.Press("Melange");
     ASSERT_EQ(win.Lines(), 31);
     const int before = win.Lines();
@@ -146,7 +146,7 @@ TEST(SolveScrambles, EachStagePressedTwiceDoesNothingTheSecondTime)
 {
     for (uint64_t seed : {11u, 12u, 13u}) {
         Window win;
-        win.w().SeedMelange(seed);
+        win.w().Session().SeedMelange(seed);
         win.Press("Melange");
         for (const char* b : {"RangerHaut", "IdM", "IdC", "RangerM"}) {
             win.Press(b);
@@ -181,7 +181,7 @@ TEST(SolveScrambles, DISABLED_Timing)
                 if (mode == 2)
                     win.w().setUpdatesEnabled(false);
             }
-            win.w().SeedMelange(2000 + i);
+            win.w().Session().SeedMelange(2000 + i);
             win.Press("Melange");
             win.w().DoEvents();
             QElapsedTimer t;

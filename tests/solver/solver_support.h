@@ -4,7 +4,7 @@
 
 #include "Merlo.h"
 
-#include <QListWidget>
+#include "log_support.h"
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -39,11 +39,11 @@ public:
     QStringList Log() const
     {
         QStringList l;
-        for (int i = 0; i < m_W->List1->count(); ++i)
-            l << m_W->List1->item(i)->text();
+        for (int i = 0; i < LogCount(*m_W); ++i)
+            l << LogLine(*m_W, i);
         return l;
     }
-    int Lines() const { return m_W->List1->count(); }
+    int Lines() const { return LogCount(*m_W); }
     QStringList LogFrom(int first) const { return Log().mid(first); }
 
     int16_t Face(int16_t p) { return m_W->CUBE().WichFace(p); }

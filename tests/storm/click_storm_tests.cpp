@@ -8,7 +8,7 @@
 #include "storm_support.h"
 
 #include <QElapsedTimer>
-#include <QListWidget>
+#include "log_support.h"
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -142,14 +142,14 @@ private:
     // changes the cube behind its back, so "Inv" must bring that cube back.
     void InverseRun(long length)
     {
-        if (m_W.List1->count() > 0)
+        if (LogCount(m_W) > 0)
             Fire(Kind::Clear, false);
         m_Free = false;
         const CubeState start = ReadCube(m_W);
-        for (long i = 0; i < length && m_Stats.events < m_Budget && m_W.List1->count() < kLongLog; ++i)
+        for (long i = 0; i < length && m_Stats.events < m_Budget && LogCount(m_W) < kLongLog; ++i)
             if (!Fire(DrawKind(), false))
                 return;
-        const int before = m_W.List1->count();
+        const int before = LogCount(m_W);
         QStringList all = Log(m_W);
         for (const QString& line : all)
             if (!IsLogLine(line)) {
@@ -169,7 +169,7 @@ private:
     {
         m_Free = true;
         for (long i = 0; i < length && m_Stats.events < m_Budget; ++i) {
-            if (m_W.List1->count() >= kLongLog && !Fire(Kind::Clear, false))
+            if (LogCount(m_W) >= kLongLog && !Fire(Kind::Clear, false))
                 return;
             if (!Fire(DrawKind(), false))
                 return;
@@ -199,7 +199,7 @@ private:
             }
             if (!m_Free && (kind == Kind::Init || kind == Kind::Clear || kind == Kind::DoubleClick))
                 continue;
-            if (kind == Kind::Inv && m_W.List1->count() >= kInvUpTo)
+            if (kind == Kind::Inv && LogCount(m_W) >= kInvUpTo)
                 continue;
             return kind;
         }
@@ -242,12 +242,12 @@ private:
             m_Stats.maxEventMs = ms;
             m_Stats.slowest = name;
         }
-        m_Stats.maxLog = std::max<long>(m_Stats.maxLog, m_W.List1->count());
+        m_Stats.maxLog = std::max<long>(m_Stats.maxLog, LogCount(m_W));
         EXPECT_LT(ms, kEventBoundMs) << name << " took " << ms << " ms";
         const std::string broken = Broken(ReadCube(m_W));
         EXPECT_EQ(broken, "") << "after " << name << " (event " << m_Stats.events << ")";
         EXPECT_TRUE(CounterAgrees(m_W)) << "after " << name << ": counter \"" << m_W.Message->text().toStdString()
-                                        << "\", " << m_W.List1->count() << " lines";
+                                        << "\", " << LogCount(m_W) << " lines";
         if (!broken.empty())
             m_Failed = true;
         return !m_Failed;
@@ -274,23 +274,23 @@ private:
 
     void Do(Kind kind, const char* name)
     {
-        QListWidget* list = m_W.List1;
+        QListView* list = m_W.List1;
         switch (kind) {
         case Kind::Select:
         case Kind::DoubleClick: {
-            if (list->count() == 0)
+            if (LogCount(m_W) == 0)
                 return;
-            QListWidgetItem* item = list->item(static_cast<int>(Draw(list->count())));
-            list->scrollToItem(item);
-            const QPoint at = list->visualItemRect(item).center();
+            const int row = static_cast<int>(Draw(LogCount(m_W))), lines = LogCount(m_W);
+            const QModelIndex item = RowIndex(m_W, row);
+            list->scrollTo(item);
+            const QPoint at = list->visualRect(item).center();
             QWidget* port = list->viewport();
             // What the window system delivers for a double click: press, release, double click, release.
-            const int row = list->row(item), lines = list->count();
             QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, at);
             QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, at);
-            // Clicking a line selects it and nothing else.
-            const QList<QListWidgetItem*> chosen = list->selectedItems();
-            EXPECT_TRUE(chosen.size() == 1 && chosen.first() == item) << "clicking line " << row << " of " << lines;
+            // Clicking a line selects it and nothing else, in the view and in the session.
+            EXPECT_TRUE(SelectedCount(m_W) == 1 && SelectedRow(m_W) == row) << "clicking line " << row << " of " << lines;
+            EXPECT_EQ(m_W.Session().Selection(), row);
             if (kind == Kind::DoubleClick) {
                 ++m_Stats.doubleClicks;
                 const CubeState before = ReadCube(m_W);
@@ -306,11 +306,11 @@ private:
             return;
         }
         case Kind::Deselect: {
-            const QList<QListWidgetItem*> chosen = list->selectedItems();
-            if (chosen.isEmpty())
+            const int chosen = SelectedRow(m_W);
+            if (chosen < 0)
                 return;
-            list->scrollToItem(chosen.first());
-            const QPoint at = list->visualItemRect(chosen.first()).center();
+            list->scrollTo(RowIndex(m_W, chosen));
+            const QPoint at = list->visualRect(RowIndex(m_W, chosen)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
             return;
         }
@@ -324,7 +324,7 @@ private:
             ++m_Stats.stages, ++m_Stages;
         // The scramble draws from the storm's generator, so that a seed replays the same storm.
         if (kind == Kind::Melange)
-            m_W.SeedMelange(m_Rng());
+            m_W.Session().SeedMelange(m_Rng());
         QTest::mouseClick(b, Qt::LeftButton);
         if (kind == Kind::Stage)
             --m_Stages;
@@ -413,7 +413,7 @@ TEST(ClickStorm, StagesNestedDeepInsideEachOthersYields)
 #endif
     Merlo w;
     const CubeState start = ReadCube(w);
-    w.SeedMelange(5);
+    w.Session().SeedMelange(5);
     w.Melange->click();
     std::mt19937 rng(9);
     int depth = 0, deepest = 0, started = 0, thisRound = 0;
@@ -444,7 +444,7 @@ TEST(ClickStorm, StagesNestedDeepInsideEachOthersYields)
     for (QTimer& timer : timers)
         timer.stop();
     dog.Busy(nullptr);
-    std::cout << "nested: " << started << " stages, " << deepest << " deep, " << w.List1->count() << " lines\n";
+    std::cout << "nested: " << started << " stages, " << deepest << " deep, " << LogCount(w) << " lines\n";
     EXPECT_EQ(deepest, kDeep);
     EXPECT_EQ(Broken(ReadCube(w)), "");
     EXPECT_TRUE(CounterAgrees(w));

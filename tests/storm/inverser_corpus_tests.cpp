@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include "log_support.h"
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -50,8 +50,8 @@ protected:
         SCOPED_TRACE(name);
         const QString text = QString::fromUtf8(bytes);
         const CubeState before = ReadCube(*w);
-        const int n = w->List1->count();
-        w->InverserOrdre(text);
+        const int n = LogCount(*w);
+        w->Session().InverserOrdre(text);
         const CubeState after = ReadCube(*w);
         EXPECT_EQ(Broken(after), "");
         const QStringList added = Log(*w).mid(n);
@@ -61,12 +61,12 @@ protected:
             EXPECT_EQ(after, before) << "the cube turned without a log line";
         } else {
             EXPECT_TRUE(IsLogLine(added.first())) << added.first().toStdString();
-            w->InverserOrdre(added.first());
-            EXPECT_EQ(w->List1->count(), n + 2);
+            w->Session().InverserOrdre(added.first());
+            EXPECT_EQ(LogCount(*w), n + 2);
             EXPECT_EQ(ReadCube(*w), before) << "inverting \"" << added.first().toStdString() << "\" did not turn back";
         }
         // Keep the log short; the cube goes on from wherever the inputs left it.
-        if (w->List1->count() > 500)
+        if (LogCount(*w) > 500)
             w->Clear->click();
         return added;
     }

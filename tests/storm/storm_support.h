@@ -5,7 +5,7 @@
 #include "Merlo.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include "log_support.h"
 #include <QString>
 #include <QStringList>
 
@@ -101,8 +101,8 @@ inline bool IsLogLine(const QString& s)
 inline QStringList Log(const Merlo& w)
 {
     QStringList l;
-    for (int i = 0; i < w.List1->count(); ++i)
-        l << w.List1->item(i)->text();
+    for (int i = 0; i < LogCount(w); ++i)
+        l << LogLine(w, i);
     return l;
 }
 
@@ -110,7 +110,7 @@ inline QStringList Log(const Merlo& w)
 inline bool CounterAgrees(const Merlo& w)
 {
     const QString m = w.Message->text();
-    return m.isEmpty() ? w.List1->count() == 0 : m == QString::number(w.List1->count());
+    return m.isEmpty() ? LogCount(w) == 0 : m == QString::number(LogCount(w));
 }
 
 // Aborts the process, with what it was doing, when one command has run longer than `limit`: a test

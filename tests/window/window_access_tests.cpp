@@ -122,11 +122,11 @@ TEST_P(ArrowHits, WhereverAnArrowIsSeenAClickPressesThatArrow)
         EXPECT_EQ(elsewhere, QStringList()) << "of " << seen.size() << " pixels";
         // ... and a real click in the middle of what is seen turns this arrow's layer, and only that.
         const QPoint middle = Middle(seen);
-        const int before = w->List1->count();
+        const int before = LogCount(*w);
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, middle);
         clicked.findChild<QPushButton*>(QLatin1String(name))->click();
-        ASSERT_EQ(w->List1->count(), before + 1) << "at " << middle.x() << "," << middle.y();
-        EXPECT_EQ(LastLine(), clicked.List1->item(clicked.List1->count() - 1)->text())
+        ASSERT_EQ(LogCount(*w), before + 1) << "at " << middle.x() << "," << middle.y();
+        EXPECT_EQ(LastLine(), LogLine(clicked, LogCount(clicked) - 1))
             << "at " << middle.x() << "," << middle.y();
         EXPECT_EQ(Cube(), ReadCube(clicked.CUBE()));
     }
@@ -197,7 +197,7 @@ TEST_F(Access, TabGoesRoundTheCubeThenTheStagesTheLogAndTheMacros)
         EXPECT_EQ(QApplication::focusWidget()->objectName(), tabRound[k]) << k;
     }
     // Going round pressed nothing.
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
 }
 
 // Sets the application's widget style for one scope.
@@ -257,7 +257,7 @@ TEST_F(Access, CtrlQClosesTheWindowAsItsCloseButtonDoes)
     // Q alone is no move and closes nothing.
     QTest::keyClick(w->windowHandle(), Qt::Key_Q);
     EXPECT_EQ(catcher.closes, 2);
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
 }
 
 TEST_F(Access, DeleteAndBackspaceRemoveTheLineADoubleClickRemoves)
@@ -269,31 +269,29 @@ TEST_F(Access, DeleteAndBackspaceRemoveTheLineADoubleClickRemoves)
     clicked.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&clicked));
     auto fill = [](Merlo& m) {
-        m.SeedMelange(9);
+        m.Session().SeedMelange(9);
         m.findChild<QPushButton*>("Melange")->click();
         m.findChild<QPushButton*>("PA")->click();
         m.findChild<QPushButton*>("Haut")->click();
     };
     fill(*w);
     fill(clicked);
-    ASSERT_EQ(Log().size(), clicked.List1->count());
+    ASSERT_EQ(Log().size(), LogCount(clicked));
     std::mt19937 rng(14);
     w->List1->setFocus();
-    for (int n = 0; w->List1->count() > 0; ++n) {
+    for (int n = 0; LogCount(*w) > 0; ++n) {
         SCOPED_TRACE(n);
-        const int row = std::uniform_int_distribution<int>(0, w->List1->count() - 1)(rng);
-        w->List1->setCurrentRow(row);
+        const int row = std::uniform_int_distribution<int>(0, LogCount(*w) - 1)(rng);
+        SelectRow(*w, row);
         QTest::keyClick(w->List1, n % 2 ? Qt::Key_Backspace : Qt::Key_Delete);
-        QListWidget* other = clicked.List1;
-        other->scrollToItem(other->item(row));
+        QListView* other = clicked.List1;
+        other->scrollTo(RowIndex(clicked, row));
         clicked.DoEvents();
-        const QPoint at = other->visualItemRect(other->item(row)).center();
-        ASSERT_EQ(other->itemAt(at), other->item(row));
+        const QPoint at = other->visualRect(RowIndex(clicked, row)).center();
+        ASSERT_EQ(other->indexAt(at), RowIndex(clicked, row));
         // Through the window system, which makes the double click out of two presses.
         QTest::mouseDClick(clicked.windowHandle(), Qt::LeftButton, Qt::NoModifier, other->viewport()->mapTo(&clicked, at));
-        QStringList otherLog;
-        for (int i = 0; i < other->count(); ++i)
-            otherLog << other->item(i)->text();
+        const QStringList otherLog = LogLines(clicked);
         ASSERT_EQ(Log().size(), otherLog.size()) << "row " << row;
         ASSERT_EQ(Log(), otherLog);
         EXPECT_EQ(Counter(), clicked.Message->text());
@@ -305,7 +303,7 @@ TEST_F(Access, DeleteAndBackspaceRemoveTheLineADoubleClickRemoves)
     QTest::keyClick(w->List1, Qt::Key_Delete);
     EXPECT_EQ(Log(), QStringList{"Horiz Haut Gauche"});
     // And the keys belong to the log: on a button they remove nothing.
-    w->List1->setCurrentRow(0);
+    SelectRow(*w, 0);
     Get("Clear")->setFocus();
     QTest::keyClick(Get("Clear"), Qt::Key_Delete);
     EXPECT_EQ(Log(), QStringList{"Horiz Haut Gauche"});

@@ -159,18 +159,18 @@ TEST_F(Desktop, EveryKeyPressesItsButtonWhereverTheFocusIs)
             w->List1->setFocus();
             ASSERT_EQ(QApplication::focusWidget(), w->List1);
             w->List1->clearSelection();
-            w->List1->setCurrentRow(-1);
+            SelectRow(*w, -1);
         }
         for (const Key& k : keys) {
             SCOPED_TRACE(k.notation);
-            const int before = w->List1->count();
+            const int before = LogCount(*w);
             if (onList)
                 Type(w->List1, k);
             else
                 Type(w->windowHandle(), k);
             pressOn(clicked, k.button);
 
-            ASSERT_EQ(w->List1->count(), before + 1) << "the key pressed nothing, or more than its button";
+            ASSERT_EQ(LogCount(*w), before + 1) << "the key pressed nothing, or more than its button";
             if (WholeCube(k))
                 EXPECT_TRUE(LastLine().startsWith(QString::fromUtf8(k.line) + QLatin1Char(' '))) << LastLine().toStdString();
             else
@@ -179,11 +179,11 @@ TEST_F(Desktop, EveryKeyPressesItsButtonWhereverTheFocusIs)
             EXPECT_EQ(Cube(), ReadCube(clicked.CUBE()));
         }
         // The list did not take the letters for a search of its lines ("En haut", "A gauche" ...).
-        EXPECT_TRUE(w->List1->selectedItems().isEmpty());
+        EXPECT_TRUE((SelectedRow(*w) < 0));
     }
     QStringList clickedLog;
-    for (int i = 0; i < clicked.List1->count(); ++i)
-        clickedLog << clicked.List1->item(i)->text();
+    for (int i = 0; i < LogCount(clicked); ++i)
+        clickedLog << LogLine(clicked, i);
     EXPECT_EQ(Log(), clickedLog);
 }
 
@@ -204,10 +204,10 @@ TEST_F(Desktop, RandomRunsOfKeysMatchRunsOfClicks)
         }
         EXPECT_EQ(Cube(), ReadCube(clicked.CUBE())) << target->objectName().toStdString();
     }
-    EXPECT_EQ(w->List1->count(), 120);
-    EXPECT_EQ(clicked.List1->count(), 120);
+    EXPECT_EQ(LogCount(*w), 120);
+    EXPECT_EQ(LogCount(clicked), 120);
     for (int i = 0; i < 120; ++i)
-        EXPECT_EQ(w->List1->item(i)->text(), clicked.List1->item(i)->text()) << i;
+        EXPECT_EQ(LogLine(*w, i), LogLine(clicked, i)) << i;
 }
 
 TEST_F(Desktop, MacrosReadInCubeNotation)
@@ -233,7 +233,7 @@ TEST_F(Desktop, AltIPressesInvDFromTheList)
     Press("TDM");
     w->List1->setFocus();
     QTest::keyClick(w->List1, Qt::Key_I, Qt::AltModifier);
-    for (int i = 0; i < 100 && w->List1->count() < 2; ++i)
+    for (int i = 0; i < 100 && LogCount(*w) < 2; ++i)
         QTest::qWait(20);
     EXPECT_EQ(Log(), QStringList({"Trans Milieu Droite", "Trans Milieu Gauche"}));
 }
@@ -246,7 +246,7 @@ TEST_F(Desktop, KeysWithoutAMoveDoNothing)
     for (Qt::Key k : {Qt::Key_A, Qt::Key_Z, Qt::Key_I, Qt::Key_1, Qt::Key_G})
         QTest::keyClick(w->windowHandle(), k);
     QTest::keyClick(w->windowHandle(), Qt::Key_U, Qt::ControlModifier);
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
     EXPECT_EQ(Cube(), before);
 }
 
@@ -356,7 +356,7 @@ TEST_P(Resizing, EveryControlKeepsItsPlaceAndThePictureItsColours)
     std::map<std::string, QSize> drawnIcons;
     for (const Key& k : keys)
         drawnIcons[k.button] = Get(k.button)->iconSize();
-    w->SeedMelange(77);
+    w->Session().SeedMelange(77);
     Press("Melange");
     Press("Gauche");
     Press("Haut");
@@ -441,7 +441,7 @@ TEST_P(Shapes, TheCubeKeepsItsShapeAndEveryControlStaysInside)
 {
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->SeedMelange(31);
+    w->Session().SeedMelange(31);
     Press("Melange");
     Press("Droite");
     Press("Bas");
@@ -559,7 +559,7 @@ TEST(HighDensityChild, WindowShowsTheCubeAtTheScreensPixels)
     Merlo w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.SeedMelange(5);
+    w.Session().SeedMelange(5);
     w.findChild<QPushButton*>(QStringLiteral("Melange"))->click();
     w.DoEvents();
     // At the drawn size, and in a window larger and of another shape.

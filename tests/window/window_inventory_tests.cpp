@@ -51,7 +51,7 @@ const Control inventory[] = {
     {"PA", "QPushButton", "Frame6", 120, 1200, 375, 255, "PA"},
     {"PC", "QPushButton", "Frame6", 600, 1200, 375, 255, "PC"},
     {"Message", "QLabel", "Merlo", 1080, 4800, 1692, 252, ""},
-    {"List1", "QListWidget", "Merlo", 1080, 5160, 2052, 1968, nullptr},
+    {"List1", "QListView", "Merlo", 1080, 5160, 2052, 1968, nullptr},
     {"Clear", "QPushButton", "Merlo", 1200, 7200, 495, 375, "Clear"},
     {"InvD", "QPushButton", "Merlo", 2040, 7200, 255, 255, "&I"},
     {"Inv", "QPushButton", "Merlo", 2520, 7200, 495, 375, "Inv"},
@@ -244,9 +244,9 @@ TEST_F(Inventory, OptionGroupsAreExclusiveAndStartOnGaucheArrHaut)
 TEST_F(Inventory, StateAtStart)
 {
     EXPECT_EQ(Counter(), "");
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
     EXPECT_EQ(w->List1->selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_EQ(w->FaceVue, 0);
+    EXPECT_EQ(w->Session().FaceVue(), 0);
     for (int16_t c : w->Cases)
         EXPECT_EQ(c, 0);
     CCUBECtrl fresh;
@@ -264,7 +264,7 @@ TEST_F(Inventory, AltIPressesInvD)
     // Through the window system, where shortcuts are looked up.
     QTest::keyClick(w->windowHandle(), Qt::Key_I, Qt::AltModifier);
     // A mnemonic presses the button the way a click looks: down a moment, then clicked.
-    for (int i = 0; i < 100 && w->List1->count() < 2; ++i)
+    for (int i = 0; i < 100 && LogCount(*w) < 2; ++i)
         QTest::qWait(20);
     EXPECT_EQ(Log(), QStringList({"Horiz Bas Droite", "Horiz Bas Gauche"}));
 }

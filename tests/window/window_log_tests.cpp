@@ -61,10 +61,10 @@ TEST_F(Log_, InvUndoesAnyMixAndAppendsTheInversesLastFirst)
         w = std::make_unique<Merlo>();
         std::mt19937 rng(seed);
         // Start from some cube, turned as a whole, with an empty log.
-        w->SeedMelange(seed * 1000);
+        w->Session().SeedMelange(seed * 1000);
         Press("Melange");
         Press(wholeTurns[seed % 4]);
-        w->Clear_Click();
+        w->Session().Clear_Click();
         const CubeState start = Cube();
         const int front0 = w->CUBE().WichFace(2);
 
@@ -80,7 +80,7 @@ TEST_F(Log_, InvUndoesAnyMixAndAppendsTheInversesLastFirst)
                 break;
             }
             default:
-                w->SeedMelange(rng());
+                w->Session().SeedMelange(rng());
                 Press("Melange");
             }
         }
@@ -90,7 +90,7 @@ TEST_F(Log_, InvUndoesAnyMixAndAppendsTheInversesLastFirst)
         EXPECT_EQ(Cube(), start);
         EXPECT_EQ(Log().mid(0, log.size()), log);
         EXPECT_EQ(Log().mid(log.size()), Inverses(log, front0));
-        EXPECT_EQ(Counter(), QString::number(w->List1->count()));
+        EXPECT_EQ(Counter(), QString::number(LogCount(*w)));
     }
 }
 
@@ -126,7 +126,7 @@ TEST_F(Log_, InvOfOneMacroAppendsItsTurnsOnly)
     Press("A");
     Press("Inv");
     EXPECT_EQ(Cube(), start);
-    EXPECT_EQ(w->List1->count(), 17);
+    EXPECT_EQ(LogCount(*w), 17);
     EXPECT_EQ(Log().count("*--------"), 1);
     EXPECT_EQ(Counter(), "17");
 }
@@ -136,7 +136,7 @@ TEST_F(Log_, InvOnAnEmptyLogDoesNothing)
     const CubeState start = Cube();
     Press("Inv");
     Press("InvD");
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
     EXPECT_EQ(Counter(), "");
     EXPECT_EQ(Cube(), start);
 }
@@ -149,27 +149,27 @@ TEST_F(Log_, InvDWalksUpTheLogOneLineAPress)
     Press("VBG");
     const CubeState s2 = Cube();
     Press("TDM");
-    ASSERT_EQ(w->List1->selectedItems().size(), 0);
+    ASSERT_EQ(SelectedCount(*w), 0);
 
     Press("InvD");
     EXPECT_EQ(Cube(), s2);
-    EXPECT_EQ(w->List1->count(), 4);
+    EXPECT_EQ(LogCount(*w), 4);
     EXPECT_EQ(LastLine(), "Trans Milieu Gauche");
-    ASSERT_EQ(w->List1->selectedItems().size(), 1);
-    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 1);
+    ASSERT_EQ(SelectedCount(*w), 1);
+    EXPECT_EQ(SelectedRow(*w), 1);
 
     Press("InvD");
     EXPECT_EQ(Cube(), s1);
     Press("InvD");
     EXPECT_EQ(Cube(), s0);
-    EXPECT_EQ(w->List1->selectedItems().size(), 0);
+    EXPECT_EQ(SelectedCount(*w), 0);
     EXPECT_EQ(Log().mid(3), QStringList({"Trans Milieu Gauche", "Vert Gauche Haut", "Horiz Haut Gauche"}));
 
     // With nothing selected it starts again at the bottom: the undo of line 0, undone.
     Press("InvD");
     EXPECT_EQ(Cube(), s1);
     EXPECT_EQ(LastLine(), "Horiz Haut Droite");
-    EXPECT_EQ(w->List1->count(), 7);
+    EXPECT_EQ(LogCount(*w), 7);
     EXPECT_EQ(Counter(), "7");
 }
 
@@ -180,14 +180,14 @@ TEST_F(Log_, InvDStartsAtTheSelectedLineAndSpendsAPressOnASeparator)
     Press("HHD");
     const CubeState afterHHD = Cube();
     ASSERT_NE(afterHHD, afterPA);
-    w->List1->setCurrentRow(12); // the separator
+    SelectRow(*w, 12); // the separator
     Press("InvD");
     EXPECT_EQ(Cube(), afterHHD); // nothing turned by the separator...
-    EXPECT_EQ(w->List1->count(), 14);
-    EXPECT_EQ(w->List1->row(w->List1->selectedItems().first()), 11);
+    EXPECT_EQ(LogCount(*w), 14);
+    EXPECT_EQ(SelectedRow(*w), 11);
     Press("InvD"); // ...and the next press undoes the last turn of PA
     EXPECT_EQ(LastLine(), "Vert Droite Bas");
-    EXPECT_EQ(w->List1->count(), 15);
+    EXPECT_EQ(LogCount(*w), 15);
 }
 
 TEST_F(Log_, LinesInAnotherFormOrCaseAreIgnored)
@@ -201,13 +201,13 @@ TEST_F(Log_, LinesInAnotherFormOrCaseAreIgnored)
     };
     const CubeState start = Cube();
     for (const QString& line : odd)
-        w->List1->addItem(line);
+        w->Session().AjouterLigne(line);
     Press("Inv");
-    EXPECT_EQ(w->List1->count(), odd.size());
+    EXPECT_EQ(LogCount(*w), odd.size());
     EXPECT_EQ(Cube(), start);
     for (int i = 0; i < odd.size(); ++i)
-        w->InverserOrdre(odd[i]);
-    EXPECT_EQ(w->List1->count(), odd.size());
+        w->Session().InverserOrdre(odd[i]);
+    EXPECT_EQ(LogCount(*w), odd.size());
     EXPECT_EQ(Cube(), start);
 }
 
@@ -215,14 +215,14 @@ TEST_F(Log_, PositionsCountCharactersNotBytesOrUnits)
 {
     // A line read back must find "Gauche" after "Arrière", whose è is two bytes in UTF-8, and a
     // character outside the first plane counts once though it is two UTF-16 units.
-    w->InverserOrdre("Trans " + kArriere + " Gauche");
+    w->Session().InverserOrdre("Trans " + kArriere + " Gauche");
     EXPECT_EQ(LastLine(), "Trans " + kArriere + " Droite");
-    const int before = w->List1->count();
-    w->InverserOrdre(QString::fromUtf8("Trans Arri\xc3\xa8re Gauche"));
-    EXPECT_EQ(w->List1->count(), before + 1);
+    const int before = LogCount(*w);
+    w->Session().InverserOrdre(QString::fromUtf8("Trans Arri\xc3\xa8re Gauche"));
+    EXPECT_EQ(LogCount(*w), before + 1);
     // One character outside the first plane in place of the blank: "Gauche" would stand at 13 if
     // units were counted; counted as characters the line has the form of a column turn.
-    w->InverserOrdre(QStringLiteral("Vert\U0001F600Gauche Bas"));
+    w->Session().InverserOrdre(QStringLiteral("Vert\U0001F600Gauche Bas"));
     EXPECT_EQ(LastLine(), "Vert Gauche Haut");
 }
 
@@ -235,8 +235,7 @@ TEST_F(Log_, DoubleClickRemovesTheSelectedLineOnly)
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     QTest::qWait(50); // the list lays its lines out a moment later
-    QListWidgetItem* item = w->List1->item(1);
-    const QPoint at = w->List1->visualItemRect(item).center();
+    const QPoint at = w->List1->visualRect(RowIndex(*w, 1)).center();
     // Through the window system, which makes the double click out of two presses, as on a screen.
     QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, w->List1->viewport()->mapTo(w.get(), at));
     EXPECT_EQ(Log(), QStringList({"Horiz Haut Droite", "Trans Milieu Droite"}));
@@ -245,8 +244,8 @@ TEST_F(Log_, DoubleClickRemovesTheSelectedLineOnly)
 
     // Nothing selected: nothing removed, the counter shown again.
     w->List1->clearSelection();
-    w->List1_DblClick();
-    EXPECT_EQ(w->List1->count(), 2);
+    w->Session().List1_DblClick();
+    EXPECT_EQ(LogCount(*w), 2);
 
     // Inv then undoes only what remains: the column turn stays, seen through the top layer's turn.
     Press("Inv");
@@ -260,10 +259,10 @@ TEST_F(Log_, DoubleClickRemovesTheSelectedLineOnly)
 TEST_F(Log_, ScrambleLogsThirtyOneOuterTurnsAndInvUndoesIt)
 {
     Press("HGM");
-    w->Clear_Click();
+    w->Session().Clear_Click();
     const CubeState start = Cube();
     Press("Melange");
-    EXPECT_EQ(w->List1->count(), 31);
+    EXPECT_EQ(LogCount(*w), 31);
     EXPECT_EQ(Counter(), "31");
     for (const QString& line : Log()) {
         EXPECT_FALSE(line.contains("Milieu")) << line.toStdString();
@@ -272,7 +271,7 @@ TEST_F(Log_, ScrambleLogsThirtyOneOuterTurnsAndInvUndoesIt)
     Press("HMD");
     Press("Inv");
     EXPECT_EQ(Cube(), start);
-    EXPECT_EQ(w->List1->count(), 64);
+    EXPECT_EQ(LogCount(*w), 64);
 }
 
 TEST_F(Log_, ScrambleLeavesTheLastLayerOfEachAxisSelected)
@@ -282,7 +281,7 @@ TEST_F(Log_, ScrambleLeavesTheLastLayerOfEachAxisSelected)
         w->OptM->setChecked(true);
         w->OptMi->setChecked(true);
         w->OptMil->setChecked(true);
-        w->SeedMelange(seed);
+        w->Session().SeedMelange(seed);
         Press("Melange");
         QString v = "OptM", t = "OptMi", h = "OptMil";
         for (const QString& line : Log()) {
@@ -301,11 +300,11 @@ TEST_F(Log_, ScrambleLeavesTheLastLayerOfEachAxisSelected)
 
 TEST_F(Log_, ScrambleIsSeededFromTheClockUnlessASeedIsGiven)
 {
-    w->SeedMelange(42);
+    w->Session().SeedMelange(42);
     Press("Melange");
     const QStringList first = Log();
     Press("Clear");
-    w->SeedMelange(42);
+    w->Session().SeedMelange(42);
     Press("Melange");
     EXPECT_EQ(Log(), first);
     // The seed serves once; the next presses draw from the clock and differ.

@@ -57,8 +57,8 @@ protected:
         Merlo other;
         for (const QString& move : Words(m.moves))
             other.findChild<QPushButton*>(move)->click();
-        for (int i = 0; i < other.List1->count(); ++i)
-            log->append(other.List1->item(i)->text());
+        for (int i = 0; i < LogCount(other); ++i)
+            log->append(LogLine(other, i));
         return ReadCube(other.CUBE());
     }
     QString Selection()
@@ -122,7 +122,7 @@ TEST_F(Macros, MoveTheRightNumberOfSquaresAndHaveTheirOrder)
         Run(m);
         EXPECT_EQ(Cube(), solved);
         const int lines = static_cast<int>(Words(m.moves).size()) + (m.separator ? 1 : 0);
-        EXPECT_EQ(w->List1->count(), m.order * lines);
+        EXPECT_EQ(LogCount(*w), m.order * lines);
     }
 }
 

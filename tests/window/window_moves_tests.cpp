@@ -66,7 +66,7 @@ TEST_F(Moves_, FourPressesRestoreAndLogFourEqualLines)
     const CubeState start = Cube();
     for (const Move& m : Moves()) {
         SCOPED_TRACE(m.name);
-        w->Clear_Click();
+        w->Session().Clear_Click();
         for (int i = 0; i < 4; ++i) {
             Press(m.name);
             if (i < 3) {
@@ -129,12 +129,12 @@ TEST_F(Moves_, WholeCubeTurnsLogTheFaceBroughtToTheFront)
 {
     Press("Haut");
     EXPECT_EQ(LastLine(), "En haut  5");
-    EXPECT_EQ(w->FaceVue, 5);
+    EXPECT_EQ(w->Session().FaceVue(), 5);
     Press("Bas");
     EXPECT_EQ(LastLine(), "En bas  2");
-    EXPECT_EQ(w->FaceVue, 2);
+    EXPECT_EQ(w->Session().FaceVue(), 2);
 
-    w->Clear_Click();
+    w->Session().Clear_Click();
     const CubeState start = Cube();
     for (int i = 0; i < 4; ++i)
         Press("Droite");
@@ -166,7 +166,7 @@ TEST_F(Moves_, WholeCubeTurnsMatchTheControlAndLeaveTheSelection)
             TurnWhole(reference, t.position);
             const int16_t front = reference.WichFace(2);
             ASSERT_EQ(LastLine(), QString::fromLatin1(t.text) + ' ' + QString::number(front));
-            ASSERT_EQ(w->FaceVue, front);
+            ASSERT_EQ(w->Session().FaceVue(), front);
             ASSERT_EQ(Checked("OptGauche", "OptM", "OptDroit") + Checked("OptArr", "OptMi", "OptFront")
                           + Checked("OptHaut", "OptMil", "OptBas"),
                       selection);
@@ -182,7 +182,7 @@ TEST_F(Moves_, WholeCubeTurnsMatchTheControlAndLeaveTheSelection)
 
 TEST_F(Moves_, InitGivesBackTheColoursKeepsTheFrontAndTheLog)
 {
-    w->SeedMelange(3);
+    w->Session().SeedMelange(3);
     Press("Melange");
     Press("Gauche");
     Press("Haut");
@@ -191,7 +191,7 @@ TEST_F(Moves_, InitGivesBackTheColoursKeepsTheFrontAndTheLog)
     const QString counter = Counter();
     Press("Init");
     EXPECT_EQ(w->CUBE().WichFace(2), front);
-    EXPECT_EQ(w->FaceVue, front);
+    EXPECT_EQ(w->Session().FaceVue(), front);
     const CubeState s = Cube();
     for (int f = 0; f < 6; ++f)
         for (int16_t c : s.squares[static_cast<std::size_t>(f)])
@@ -203,7 +203,7 @@ TEST_F(Moves_, InitGivesBackTheColoursKeepsTheFrontAndTheLog)
 TEST_F(Moves_, ClearEmptiesTheLogAndShowsZero)
 {
     Press("Clear");
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(LogCount(*w), 0);
     EXPECT_EQ(Counter(), "0");
     Press("VBM");
     EXPECT_EQ(Counter(), "1");

@@ -77,7 +77,7 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     t.start();
     w.Form_Load();
     EXPECT_LT(t.elapsed(), Registry::LockTimeoutMs / 2);
-    EXPECT_EQ(w.List1->count(), 0);
+    EXPECT_EQ(LogCount(w), 0);
     EXPECT_EQ(w.Message->text(), "");
     ::close(lock);
     // Then the tool registers the module in this user's registry. Waiting for that also keeps the

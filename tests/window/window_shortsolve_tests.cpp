@@ -35,7 +35,7 @@ protected:
     }
     ResolutionCourte* Court() { return w->findChild<ResolutionCourte*>(); }
     QString Notice() { return w->findChild<QLabel*>(QStringLiteral("Avis"))->text(); }
-    bool Solved() { return notation::HeldStandard(LirePosition(*w)) == notation::Position::Solved(); }
+    bool Solved() { return notation::HeldStandard(LirePosition(w->CUBE())) == notation::Position::Solved(); }
 
     // The command's lines are the log's new lines: arrow turns only, one per quarter turn.
     void ExpectSolvedBy(int from)
@@ -46,8 +46,8 @@ protected:
             const auto t = notation::FromLog(l);
             ASSERT_TRUE(t && *t < notation::Turn::Haut) << l.toStdString();
         }
-        for (int i = from; i < w->List1->count(); ++i)
-            EXPECT_EQ(w->List1->item(i)->data(marques::RoleCommande).toString(), QStringLiteral("Court"));
+        for (int i = from; i < LogCount(*w); ++i)
+            EXPECT_EQ(LogData(*w, i, marques::RoleCommande).toString(), QStringLiteral("Court"));
         // As Ctrl+C copies them: a half turn's two lines are one move again.
         const int moves = int(notation::WriteLog(lines).split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
         EXPECT_LE(moves, 20);
@@ -73,7 +73,7 @@ TEST_F(ShortSolveWindow, ThroughTheMenuAndTheKeyASecondPressWaits)
     EXPECT_EQ(Notice(), QStringLiteral("The cube is already solved."));
     for (int round = 0; round < 3; ++round) {
         Press("Melange");
-        const int from = w->List1->count();
+        const int from = LogCount(*w);
         if (round == 1) {
             QTest::keyClick(w->windowHandle(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         } else {
@@ -87,16 +87,16 @@ TEST_F(ShortSolveWindow, ThroughTheMenuAndTheKeyASecondPressWaits)
         ExpectSolvedBy(from);
     }
     // A cube a few moves from solved: the fewest moves.
-    const int from = w->List1->count();
+    const int from = LogCount(*w);
     for (const char* b : {"VHD", "HHD", "TDF", "TDF"})
         Press(b);
     a->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
     ExpectSolvedBy(from + 4);
-    EXPECT_EQ(w->List1->count(), from + 8);
+    EXPECT_EQ(LogCount(*w), from + 8);
     // One step of Undo takes the whole solution back.
     w->Histoire().Annuler();
-    EXPECT_EQ(w->List1->count(), from + 4);
+    EXPECT_EQ(LogCount(*w), from + 4);
     EXPECT_FALSE(Solved());
 }
 
@@ -109,10 +109,10 @@ TEST_F(ShortSolveWindow, PressedDuringAStage)
     QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
     // Either its moves were played in the stage's yield, or the stage had turned the cube meanwhile
     // and nothing was played; either way the next press solves the cube as it stands.
-    const int from = w->List1->count();
+    const int from = LogCount(*w);
     Resoudre()->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
-    if (w->List1->count() > from)
+    if (LogCount(*w) > from)
         ExpectSolvedBy(from);
     else
         EXPECT_TRUE(Solved());

@@ -7,7 +7,7 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QListWidget>
+#include "log_support.h"
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,11 +128,11 @@ protected:
     QStringList Log() const
     {
         QStringList lines;
-        for (int i = 0; i < w->List1->count(); ++i)
-            lines << w->List1->item(i)->text();
+        for (int i = 0; i < LogCount(*w); ++i)
+            lines << LogLine(*w, i);
         return lines;
     }
-    QString LastLine() const { return w->List1->count() ? w->List1->item(w->List1->count() - 1)->text() : QString(); }
+    QString LastLine() const { return LogCount(*w) ? LogLine(*w, LogCount(*w) - 1) : QString(); }
     QString Counter() const { return w->Message->text(); }
     CubeState Cube() { return ReadCube(w->CUBE()); }
     QString Checked(const char* a, const char* b, const char* c)

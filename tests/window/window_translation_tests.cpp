@@ -154,11 +154,13 @@ protected:
         w->findChild<QPushButton*>(QStringLiteral("Melange"))->click();
         w->findChild<QPushButton*>(QStringLiteral("IdC"))->click(); // out of order: a notice says why
         QStringList texts = Texts(w.get(), true);
-        auto* editeur = new EditeurCouleurs(*w);
-        editeur->Ouvrir();
+        w->findChild<QAction*>(QStringLiteral("EntrerCouleurs"))->trigger();
+        auto* editeur = w->findChild<EditeurCouleurs*>();
+        EXPECT_NE(editeur, nullptr);
         texts << Texts(editeur);
-        auto* saisie = new SaisieMouvements(*w);
-        saisie->Ouvrir();
+        w->findChild<QAction*>(QStringLiteral("SaisirMouvements"))->trigger();
+        auto* saisie = w->findChild<SaisieMouvements*>();
+        EXPECT_NE(saisie, nullptr);
         texts << Texts(saisie);
         Aide* aide = MontrerAide(w.get());
         texts << Texts(aide);

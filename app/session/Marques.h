@@ -1,6 +1,7 @@
-// What a log line carries beside its text: which command wrote it. The marks live on the list's
-// items, never in their text (the stages, "Inv" and "I" read the text), so a line removed or cleared
-// takes its mark with it, and whatever brings a line back (Undo) brings its mark back too.
+// What a log line carries beside its text: which command wrote it, as the log's item model gives it
+// (ModeleJournal). The marks live on the session's lines, never in their text (the stages, "Inv"
+// and "I" read the text), so a line removed or cleared takes its mark with it, and whatever brings
+// a line back (Undo) brings its mark back too.
 #pragma once
 
 #include <Qt>
