@@ -1,22 +1,15 @@
 // The module: its class objects and the entry points DllGetClassObject and DllCanUnloadNow.
 // (DllRegisterServer and DllUnregisterServer live in CUBEReg.cpp.)
-#include "CUBE.h"
-
 #include "CUBECtlDispatch.h"
 #include "CUBEIds.h"
 #include "CUBEPpg.h"
+#include "CUBEVie.h"
 #include "com.h"
 #include "unknown.h"
 
-#include <atomic>
 #include <new>
 
 namespace {
-
-// Live objects (controls, pages, class objects) and server locks. The host calls on one thread,
-// but counting atomically costs nothing and keeps a stray call from another thread honest.
-std::atomic<long> g_Objects{0};
-std::atomic<long> g_Locks{0};
 
 using CreateFn = HRESULT (*)(IUnknown* pUnkOuter, REFIID riid, void** ppv);
 
@@ -31,10 +24,7 @@ public:
 
     HRESULT LockServer(int32_t fLock) override
     {
-        if (fLock)
-            ++g_Locks;
-        else if (g_Locks.load() > 0) // an unbalanced unlock never drives the count below zero
-            --g_Locks;
+        CUBE_LockServer(fLock != 0);
         return S_OK;
     }
 
@@ -45,9 +35,6 @@ private:
 };
 
 } // namespace
-
-void CUBE_ObjectCreated() { ++g_Objects; }
-void CUBE_ObjectDestroyed() { --g_Objects; }
 
 AUTOMATION_EXPORT HRESULT DllGetClassObject(const GUID* clsid, const GUID* iid, void** out)
 {
@@ -71,4 +58,4 @@ AUTOMATION_EXPORT HRESULT DllGetClassObject(const GUID* clsid, const GUID* iid, 
     return hr;
 }
 
-AUTOMATION_EXPORT HRESULT DllCanUnloadNow() { return g_Objects.load() == 0 && g_Locks.load() == 0 ? S_OK : S_FALSE; }
+AUTOMATION_EXPORT HRESULT DllCanUnloadNow() { return CUBE_CanUnload() ? S_OK : S_FALSE; }

@@ -1,10 +1,10 @@
 #include "CUBECtlDispatch.h"
 
-#include "CUBE.h"
 #include "CUBECtl.h"
 #include "CUBEIds.h"
 #include "CUBEPpg.h"
 #include "CUBETypeLib.h"
+#include "CUBEVie.h"
 
 #include <QEvent>
 #include <QObject>

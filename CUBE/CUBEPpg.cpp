@@ -1,8 +1,8 @@
 #include "CUBEPpg.h"
 
-#include "CUBE.h"
 #include "CUBEIds.h"
 #include "CUBEStrings.h"
+#include "CUBEVie.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

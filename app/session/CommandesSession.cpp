@@ -31,12 +31,11 @@ QString AvecSigne(int n)
 
 void ModeleSession::Primitive(char axe, int8_t sens)
 {
-    // The layer the group selects, turned one quarter turn, and the line of that turn.
-    const auto t = notation::FromLayer(axe, Couche(axe), sens);
-    if (!t)
-        Fatal(QCoreApplication::translate("Merlo", "No layer %1 to turn").arg(int(Couche(axe))));
-    Tourner(*t);
-    Ajouter(m_LigneTour[static_cast<std::size_t>(*t)]);
+    // The layer the group selects (always one of three: every choice is checked where it is made),
+    // turned one quarter turn, and the line of that turn.
+    const notation::Turn t = notation::FromLayer(axe, Couche(axe), sens).value();
+    Tourner(t);
+    Ajouter(m_LigneTour[static_cast<std::size_t>(t)]);
 }
 
 void ModeleSession::FrontD_Click() { Primitive('T', 0); }
