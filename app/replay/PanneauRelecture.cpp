@@ -72,8 +72,13 @@ PanneauRelecture::PanneauRelecture(QWidget& fenetre, QWidget* cube, int interval
     v->addWidget(m_Compte);
     m_Prochain->setAccessibleName(QCoreApplication::translate("Relecture", "Next move"));
     m_Prochain->hide();
+    CreerBarre(fond, intervalle);
+    m_Cadre = new Cadre(&fenetre);
+}
 
-    m_Barre = new QFrame(&fenetre);
+void PanneauRelecture::CreerBarre(const QString& fond, int intervalle)
+{
+    m_Barre = new QFrame(&m_Fenetre);
     m_Barre->setObjectName(QStringLiteral("RelectureBarre"));
     m_Barre->setStyleSheet(QStringLiteral("QFrame#RelectureBarre { %1 } QLabel { color: white; background: transparent; }"
                                           " QPushButton { color: white; background: #33405a; border: 1px solid #6d7fa0;"
@@ -121,8 +126,6 @@ PanneauRelecture::PanneauRelecture(QWidget& fenetre, QWidget* cube, int interval
     b->addLayout(rang);
     m_Barre->setAccessibleName(QCoreApplication::translate("Relecture", "Replay"));
     m_Barre->hide();
-
-    m_Cadre = new Cadre(&fenetre);
 }
 
 QWidget* PanneauRelecture::Barre() const { return m_Barre; }

@@ -41,6 +41,7 @@ signals:
     void Intervalle(int ms);
 
 private:
+    void CreerBarre(const QString& fond, int intervalle);
     void PlacerBarre();
 
     QWidget& m_Fenetre;
