@@ -4,7 +4,6 @@
 #include "storm_support.h"
 
 #include <QApplication>
-#include <QListWidget>
 
 #include <cstdint>
 #include <cstdio>
@@ -37,32 +36,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     Merlo& w = *g_W;
     const CubeState before = ReadCube(w);
-    const int n = w.List1->count();
+    const int n = LogCount(w);
 
-    w.InverserOrdre(text);
+    w.Session().InverserOrdre(text);
 
     const CubeState after = ReadCube(w);
     if (!Broken(after).empty())
         Fail(("cube broken: " + Broken(after)).c_str(), text);
     if (!CounterAgrees(w))
         Fail("counter differs from the log", text);
-    const int added = w.List1->count() - n;
+    const int added = LogCount(w) - n;
     if (added == 0) {
         if (after != before)
             Fail("the cube turned without a log line", text);
     } else if (added == 1) {
-        const QString line = w.List1->item(n)->text();
+        const QString line = LogLine(w, n);
         if (!IsLogLine(line))
             Fail("wrote a line the program never writes", text);
-        w.InverserOrdre(line);
-        if (w.List1->count() != n + 2 || ReadCube(w) != before)
+        w.Session().InverserOrdre(line);
+        if (LogCount(w) != n + 2 || ReadCube(w) != before)
             Fail("inverting the written line did not turn the cube back", text);
     } else {
         Fail("more than one line written", text);
     }
 
     // The log stays short; the cube goes on from wherever the inputs left it.
-    if (w.List1->count() > 1000)
-        w.Clear_Click();
+    if (LogCount(w) > 1000)
+        w.Session().Clear_Click();
     return 0;
 }
