@@ -2,6 +2,8 @@
 // and Clear: each compared with the same turn made on a cube of the tests' own.
 #include "window_support.h"
 
+#include <QTimer>
+
 #include <random>
 
 namespace {
@@ -99,6 +101,34 @@ TEST_F(Moves_, PrimitivesRunByCodeUseTheSelectionAtStart)
     reference.MvtH(0, 1, 1);
     EXPECT_EQ(Cube(), ReadCube(reference));
     EXPECT_EQ(Log(), QStringList({"Vert Gauche Haut", "Trans " + kArriere + " Droite", "Horiz Haut Droite"}));
+}
+
+// The hidden option groups and the session choose alike, whichever side chooses: what the stages
+// see of the window chooses in the session and the buttons follow; a button checked by code chooses
+// in the session, and the next primitive turns that layer.
+TEST_F(Moves_, TheOptionButtonsFollowTheSessionBothWays)
+{
+    const char* noms[] = {"OptGauche", "OptM", "OptDroit", "OptArr", "OptMi", "OptFront", "OptHaut", "OptMil", "OptBas"};
+    void (SurfaceEtapes::*primitive[])() = {&SurfaceEtapes::VHaut_Click, &SurfaceEtapes::FrontD_Click, &SurfaceEtapes::HorizD_Click};
+    const QStringList lignes[] = {{"Vert Gauche Haut", "Vert Milieu Haut", "Vert Droite Haut"},
+                                  {"Trans " + kArriere + " Droite", "Trans Milieu Droite", "Trans Front Droite"},
+                                  {"Horiz Haut Droite", "Horiz Milieu Droite", "Horiz Bas Droite"}};
+    for (int k = 0; k < 9; ++k) {
+        SCOPED_TRACE(noms[k]);
+        const auto o = SurfaceEtapes::Option(k);
+        w->Surface().Choisir(o);
+        EXPECT_TRUE(Get<QRadioButton>(noms[k])->isChecked());
+        Get<QRadioButton>(noms[(k / 3) * 3 + (k + 1) % 3])->setChecked(true);
+        EXPECT_FALSE(w->Session().Choisie(o));
+        Get<QRadioButton>(noms[k])->setChecked(true);
+        EXPECT_TRUE(w->Session().Choisie(o));
+        (w->Surface().*primitive[k / 3])();
+        EXPECT_EQ(LastLine(), lignes[k / 3][k % 3]);
+    }
+    bool dedans = false;
+    QTimer::singleShot(0, w.get(), [&] { dedans = w->EnCommande(); });
+    w->Surface().DoEvents();
+    EXPECT_TRUE(dedans) << "the stages yield through the window's DoEvents";
 }
 
 TEST_F(Moves_, APrimitiveUsesTheLastSelectionOfItsAxis)
