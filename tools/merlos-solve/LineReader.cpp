@@ -1,5 +1,7 @@
 #include "LineReader.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -53,6 +55,12 @@ std::optional<BadByte> FirstBadByte(std::string_view s)
     return std::nullopt;
 }
 
+QString Decode(std::string_view bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    return utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
 Line Classify(std::string_view bytes, std::size_t limit)
 {
     Line line;
@@ -63,7 +71,7 @@ Line Classify(std::string_view bytes, std::size_t limit)
         line.kind = Line::Undecodable;
         line.column = bad->column;
     } else {
-        line.text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        line.text = Decode(bytes);
     }
     return line;
 }

@@ -34,6 +34,10 @@ struct BadByte {
 };
 std::optional<BadByte> FirstBadByte(std::string_view bytes);
 
+// UTF-8 bytes as text, every character kept (QString::fromUtf8 would drop a byte order mark at
+// the start).
+QString Decode(std::string_view bytes);
+
 // The line these bytes (without their end) make: text, undecodable, or longer than `limit`.
 Line Classify(std::string_view bytes, std::size_t limit);
 

@@ -90,7 +90,7 @@ Command ReadCommandLine(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        Tr(QT_TRANSLATE_NOOP("merlos-solve", "Solves 3\u00d73\u00d73 cubes in few moves: for each TEXT, writes one line of face turns that solve it.")));
+        Tr(QT_TRANSLATE_NOOP("merlos-solve", "Solves 3×3×3 cubes in few moves: for each TEXT, writes one line of face turns that solve it.")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Tr(QT_TRANSLATE_NOOP("merlos-solve", "Show this help and end.")));
     const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
                                      Tr(QT_TRANSLATE_NOOP("merlos-solve", "Show the version and end.")));
@@ -146,10 +146,10 @@ QStringList Arguments(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         const std::string_view bytes(argv[i]);
         if (const auto bad = lines::FirstBadByte(bytes))
-            args << QString::fromUtf8(bytes.data(), qsizetype(bad->offset)) + QChar(char16_t(0xDC00 | uchar(bytes[bad->offset])))
-                        + QString::fromUtf8(bytes.substr(bad->offset + 1).data(), qsizetype(bytes.size() - bad->offset - 1));
+            args << lines::Decode(bytes.substr(0, bad->offset)) + QChar(char16_t(0xDC00 | uchar(bytes[bad->offset])))
+                        + QString::fromUtf8(bytes.substr(bad->offset + 1));
         else
-            args << QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+            args << lines::Decode(bytes);
     }
     return args;
 }
