@@ -335,6 +335,41 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <source>cannot write standard output: %1
+</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>usage: Merlos [-h] [-v] [FILE]
+</source>
+        <translation>usage&#xa0;: Merlos [-h] [-v] [FILE]
+</translation>
+    </message>
+    <message>
+        <source>Turn, scramble and solve the 3×3×3 cube, stage by stage.</source>
+        <translation>Tourner, mélanger et résoudre le cube 3×3×3, étape par étape.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Affiche cette aide et termine.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Affiche la version et termine.</translation>
+    </message>
+    <message>
+        <source>A saved session to open.</source>
+        <translation>Une session enregistrée à ouvrir.</translation>
+    </message>
+    <message>
+        <source>only one FILE can be opened</source>
+        <translation>un seul FILE peut être ouvert</translation>
+    </message>
+</context>
+<context>
     <name>MenuJournal</name>
     <message numerus="yes">
         <source>%n move(s)</source>

@@ -10,10 +10,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <poll.h>
+#include <vector>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -86,6 +91,121 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     while (!Registered(data.path()) && t.elapsed() < 60000)
         QThread::msleep(20);
     EXPECT_TRUE(Registered(data.path())) << "nothing registered under " << data.path().toStdString();
+}
+
+// What this process and every process it starts write to standard output and error while `f`
+// runs, read until the last of them has closed them (or a minute has passed).
+struct Said {
+    QByteArray out, err;
+    bool ended = false;
+};
+
+Said Capture(const std::function<void()>& f)
+{
+    Said said;
+    std::fflush(nullptr);
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
+        return said;
+    const int keptOut = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0), keptErr = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    ::dup2(out[1], STDOUT_FILENO);
+    ::dup2(err[1], STDERR_FILENO);
+    ::close(out[1]);
+    ::close(err[1]);
+    f();
+    std::fflush(nullptr);
+    ::dup2(keptOut, STDOUT_FILENO);
+    ::dup2(keptErr, STDERR_FILENO);
+    ::close(keptOut);
+    ::close(keptErr);
+    QElapsedTimer t;
+    t.start();
+    std::vector<pollfd> open{{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    while (!open.empty() && t.elapsed() < 60000) {
+        if (::poll(open.data(), nfds_t(open.size()), 1000) <= 0)
+            continue;
+        for (std::size_t i = open.size(); i-- > 0;) {
+            if (!open[i].revents)
+                continue;
+            char buffer[4096];
+            const ssize_t n = ::read(open[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                (open[i].fd == out[0] ? said.out : said.err).append(buffer, n);
+            } else {
+                ::close(open[i].fd);
+                open.erase(open.begin() + std::ptrdiff_t(i));
+            }
+        }
+    }
+    said.ended = open.empty();
+    for (const pollfd& p : open)
+        ::close(p.fd);
+    return said;
+}
+
+// The registration tool started with the window says nothing when it succeeds, and its failure
+// on standard error.
+TEST(Program, TheRegistrationToolIsQuietUnlessItFails)
+{
+    QTemporaryDir good, bad;
+    ASSERT_TRUE(QDir().mkpath(bad.filePath("merlo-registry/registry.ini"))); // a folder where the file goes
+    for (const QTemporaryDir* data : {&good, &bad}) {
+        EnvVar xdg("XDG_DATA_HOME", QFile::encodeName(data->path()));
+        Merlo w;
+        const Said said = Capture([&] { w.Form_Load(); });
+        ASSERT_TRUE(said.ended) << "the tool did not end";
+        EXPECT_TRUE(said.out.isEmpty()) << said.out.toStdString();
+        if (data == &good) {
+            EXPECT_TRUE(Registered(good.path()));
+            EXPECT_FALSE(said.err.contains("regocx32")) << said.err.toStdString();
+        } else {
+            EXPECT_TRUE(said.err.contains("regocx32: DllRegisterServer in ")) << said.err.toStdString();
+            EXPECT_TRUE(said.err.contains("failed")) << said.err.toStdString();
+        }
+    }
+}
+
+// --help and --version answer on standard output and end, before any window, display or
+// registration; bad usage is said on standard error.
+TEST(Program, AnswersHelpAndVersionWithoutAWindow)
+{
+    struct Case {
+        QStringList args;
+        const char* lang;
+        const char* out;
+        const char* err;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--help"}, "C.UTF-8", "^Usage: Merlos \\[options\\] \\[FILE\\]\\n.*-h, --help .*-v, --version .*FILE +A saved session to open\\.\\n$", "^$", 0},
+        {{"-h"}, "fr_FR.UTF-8", "FILE +Une session enregistr\u00e9e \u00e0 ouvrir\\.\\n$", "^$", 0},
+        {{"--version"}, "C.UTF-8", "^Merlos " MERLO_CMAKE_VERSION "\\n$", "^$", 0},
+        {{"-v", "--", "-h"}, "C.UTF-8", "^Merlos " MERLO_CMAKE_VERSION "\\n$", "^$", 0},
+        {{"--bogus"}, "C.UTF-8", "^$", "Merlos: Unknown option 'bogus'\\.\\nusage: Merlos \\[-h\\] \\[-v\\] \\[FILE\\]\\n$", 2},
+        {{"one", "two"}, "C.UTF-8", "^$", "Merlos: only one FILE can be opened\\n", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QTemporaryDir data;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(v);
+        // Help and version need no display at all; the rest is read once Qt has its own options.
+        env.insert("QT_QPA_PLATFORM", c.status == 0 ? "xcb" : "offscreen");
+        env.insert("LANG", c.lang);
+        env.insert("XDG_DATA_HOME", data.path());
+        p.setProcessEnvironment(env);
+        p.start(QDir(binDir).filePath("Merlos"), c.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), c.status);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError()).remove(QRegularExpression("QStandardPaths: [^\\n]*\\n"));
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        EXPECT_TRUE(QRegularExpression(c.out, dotAll).match(out).hasMatch()) << out.toStdString();
+        EXPECT_TRUE(QRegularExpression(c.err, dotAll).match(err).hasMatch()) << err.toStdString();
+        EXPECT_FALSE(QDir(data.filePath("merlo-registry")).exists()) << "the registration tool ran";
+    }
 }
 
 // Runs a copy of the program made of `parts` of the output folder, plus `extra` files.
