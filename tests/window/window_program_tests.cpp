@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <functional>
 #include <poll.h>
-#include <vector>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -93,54 +92,40 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     EXPECT_TRUE(Registered(data.path())) << "nothing registered under " << data.path().toStdString();
 }
 
-// What this process and every process it starts write to standard output and error while `f`
-// runs, read until the last of them has closed them (or a minute has passed).
-struct Said {
-    QByteArray out, err;
-    bool ended = false;
-};
-
-Said Capture(const std::function<void()>& f)
+// Reads `fd` until every process that holds it has closed it, for a minute at most.
+QByteArray ReadToEnd(int fd)
 {
-    Said said;
+    QByteArray all;
+    QElapsedTimer t;
+    t.start();
+    pollfd p{fd, POLLIN, 0};
+    char buffer[4096];
+    for (ssize_t n = 1; n > 0 && t.elapsed() < 60000;)
+        if (::poll(&p, 1, 1000) > 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            all.append(buffer, n);
+    ::close(fd);
+    return all;
+}
+
+// What this process and every process it starts write to standard output and error while `f` runs.
+std::pair<QByteArray, QByteArray> Capture(const std::function<void()>& f)
+{
     std::fflush(nullptr);
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
-        return said;
-    const int keptOut = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0), keptErr = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        return {};
+    const int kept[2] = {::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0), ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)};
     ::dup2(out[1], STDOUT_FILENO);
     ::dup2(err[1], STDERR_FILENO);
     ::close(out[1]);
     ::close(err[1]);
     f();
     std::fflush(nullptr);
-    ::dup2(keptOut, STDOUT_FILENO);
-    ::dup2(keptErr, STDERR_FILENO);
-    ::close(keptOut);
-    ::close(keptErr);
-    QElapsedTimer t;
-    t.start();
-    std::vector<pollfd> open{{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    while (!open.empty() && t.elapsed() < 60000) {
-        if (::poll(open.data(), nfds_t(open.size()), 1000) <= 0)
-            continue;
-        for (std::size_t i = open.size(); i-- > 0;) {
-            if (!open[i].revents)
-                continue;
-            char buffer[4096];
-            const ssize_t n = ::read(open[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                (open[i].fd == out[0] ? said.out : said.err).append(buffer, n);
-            } else {
-                ::close(open[i].fd);
-                open.erase(open.begin() + std::ptrdiff_t(i));
-            }
-        }
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        ::dup2(kept[fd - 1], fd);
+        ::close(kept[fd - 1]);
     }
-    said.ended = open.empty();
-    for (const pollfd& p : open)
-        ::close(p.fd);
-    return said;
+    return {ReadToEnd(out[0]), ReadToEnd(err[0])};
 }
 
 // The registration tool started with the window says nothing when it succeeds, and its failure
@@ -152,16 +137,11 @@ TEST(Program, TheRegistrationToolIsQuietUnlessItFails)
     for (const QTemporaryDir* data : {&good, &bad}) {
         EnvVar xdg("XDG_DATA_HOME", QFile::encodeName(data->path()));
         Merlo w;
-        const Said said = Capture([&] { w.Form_Load(); });
-        ASSERT_TRUE(said.ended) << "the tool did not end";
-        EXPECT_TRUE(said.out.isEmpty()) << said.out.toStdString();
-        if (data == &good) {
-            EXPECT_TRUE(Registered(good.path()));
-            EXPECT_FALSE(said.err.contains("regocx32")) << said.err.toStdString();
-        } else {
-            EXPECT_TRUE(said.err.contains("regocx32: DllRegisterServer in ")) << said.err.toStdString();
-            EXPECT_TRUE(said.err.contains("failed")) << said.err.toStdString();
-        }
+        const auto [out, err] = Capture([&] { w.Form_Load(); });
+        EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+        EXPECT_EQ(Registered(data->path()), data == &good);
+        EXPECT_EQ(err.contains("regocx32: DllRegisterServer in "), data == &bad) << err.toStdString();
+        EXPECT_EQ(err.contains("failed"), data == &bad) << err.toStdString();
     }
 }
 

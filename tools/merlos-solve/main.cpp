@@ -280,6 +280,7 @@ private:
     const shortsolve::TablesInfo* m_Tables = nullptr;
     lines::FileReader m_Input{STDIN_FILENO};
     int m_Texts = 0, m_Unsolved = 0;
+    bool m_ReadFailed = false;
     std::vector<int> m_Lengths;
     std::vector<double> m_Times;
 };
@@ -298,15 +299,15 @@ int Run::Answer()
         while (const std::optional<lines::Line> l = m_Input.Next())
             if (!One({false, ++line}, l->kind == lines::Line::Text ? solve(l->text) : Refused(*l)))
                 return 1;
-        if (!m_Input.Error().isEmpty()) {
+        // Said once; the arguments after it are still answered.
+        if (!m_Input.Error().isEmpty() && !m_ReadFailed) {
             Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot read standard input: %1")).arg(m_Input.Error()));
-            ++m_Unsolved;
-            break;
+            m_ReadFailed = true;
         }
     }
     if (m_Command.stats)
         Stats();
-    return m_Unsolved > 0 || err.Failed() ? 1 : 0;
+    return m_Unsolved > 0 || m_ReadFailed || err.Failed() ? 1 : 0;
 }
 
 bool Run::One(const Place& at, const ::Answer& a)
