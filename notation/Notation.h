@@ -53,6 +53,7 @@ struct Limits {
 struct Error {
     int line = 0, column = 0;  // from 1, in characters; 0 when the error has no place
     QString message;           // "line 1, column 7: 'Q' is not a move"
+    QString reason;            // the same without its place, for callers that name the text: "'Q' is not a move"
 };
 
 struct Parsed {

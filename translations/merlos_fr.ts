@@ -335,6 +335,41 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <source>cannot write standard output: %1
+</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>usage: Merlos [-h] [-v] [FILE]
+</source>
+        <translation>usage&#xa0;: Merlos [-h] [-v] [FILE]
+</translation>
+    </message>
+    <message>
+        <source>Turn, scramble and solve the 3×3×3 cube, stage by stage.</source>
+        <translation>Tourner, mélanger et résoudre le cube 3×3×3, étape par étape.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Affiche cette aide et termine.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Affiche la version et termine.</translation>
+    </message>
+    <message>
+        <source>A saved session to open.</source>
+        <translation>Une session enregistrée à ouvrir.</translation>
+    </message>
+    <message>
+        <source>only one FILE can be opened</source>
+        <translation>un seul FILE peut être ouvert</translation>
+    </message>
+</context>
+<context>
     <name>MenuJournal</name>
     <message numerus="yes">
         <source>%n move(s)</source>
@@ -1321,10 +1356,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <source>built, for %1</source>
         <translation>construites, pour %1</translation>
     </message>
-    <message>
-        <source>usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]</source>
-        <translation>usage&#xa0;: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXTE...]</translation>
-    </message>
     <message numerus="yes">
         <source>no solution of at most %n move(s) found in %1 ms</source>
         <translation>
@@ -1333,20 +1364,12 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         </translation>
     </message>
     <message>
-        <source>%1 needs a number</source>
-        <translation>%1 attend un nombre</translation>
-    </message>
-    <message>
         <source>--max-moves takes a number of moves from 0 to 30, not &apos;%1&apos;</source>
         <translation>--max-moves prend un nombre de coups de 0 à 30, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--time-limit takes a number of milliseconds, 0 or more, not &apos;%1&apos;</source>
         <translation>--time-limit prend un nombre de millisecondes, 0 ou plus, pas «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot write the tables&apos; cache %1 (%2); keeping them in memory only</source>
@@ -1374,6 +1397,86 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>tables: %1 in %2 ms</source>
         <translation>tables&#xa0;: %1 en %2 ms</translation>
+    </message>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>usage: merlos-solve [-h] [-V] [--max-moves N] [--time-limit MS] [--stats] [--] [TEXT | -]...</source>
+        <translation>usage&#xa0;: merlos-solve [-h] [-V] [--max-moves N] [--time-limit MS] [--stats] [--] [TEXT | -]...</translation>
+    </message>
+    <message>
+        <source>Each answer is one line on standard output, empty for a solved cube or a text that could not be
+solved; standard error says why, naming the argument or the line of standard input.
+Exit status: 0 when every text was solved, 1 when one was not or reading or writing failed,
+2 for bad usage. See merlos-solve(1).
+</source>
+        <translation>Chaque réponse est une ligne de la sortie standard, vide pour un cube résolu ou un texte qui n&apos;a
+pas pu être résolu&#xa0;; la sortie d&apos;erreur dit pourquoi, en nommant l&apos;argument ou la ligne de l&apos;entrée.
+Code de retour&#xa0;: 0 quand chaque texte a été résolu, 1 quand l&apos;un ne l&apos;a pas été ou qu&apos;une lecture ou
+une écriture a échoué, 2 pour un mauvais usage. Voir merlos-solve(1).
+</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Affiche cette aide et termine.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Affiche la version et termine.</translation>
+    </message>
+    <message>
+        <source>The longest solution wanted, 0 to 30 (default 20: every cube has one).</source>
+        <translation>La plus longue solution voulue, de 0 à 30 coups (20 par défaut&#xa0;: chaque cube en a une).</translation>
+    </message>
+    <message>
+        <source>How long to go on looking for shorter solutions of each text, in milliseconds (default 100; 0 stops at the first).</source>
+        <translation>Combien de temps chercher encore des solutions plus courtes pour chaque texte, en millisecondes (100 par défaut&#xa0;; 0 s&apos;arrête à la première).</translation>
+    </message>
+    <message>
+        <source>At the end, write to standard error how many were solved, their moves and times, and how the tables were made ready.</source>
+        <translation>À la fin, écrit sur la sortie d&apos;erreur combien ont été résolus, leurs coups et leurs temps, et comment les tables ont été préparées.</translation>
+    </message>
+    <message>
+        <source>A cube: moves in cube notation, made from a solved cube, or a position of 54 letters. &apos;-&apos; reads standard input, one text a line, as no TEXT at all does. &apos;--&apos; ends the options: a TEXT after it may start with &apos;-&apos;.</source>
+        <translation>Un cube&#xa0;: des coups en notation du cube, faits depuis un cube résolu, ou une position de 54 lettres. «&#xa0;-&#xa0;» lit l&apos;entrée standard, un texte par ligne, comme l&apos;absence de TEXT. «&#xa0;--&#xa0;» termine les options&#xa0;: un TEXT qui le suit peut commencer par «&#xa0;-&#xa0;».</translation>
+    </message>
+    <message>
+        <source>HOME is not set: the tables&apos; cache is %1</source>
+        <translation>HOME n&apos;est pas défini&#xa0;: le cache des tables est %1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>argument %1, line %2, column %3: %4</source>
+        <translation>argument %1, ligne %2, colonne %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>argument %1, column %2: %3</source>
+        <translation>argument %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>argument %1: %2</source>
+        <translation>argument %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8</source>
+        <translation>UTF-8 non valide</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes; not read</source>
+        <translation>plus de %1 octets&#xa0;; non lue</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>impossible de lire l&apos;entrée standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Solves 3×3×3 cubes in few moves: for each TEXT, writes one line of face turns that solve it.</source>
+        <translation>Résout des cubes 3×3×3 en peu de coups&#xa0;: pour chaque TEXT, écrit une ligne de mouvements de faces qui le résolvent.</translation>
     </message>
 </context>
 <context>

@@ -400,12 +400,15 @@ void Merlo::CreerControles()
 void Merlo::Form_Load()
 {
     // The registration tool runs on its own; the window neither waits for it nor reads its result.
+    // Its line on success is no news to whoever started the program; a failure still reaches
+    // standard error.
     const QString dossier = QCoreApplication::applicationDirPath();
     QProcess outil;
     outil.setProgram(QDir(dossier).filePath(QStringLiteral("regocx32.exe")));
     outil.setArguments({QStringLiteral("cube.ocx")});
     outil.setWorkingDirectory(dossier);
     outil.setStandardInputFile(QProcess::nullDevice());
+    outil.setStandardOutputFile(QProcess::nullDevice());
     if (!outil.startDetached())
         Fatal(tr("Cannot run \"regocx32.exe cube.ocx\" in %1: %2")
                   .arg(QDir::toNativeSeparators(dossier), outil.errorString()));
