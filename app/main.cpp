@@ -1,16 +1,31 @@
 // Merlos: the window, its start-up step, and the message loop. Closing the window ends the program
 // (Merlo::Form_Unload).
 #include "Bureau.h"
+#include "Dossiers.h"
 #include "Merlo.h"
+#include "Reglages.h"
 #include "Traductions.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+static void Dire(const QString& ligne)
+{
+    if (!ligne.isEmpty())
+        std::fprintf(stderr, "Merlos: %s\n", ligne.toLocal8Bit().constData());
+}
+
 int main(int argc, char** argv)
 {
+    // Before anything reads HOME: with it unset Qt would keep files at the root of the file system.
+    dossiers::Preparer();
     QApplication app(argc, argv);
     PreparerApplication();
     ChargerTraductions();
+    Dire(dossiers::Avis());
+    // The settings earlier versions split over two files come into the one file, once.
+    Dire(reglages::FusionnerAnciens().erreur);
     Merlo merlo;
     merlo.show();
     merlo.Form_Load();
