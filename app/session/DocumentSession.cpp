@@ -55,7 +55,7 @@ const QHash<QString, QString>& LignesConnues()
 const std::set<std::array<int16_t, 6>>& Tenues()
 {
     static const std::set<std::array<int16_t, 6>> tenues = [] {
-        constexpr std::array<int, 6> autourVertical{0, 2, 4, 1, 3, 5}, autourGaucheDroite{2, 1, 5, 3, 0, 4};
+        constexpr std::array<int, 6> autourVertical{0, 2, 3, 4, 1, 5}, autourGaucheDroite{2, 1, 5, 3, 0, 4};
         std::set<std::array<int16_t, 6>> vues{{0, 1, 2, 3, 4, 5}};
         std::vector<std::array<int16_t, 6>> file(vues.begin(), vues.end());
         while (!file.empty()) {
@@ -206,6 +206,25 @@ QString Coherence(const EtatSession& e)
     return {};
 }
 
+// Whether JSON text stops inside a string, an object or an array: a file cut short, rather than
+// one damaged in the middle.
+bool Inacheve(const QByteArray& octets)
+{
+    int profondeur = 0;
+    bool chaine = false, echappe = false;
+    for (const char c : octets) {
+        if (chaine) {
+            chaine = echappe || c != '"';
+            echappe = !echappe && c == '\\';
+        } else if (c == '"') {
+            chaine = true;
+        } else {
+            profondeur += (c == '{' || c == '[') - (c == '}' || c == ']');
+        }
+    }
+    return chaine || profondeur > 0;
+}
+
 Lu Erreur(const QString& pourquoi)
 {
     Lu lu;
@@ -313,7 +332,7 @@ Lu Lire(const QByteArray& octets)
     if (e.error != QJsonParseError::NoError) {
         if (!octets.trimmed().startsWith('{'))
             return Erreur(QCoreApplication::translate("DocumentSession", "it is not a Merlos session"));
-        if (e.offset >= octets.trimmed().size())
+        if (Inacheve(octets))
             return Erreur(QCoreApplication::translate("DocumentSession", "it is cut short: it ends before the session does"));
         return Erreur(QCoreApplication::translate("DocumentSession", "it is damaged near character %1 (%2)").arg(e.offset).arg(e.errorString()));
     }
