@@ -206,10 +206,17 @@ QString Coherence(const EtatSession& e)
     return {};
 }
 
-// Whether JSON text stops inside a string, an object or an array: a file cut short, rather than
-// one damaged in the middle.
-bool Inacheve(const QByteArray& octets)
+// What one pass over JSON text tells before it is parsed: whether it stops inside a string, an
+// object or an array (a file cut short rather than damaged in the middle), and how many values it
+// holds at most (parsed, each costs tens of bytes, whatever its size in the file).
+struct Forme {
+    bool inacheve = false;
+    qsizetype valeurs = 0;
+};
+
+Forme Examiner(const QByteArray& octets)
 {
+    Forme f;
     int profondeur = 0;
     bool chaine = false, echappe = false;
     for (const char c : octets) {
@@ -220,9 +227,11 @@ bool Inacheve(const QByteArray& octets)
             chaine = true;
         } else {
             profondeur += (c == '{' || c == '[') - (c == '}' || c == ']');
+            f.valeurs += c == ',' || c == '{' || c == '[';
         }
     }
-    return chaine || profondeur > 0;
+    f.inacheve = chaine || profondeur > 0;
+    return f;
 }
 
 Lu Erreur(const QString& pourquoi)
@@ -327,12 +336,17 @@ Lu Lire(const QByteArray& octets)
         return Erreur(QCoreApplication::translate("DocumentSession", "it is empty"));
     if (octets.contains('\0') || !QByteArrayView(octets).isValidUtf8())
         return Erreur(QCoreApplication::translate("DocumentSession", "it holds binary data, not a session"));
+    if (!octets.trimmed().startsWith('{'))
+        return Erreur(QCoreApplication::translate("DocumentSession", "it is not a Merlos session"));
+    // A session spends at least a dozen bytes on each value (a line, a mark's field); a file packed
+    // with more would take gigabytes to parse.
+    const Forme forme = Examiner(octets);
+    if (forme.valeurs > octets.size() / 6 + 100)
+        return Erreur(QCoreApplication::translate("DocumentSession", "it is not a Merlos session: it holds %1 values in %2 bytes").arg(forme.valeurs).arg(octets.size()));
     QJsonParseError e{};
     const QJsonDocument doc = QJsonDocument::fromJson(octets, &e);
     if (e.error != QJsonParseError::NoError) {
-        if (!octets.trimmed().startsWith('{'))
-            return Erreur(QCoreApplication::translate("DocumentSession", "it is not a Merlos session"));
-        if (Inacheve(octets))
+        if (forme.inacheve)
             return Erreur(QCoreApplication::translate("DocumentSession", "it is cut short: it ends before the session does"));
         return Erreur(QCoreApplication::translate("DocumentSession", "it is damaged near character %1 (%2)").arg(e.offset).arg(e.errorString()));
     }

@@ -19,8 +19,8 @@ namespace document {
 inline constexpr char Format[] = "merlos-session";
 inline constexpr int Version = 1;
 // Files above this are refused before a byte is read. A session of a million log lines written by
-// stages and macros takes about 40 MB.
-inline constexpr qint64 TailleMax = 256ll * 1024 * 1024;
+// stages and macros takes 38 MB.
+inline constexpr qint64 TailleMax = 128ll * 1024 * 1024;
 
 struct Lu {
     std::optional<EtatSession> etat;

@@ -83,7 +83,8 @@ TEST(Document, DamagedFilesByFamilySayWhatIsWrong)
         {"foreign JSON", R"({"format": "other", "version": 1})", "not a Merlos session"},
         {"JSON array", "[1, 2]", "not a Merlos session"},
         {"broken JSON", R"({"format": "merlos-session", } )", "damaged near character"},
-        {"deep nesting", "{\"a\": " + QByteArray(100000, '[') + QByteArray(100000, ']') + "}", "damaged near character"},
+        {"packed with values", "{\"a\": [" + QByteArray(100000, '0').replace("0", "0,") + "0]}", "values in"},
+        {"deep nesting", "{\"a\": " + QByteArray(3000, '[') + QByteArray(3000, ']') + ", \"b\": \"" + QByteArray(40000, 'b') + "\"}", "damaged near character"},
         {"newer version", Change([](QJsonObject& o) { o["version"] = 2; }), "newer Merlos (file version 2)"},
         {"version as text", Change([](QJsonObject& o) { o["version"] = "1"; }), "“version”"},
         {"a line never written", Change([](QJsonObject& o) { Ligne(o, "Horiz Haut Droite "); }), "line 2 of its log, “Horiz Haut Droite ”"},
@@ -124,7 +125,7 @@ TEST(Document, FilesThatAreNoSessionAreRefusedByNameAndAFailedSaveKeepsTheOldFil
         QString chemin;
         const char* raison;
     } cas[] = {{dir.filePath("absent.merlos"), "it does not exist"}, {dir.path(), "it is a folder"},
-               {fifo, "it is not a regular file"}, {gros, "it is 257 MB; a session file is at most 256 MB"}};
+               {fifo, "it is not a regular file"}, {gros, "it is 129 MB; a session file is at most 128 MB"}};
     for (const auto& c : cas)
         EXPECT_EQ(document::Ouvrir(c.chemin).erreur, QStringLiteral("“%1” cannot be opened: %2.").arg(c.chemin, c.raison));
 
