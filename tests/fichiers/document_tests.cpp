@@ -138,3 +138,25 @@ TEST(Document, FilesThatAreNoSessionAreRefusedByNameAndAFailedSaveKeepsTheOldFil
     EXPECT_TRUE(document::Enregistrer(dir.filePath("absent/s.merlos"), e).startsWith(QStringLiteral("“%1” cannot be saved: ").arg(dir.filePath("absent/s.merlos"))));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no file left half-written";
 }
+
+// The fuzzer's inputs, seeds and any crash it kept: each refused with a reason or read, written and
+// read again the same.
+TEST(Document, EveryInputTheFuzzerKeptReadsBackOrIsRefused)
+{
+    int lues = 0;
+    for (const char* sous : {"corpus", "crashes"})
+        for (const QFileInfo& f : QDir(QStringLiteral(MERLO_FUZZ_DIR) + '/' + sous).entryInfoList(QDir::Files)) {
+            const document::Lu lu = document::Ouvrir(f.filePath());
+            if (f.fileName().startsWith("valid")) {
+                EXPECT_TRUE(lu) << f.fileName().toStdString() << ": " << lu.erreur.toStdString();
+            }
+            if (!lu) {
+                EXPECT_FALSE(lu.erreur.isEmpty());
+                continue;
+            }
+            ++lues;
+            const document::Lu encore = document::Lire(document::Ecrire(*lu.etat, lu.fichier));
+            EXPECT_EQ(encore.etat, lu.etat) << f.fileName().toStdString();
+        }
+    EXPECT_GE(lues, 2);
+}
