@@ -396,7 +396,8 @@ Lu Ouvrir(const QString& chemin)
     constexpr qint64 Mo = 1024 * 1024;
     if (st.st_size > TailleMax)
         return echec(QCoreApplication::translate("DocumentSession", "it is %1 MB; a session file is at most %2 MB").arg((st.st_size + Mo - 1) / Mo).arg(TailleMax / Mo));
-    const QByteArray octets = f.read(TailleMax + 1);
+    // What the file held when it was measured, and a byte more: never more than the bound.
+    const QByteArray octets = f.read(std::min<qint64>(st.st_size, TailleMax) + 1);
     if (f.error() != QFileDevice::NoError)
         return echec(f.errorString());
     if (octets.size() > TailleMax)
