@@ -6,9 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace dossiers {
 
@@ -19,12 +16,9 @@ Cas g_Cas = Cas::HomeUtilisable;
 QString g_Home;
 bool g_ConfigSansHome = false, g_EtatSansHome = false;
 
-// The settings of a run without a home: removed when the program ends.
-std::unique_ptr<QTemporaryDir>& Passager()
-{
-    static std::unique_ptr<QTemporaryDir> dossier;
-    return dossier;
-}
+// Settings of a run without a home go under a path no one can make, not even root (/dev/null is no
+// folder): QSettings keeps them in memory for the run, and every write fails without a trace.
+constexpr char Nulle[] = "/dev/null/merlos";
 
 bool XdgUtilisable(const char* variable)
 {
@@ -47,12 +41,9 @@ void Preparer()
     g_Cas = Cas::Aucun;
     g_ConfigSansHome = !XdgUtilisable("XDG_CONFIG_HOME");
     g_EtatSansHome = !XdgUtilisable("XDG_STATE_HOME");
-    if (g_ConfigSansHome) {
-        Passager() = std::make_unique<QTemporaryDir>();
-        if (Passager()->isValid())
-            for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
-                QSettings::setPath(f, QSettings::UserScope, Passager()->path());
-    }
+    if (g_ConfigSansHome)
+        for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(f, QSettings::UserScope, QLatin1String(Nulle));
 }
 
 QString Avis()

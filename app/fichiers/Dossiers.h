@@ -9,8 +9,8 @@ namespace dossiers {
 
 // Before the application object: with a usable HOME nothing changes. Otherwise the account's home
 // becomes HOME for the whole process and what it starts (Qt's paths, the solver's cache, the
-// registration tool); without one, settings live in a private folder removed at exit and no
-// recovery file is written.
+// registration tool); without one, settings last for the run, in memory, and no recovery file is
+// written.
 void Preparer();
 // What Preparer() decided, as one line for standard error, in the user's language; empty when HOME
 // was usable. Said once, after the translations are loaded.
