@@ -187,6 +187,188 @@ Module du contrôle&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>ControleurFichiers</name>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Open a session saved before: the cube, the log and its marks</source>
+        <translation>Ouvrir une session enregistrée&#xa0;: le cube, le journal et ses marques</translation>
+    </message>
+    <message>
+        <source>Save the session: the cube however it is held, the log, the counter and the layers chosen</source>
+        <translation>Enregistrer la session&#xa0;: le cube tel qu&apos;il est tenu, le journal, le compteur et les couronnes choisies</translation>
+    </message>
+    <message>
+        <source>Save the session in a new file</source>
+        <translation>Enregistrer la session dans un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Open one of the sessions opened or saved last</source>
+        <translation>Ouvrir une des dernières sessions ouvertes ou enregistrées</translation>
+    </message>
+    <message>
+        <source>Save session</source>
+        <translation>Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>Merlos sessions (*.merlos)</source>
+        <translation>Sessions Merlos (*.merlos)</translation>
+    </message>
+    <message>
+        <source>Open session</source>
+        <translation>Ouvrir une session</translation>
+    </message>
+    <message>
+        <source>Merlos sessions (*.merlos);;All files (*)</source>
+        <translation>Sessions Merlos (*.merlos);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The session has changes that are not saved.</source>
+        <translation>La session a des changements qui ne sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Save them in a file first?</source>
+        <translation>Les enregistrer d&apos;abord dans un fichier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save them in %1 first?</source>
+        <translation>Les enregistrer d&apos;abord dans %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No recent sessions</source>
+        <translation>Aucune session récente</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>it is damaged: its “%1” is missing or not what Merlos writes</source>
+        <translation>il est endommagé&#xa0;: son «&#xa0;%1&#xa0;» manque ou n&apos;est pas ce qu&apos;écrit Merlos</translation>
+    </message>
+    <message>
+        <source>line %1 of its log, “%2”, is not a line Merlos writes</source>
+        <translation>la ligne %1 de son journal, «&#xa0;%2&#xa0;», n&apos;est pas une ligne qu&apos;écrit Merlos</translation>
+    </message>
+    <message numerus="yes">
+        <source>its counter shows %1 but its log has %n line(s)</source>
+        <translation>
+            <numerusform>son compteur indique %1 mais son journal a %n ligne</numerusform>
+            <numerusform>son compteur indique %1 mais son journal a %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its counter shows nothing but its log has %n line(s)</source>
+        <translation>
+            <numerusform>son compteur n&apos;indique rien mais son journal a %n ligne</numerusform>
+            <numerusform>son compteur n&apos;indique rien mais son journal a %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its chosen line %1 is not in its log of %n line(s)</source>
+        <translation>
+            <numerusform>sa ligne choisie %1 n&apos;est pas dans son journal de %n ligne</numerusform>
+            <numerusform>sa ligne choisie %1 n&apos;est pas dans son journal de %n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>its cube cannot be: %1</source>
+        <translation>son cube ne peut pas exister&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>its faces stand in an order no cube can be turned to</source>
+        <translation>ses faces sont dans un ordre où aucun cube ne peut être tourné</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>it holds binary data, not a session</source>
+        <translation>il contient des données binaires, pas une session</translation>
+    </message>
+    <message>
+        <source>it is not a Merlos session</source>
+        <translation>ce n&apos;est pas une session Merlos</translation>
+    </message>
+    <message>
+        <source>it is not a Merlos session: it holds %1 values in %2 bytes</source>
+        <translation>ce n&apos;est pas une session Merlos&#xa0;: il contient %1 valeurs en %2 octets</translation>
+    </message>
+    <message>
+        <source>it is cut short: it ends before the session does</source>
+        <translation>il est tronqué&#xa0;: il s&apos;arrête avant la fin de la session</translation>
+    </message>
+    <message>
+        <source>it is damaged near character %1 (%2)</source>
+        <translation>il est endommagé vers le caractère %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Merlos (file version %1); this one reads version %2</source>
+        <translation>il a été enregistré par un Merlos plus récent (version de fichier %1)&#xa0;; celui-ci lit la version %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be saved: %2.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be opened: %2.</source>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is %1 MB; a session file is at most %2 MB</source>
+        <translation>il fait %1 Mo&#xa0;; un fichier de session fait au plus %2 Mo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a session file holds</source>
+        <translation>il dépasse %1 Mo, le plus qu&apos;un fichier de session contienne</translation>
+    </message>
+</context>
+<context>
+    <name>Dossiers</name>
+    <message>
+        <source>HOME is not set; settings and recovered work are kept under %1, this account&apos;s home folder.</source>
+        <translation>HOME n&apos;est pas défini&#xa0;; les réglages et le travail à récupérer sont gardés sous %1, le dossier personnel de ce compte.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; settings last for this run only and no work is kept for recovery.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; les réglages ne durent que le temps de cette exécution et aucun travail n&apos;est gardé pour être récupéré.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; settings last for this run only.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; les réglages ne durent que le temps de cette exécution.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; no work is kept for recovery.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; aucun travail n&apos;est gardé pour être récupéré.</translation>
+    </message>
+</context>
+<context>
     <name>EditeurCouleurs</name>
     <message>
         <source>Top (U)</source>
@@ -953,6 +1135,24 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Remove line</source>
         <translation>Retirer la ligne</translation>
+    </message>
+</context>
+<context>
+    <name>Recuperation</name>
+    <message>
+        <source>Work cannot be kept for recovery in %1.</source>
+        <translation>Le travail ne peut pas être gardé pour être récupéré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reglages</name>
+    <message>
+        <source>the old settings file %1 cannot be read</source>
+        <translation>l&apos;ancien fichier de réglages %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>le fichier de réglages %1 ne peut pas être écrit</translation>
     </message>
 </context>
 <context>
