@@ -9,19 +9,68 @@
 #include "SurfaceFenetre.h"
 
 #include <QListWidget>
+#include <QRadioButton>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace solver_test {
 
-struct SurfaceFixture::Programme {
+class Programme {
+public:
+    Programme()
+    {
+        for (QRadioButton* b : w.findChildren<QRadioButton*>())
+            if (b->isChecked())
+                choisies.push_back(b);
+    }
+    // As a new window, for all the stages can see: the cube as it was made, the layers a new window
+    // starts with, an empty log.
+    void Remettre()
+    {
+        PoserPosition(w, notation::Position::Solved());
+        for (QRadioButton* b : choisies)
+            b->setChecked(true);
+    }
+
     Merlo w;
     SurfaceFenetre surface{w};
+
+private:
+    std::vector<QRadioButton*> choisies;
 };
 
-SurfaceFixture::SurfaceFixture() : m_P(std::make_unique<Programme>()) {}
-SurfaceFixture::~SurfaceFixture() = default;
+namespace {
+
+// Windows kept for the next fixture: making one costs more than most stage tests (its controls, the
+// settings it writes), and Remettre() leaves one as good as new. They go at the end of the run,
+// while the application still exists.
+class Fenetres : public testing::Environment {
+public:
+    std::unique_ptr<Programme> Prendre()
+    {
+        if (m_Libres.empty())
+            return std::make_unique<Programme>();
+        std::unique_ptr<Programme> p = std::move(m_Libres.back());
+        m_Libres.pop_back();
+        p->Remettre();
+        return p;
+    }
+    void Rendre(std::unique_ptr<Programme> p) { m_Libres.push_back(std::move(p)); }
+    void TearDown() override { m_Libres.clear(); }
+
+private:
+    std::vector<std::unique_ptr<Programme>> m_Libres;
+};
+
+Fenetres* const fenetres = static_cast<Fenetres*>(testing::AddGlobalTestEnvironment(new Fenetres));
+
+} // namespace
+
+SurfaceFixture::SurfaceFixture() : m_P(fenetres->Prendre()) {}
+SurfaceFixture::~SurfaceFixture() { fenetres->Rendre(std::move(m_P)); }
 
 SurfaceEtapes& SurfaceFixture::Surface() { return m_P->surface; }
 

@@ -14,6 +14,8 @@
 
 namespace solver_test {
 
+class Programme;
+
 class SurfaceFixture {
 public:
     // A solved cube, white on top and green in front, and an empty log.
@@ -35,7 +37,6 @@ public:
     void SetPosition(const notation::Position& p);
 
 private:
-    struct Programme;
     std::unique_ptr<Programme> m_P;
 };
 
