@@ -4,6 +4,7 @@
 #include "Historique.h"
 #include "Merlo.h"
 #include "PositionCube.h"
+#include "Resolveur.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -13,16 +14,15 @@ GuideEtapes::GuideEtapes(Merlo& w, Avis& avis) : QObject(&w), m_W(w), m_Avis(avi
     const struct {
         QPushButton* bouton;
         Etape etape;
-        void (Merlo::*lancer)();
+        void (Resolveur::*lancer)();
     } etapes[] = {
-        {w.RangerHaut, Etape::FaceH, &Merlo::RangerHaut_Click}, {w.IdM, Etape::Arretes, &Merlo::IdM_Click},
-        {w.IdC, Etape::Coins, &Merlo::IdC_Click},               {w.RangerM, Etape::ZoneM, &Merlo::RangerM_Click},
-        {w.FaceB, Etape::FaceB, &Merlo::FaceB_Click},           {w.UneFace, Etape::T, &Merlo::UneFace_Click},
+        {w.RangerHaut, Etape::FaceH, &Resolveur::RangerHaut_Click}, {w.IdM, Etape::Arretes, &Resolveur::IdM_Click},
+        {w.IdC, Etape::Coins, &Resolveur::IdC_Click},               {w.RangerM, Etape::ZoneM, &Resolveur::RangerM_Click},
+        {w.FaceB, Etape::FaceB, &Resolveur::FaceB_Click},           {w.UneFace, Etape::T, &Resolveur::UneFace_Click},
     };
     for (const auto& e : etapes) {
-        // The button now runs its stage through here: the same call, with a look before and after.
-        QObject::disconnect(e.bouton, &QPushButton::clicked, &w, nullptr);
-        // One step of Undo, its lines marked with the stage's caption.
+        // The button runs its stage through here, with a look before and after: one step of Undo,
+        // its lines marked with the stage's caption.
         connect(e.bouton, &QPushButton::clicked, this, [this, etape = e.etape, lancer = e.lancer, nom = e.bouton->text()] {
             m_W.Histoire().Executer(nom, nom, [&] { Lancer(etape, lancer); });
         });
@@ -60,12 +60,12 @@ Avancement GuideEtapes::Lire()
     return a;
 }
 
-void GuideEtapes::Lancer(Etape e, void (Merlo::*etape)())
+void GuideEtapes::Lancer(Etape e, void (Resolveur::*etape)())
 {
     const Avancement avant = Lire();
     const int lignes = m_W.List1->count();
     const notation::Position cube = LirePosition(m_W);
-    (m_W.*etape)();
+    (m_W.Etapes().*etape)();
     if (m_W.List1->count() != lignes || !(LirePosition(m_W) == cube))
         return;
     const QString conseil = Conseil(e, avant);

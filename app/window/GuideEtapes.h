@@ -8,6 +8,7 @@
 
 class Avis;
 class Merlo;
+class Resolveur;
 
 class GuideEtapes : public QObject {
 public:
@@ -17,7 +18,7 @@ public:
     Avancement Lire();
 
 private:
-    void Lancer(Etape e, void (Merlo::*etape)());
+    void Lancer(Etape e, void (Resolveur::*etape)());
 
     Merlo& m_W;
     Avis& m_Avis;

@@ -17,6 +17,8 @@
 #include "Recouvrement.h"
 #include "TableCommandes.h"
 #include "Relecture.h"
+#include "Resolveur.h"
+#include "SurfaceFenetre.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -72,7 +74,7 @@ struct BoutonDef {
     QGroupBox* Merlo::*cadre; // nullptr: on the window
     Place place;
     long couleur; // 0xRRGGBB, or SansCouleur
-    void (Merlo::*action)();
+    void (Merlo::*action)(); // nullptr for a stage: GuideEtapes runs it
     const char* nomAccessible;
     // Tooltip. A macro's tooltip goes on with its moves in cube notation.
     const char* aide;
@@ -89,16 +91,16 @@ constexpr BoutonDef boutons[] = {
     {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &Merlo::Melange_Click,
      QT_TRANSLATE_NOOP("Merlo", "Scramble"), QT_TRANSLATE_NOOP("Merlo", "Melange: scramble the cube with 31 random quarter turns of the outer layers, logged"), nullptr},
     {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     &Merlo::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
-    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, &Merlo::IdM_Click,
+     nullptr, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
+    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Stage Arretes"), QT_TRANSLATE_NOOP("Merlo", "Arretes: bring the four top-layer edges over their side centres"), nullptr},
-    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, &Merlo::IdC_Click,
+    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Stage Coins"), QT_TRANSLATE_NOOP("Merlo", "Coins: place the four top-layer corners"), nullptr},
-    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, &Merlo::RangerM_Click,
+    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Stage Zone M"), QT_TRANSLATE_NOOP("Merlo", "Zone M: complete the middle layer"), nullptr},
-    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, &Merlo::FaceB_Click,
+    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Stage Face B"), QT_TRANSLATE_NOOP("Merlo", "Face B: turn the cube over and finish the new top layer"), nullptr},
-    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, &Merlo::UneFace_Click,
+    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Stage T"), QT_TRANSLATE_NOOP("Merlo", "T: finish the top face when only its corners are wrong"), nullptr},
     {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &Merlo::Ar_Click, QT_TRANSLATE_NOOP("Merlo", "Macro Ar"),
      QT_TRANSLATE_NOOP("Merlo", "Ar: cycles three top edges, two of them flipped"), SeqAr},
@@ -239,6 +241,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
 
     CreerCUBE1();
     CreerControles();
+    m_Surface = std::make_unique<SurfaceFenetre>(*this);
+    m_Etapes = std::make_unique<Resolveur>(*m_Surface);
     m_Historique = new Historique(*this);
     InstallerClavier(*this);
     auto* avis = new Avis(this, CUBE1);
@@ -323,13 +327,15 @@ void Merlo::CreerControles()
             bouton->setAccessibleDescription(aide);
         }
         bouton->setToolTip(aide);
-        // A stage, a macro or the scramble marks the lines it writes with its caption.
+        this->*b.membre = bouton;
+        if (!b.action)
+            continue;
+        // A macro or the scramble marks the lines it writes with its caption.
         const QString nom = bouton->text().remove(QLatin1Char('&'));
-        const bool marque = b.cadre == &Merlo::Frame4 || b.cadre == &Merlo::Frame6 || b.action == &Merlo::Melange_Click;
+        const bool marque = b.cadre == &Merlo::Frame6 || b.action == &Merlo::Melange_Click;
         connect(bouton, &QPushButton::clicked, this, [this, nom, marque, action = b.action] {
             m_Historique->Executer(marque ? nom : QString(), nom, [this, action] { (this->*action)(); });
         });
-        this->*b.membre = bouton;
     }
 
     Message = new QLabel(this);

@@ -1,4 +1,5 @@
-// Merlo: the program's one window. Its commands live in the rooms of app/, its solving stages in solver/.
+// Merlo: the program's one window. Its commands live in the rooms of app/; its solving stages, in
+// solver/, reach it through SurfaceFenetre.
 #pragma once
 
 #include "CUBEDriver.h"
@@ -24,6 +25,8 @@ class CUBEHost;
 class Historique;
 class TableCommandes;
 class AnimationTours;
+class Resolveur;
+class SurfaceFenetre;
 
 // The 18 arrow buttons, in the order of their table in Merlo.cpp. Each name is also the name of the
 // single move in macro notation: axis, then direction and layer (HBD: bottom layer to the right).
@@ -52,6 +55,8 @@ public:
     TableCommandes& Commandes() { return *m_Commandes; }
     // Shows turns happening on the cube (app/animation/).
     AnimationTours& Animation() const { return *m_Animation; }
+    // The solving stages (solver/), which the stage buttons run.
+    Resolveur& Etapes() { return *m_Etapes; }
 
     // --- commands of the window (app/) ---------------------------------------------------------
     void Init_Click();
@@ -108,38 +113,8 @@ public:
     // Whether a command is running and waits in DoEvents() (a stage, a long paste).
     bool EnCommande() const { return m_DansDoEvents > 0; }
 
-    // --- solving stages (solver/) --------------------------------------------------------------
-    bool VerifHaut(int16_t* Elmts);
-    bool Identite();
-
-    void UneFace_Click();
-    void ToutEnFace();
-
-    void IdC_Click();
-    bool PartieH();
-    bool Alignes();
-    void MacroC1();
-
-    void IdM_Click();
-
-    void FaceB_Click();
-
-    void RangerM_Click();
-    bool Milieu();
-    void RecElmts(int16_t* Elmts);
-
-    void RangerHaut_Click();
-    void ResoudreFaceH();
-    void PlacerCaseHaute();
-    void PlacerCaseBasse();
-    int32_t NbCase(int32_t& Fc, int32_t& Cel);
-
-    // How often a stage loop was stopped by its limit since the window was created.
-    int LimitsReached() const { return m_LimitsReached; }
-
     // --- window state ---------------------------------------------------------------------------
     int16_t FaceVue = 0;
-    std::array<int16_t, 11> Cases{};
 
     // --- controls, named as their objectName ----------------------------------------------------
     QWidget* CUBE1 = nullptr;
@@ -187,16 +162,14 @@ private:
     std::array<QPushButton*, 18> m_Fleches{};
     Disposition m_Disposition{this};
 
-    // Called by a stage loop whose limit stopped it.
-    void LimitReached() { ++m_LimitsReached; }
-    friend class StageLoop;
-
     Historique* m_Historique = nullptr;
     TableCommandes* m_Commandes = nullptr;
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
     AnimationTours* m_Animation = nullptr;
-    int m_LimitsReached = 0;
+    // What the stages see of the window, and the stages themselves.
+    std::unique_ptr<SurfaceFenetre> m_Surface;
+    std::unique_ptr<Resolveur> m_Etapes;
     int m_DansDoEvents = 0;
     uint64_t m_NextSeed = 0;
     bool m_Seeded = false;
