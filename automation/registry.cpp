@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include "userhome.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -116,10 +118,8 @@ bool validKey(const QString& key)
 
 QString Registry::defaultPath()
 {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/merlo-registry/registry.ini"));
+    const QString base = XdgBaseDir("XDG_DATA_HOME", ".local/share");
+    return base.isEmpty() ? QString() : QDir::cleanPath(base + QStringLiteral("/merlo-registry/registry.ini"));
 }
 
 Registry::Registry(QString path)
@@ -129,6 +129,10 @@ Registry::Registry(QString path)
 
 HRESULT Registry::fail(HRESULT hr, const QString& why)
 {
+    if (m_path.isEmpty()) {
+        m_error = QStringLiteral("the registry is not kept: HOME is not set and the account has no home folder");
+        return hr;
+    }
     m_error = QStringLiteral("the registry file %1 %2").arg(m_path, why);
     return hr;
 }
@@ -212,6 +216,8 @@ HRESULT Registry::read(Entries* entries)
     if (!entries)
         return E_POINTER;
     entries->clear();
+    if (m_path.isEmpty())
+        return S_OK; // nothing kept, nothing to read
     UpdateLock lock(m_path);
     // Without the lock file (a folder we may not write) the read still sees a whole file, since
     // writers replace it by a rename.
@@ -232,6 +238,8 @@ HRESULT Registry::update(const Entries& set, const QStringList& remove)
     for (const QString& key : remove)
         if (!validKey(key))
             return fail(E_INVALIDARG, QStringLiteral("cannot hold an entry named \"%1\"").arg(key));
+    if (m_path.isEmpty())
+        return fail(REGDB_E_WRITEREGDB, {});
 
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))

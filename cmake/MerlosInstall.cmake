@@ -16,6 +16,7 @@ install(CODE "
 set(desktop_out ${CMAKE_BINARY_DIR}/desktop)
 configure_file(desktop/merlos.desktop.in ${desktop_out}/${MERLOS_ID}.desktop @ONLY)
 configure_file(desktop/merlos.metainfo.xml.in ${desktop_out}/${MERLOS_ID}.metainfo.xml @ONLY)
+configure_file(desktop/merlos-mime.xml.in ${desktop_out}/${MERLOS_ID}.xml @ONLY)
 configure_file(desktop/merlos.6.in ${desktop_out}/${MERLOS_PACKAGE}.6 @ONLY)
 configure_file(desktop/merlos-solve.1.in ${desktop_out}/merlos-solve.1 @ONLY)
 # Man pages are installed compressed, without a time stamp, so the package is the same every time.
@@ -53,6 +54,7 @@ add_dependencies(Merlos merlos_desktop_files)
 
 install(FILES ${desktop_out}/${MERLOS_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_out}/${MERLOS_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${desktop_out}/${MERLOS_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${desktop_out}/${MERLOS_PACKAGE}.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${desktop_out}/merlos-solve.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${desktop_out}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${MERLOS_PACKAGE})

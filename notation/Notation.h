@@ -61,6 +61,7 @@ struct Limits {
 struct Error {
     int line = 0, column = 0;  // from 1, in characters; 0 when the error has no place
     QString message;           // "line 1, column 7: 'Q' is not a move"
+    QString reason;            // the same without its place, for callers that name the text: "'Q' is not a move"
 };
 
 struct Parsed {
@@ -74,6 +75,12 @@ Parsed Parse(QStringView text, const Limits& limits = {});
 
 // The turn a log line records; nothing for a separator or any other line.
 std::optional<Turn> FromLog(QStringView line);
+
+// The line the macros write after their moves.
+inline constexpr char16_t Separator[] = u"*--------";
+// Whether `line` is one the window writes: a layer turn's line, a whole-cube turn's line ending in
+// the face it brought forward (0 to 5, after a blank in place of a sign), or the separator.
+bool IsLogLine(QStringView line);
 
 // The log as moves on one line, separators left out, two equal quarter turns in a row written as
 // one half turn ("R2", "U2'" for two U'). Parse() of the result gives back the log's turns.

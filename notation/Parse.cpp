@@ -126,7 +126,7 @@ private:
                 lineStart = k + 1;
             }
         const int column = static_cast<int>(at - lineStart) + 1;
-        error = Error{line, column, QCoreApplication::translate("notation", "line %1, column %2: %3").arg(line).arg(column).arg(what)};
+        error = Error{line, column, QCoreApplication::translate("notation", "line %1, column %2: %3").arg(line).arg(column).arg(what), what};
         return false;
     }
 
@@ -275,7 +275,8 @@ Parsed Parse(QStringView text, const Limits& limits)
 {
     Parsed p;
     if (text.size() > limits.length) {
-        p.error = Error{0, 0, QCoreApplication::translate("notation", "the text is longer than %1 characters").arg(Number(limits.length))};
+        const QString what = QCoreApplication::translate("notation", "the text is longer than %1 characters").arg(Number(limits.length));
+        p.error = Error{0, 0, what, what};
         return p;
     }
     const QList<uint> c = text.toUcs4();

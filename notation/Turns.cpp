@@ -90,6 +90,17 @@ std::optional<Turn> FromLog(QStringView line)
     return std::nullopt;
 }
 
+bool IsLogLine(QStringView line)
+{
+    if (line == QStringView(Separator))
+        return true;
+    const auto t = FromLog(line);
+    if (!t || !IsCubeTurn(*t))
+        return t.has_value();
+    const qsizetype n = QStringView(Info(*t).log).size();
+    return line.size() == n + 2 && line[n] == u' ' && line[n + 1] >= u'0' && line[n + 1] <= u'5';
+}
+
 QString WriteLog(const QStringList& lines)
 {
     std::vector<Turn> turns;

@@ -51,7 +51,7 @@ step "installed with apt-get, with the $(in_root dpkg-query -W | wc -l) packages
 share=$root/usr/share
 [ -x "$(readlink -f "$root/usr/bin/merlos" | sed "s|^/usr|$root/usr|")" ] || fail "no program behind /usr/bin/merlos"
 in_root sh -c 'command -v merlos' >/dev/null || fail "merlos is not on PATH"
-for f in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/scalable/apps/$id.svg \
+for f in applications/$id.desktop metainfo/$id.metainfo.xml mime/packages/$id.xml icons/hicolor/scalable/apps/$id.svg \
          man/man6/merlos.6.gz man/man1/merlos-solve.1.gz doc/merlos/copyright; do
   [ -s "$share/$f" ] || fail "missing /usr/share/$f"
 done
@@ -63,7 +63,13 @@ gzip -t "$share/man/man6/merlos.6.gz" || fail "man page"
 gzip -t "$share/man/man1/merlos-solve.1.gz" || fail "man page of merlos-solve"
 desktop=$share/applications/$id.desktop
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-grep -qx "Exec=merlos" "$desktop" || fail "the desktop entry starts another command"
+grep -qx "Exec=merlos %f" "$desktop" || fail "the desktop entry starts another command"
+mime=$(sed -n 's/^set(MERLOS_MIME \(.*\))$/\1/p' CMakeLists.txt)
+grep -qx "MimeType=$mime;" "$desktop" || fail "the desktop entry opens no saved session"
+grep -q "<mime-type type=\"$mime\">" "$share/mime/packages/$id.xml" && grep -q '<glob pattern="\*.merlos"/>' "$share/mime/packages/$id.xml" \
+  || fail "the MIME package does not name $mime for *.merlos"
+python3 -c "import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])" "$share/mime/packages/$id.xml" \
+  || fail "the MIME package is not well-formed XML"
 grep -qx "StartupWMClass=$id" "$desktop" || fail "the desktop entry names another window class"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" \
   || fail "the metainfo launches another desktop entry"

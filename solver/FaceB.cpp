@@ -3,15 +3,15 @@
 
 #include <array>
 
-void Merlo::FaceB_Click()
+void Resolveur::FaceB_Click()
 {
     std::array<int16_t, 11> Elmts{};
     if (!VerifHaut(Elmts.data()))
         return;
 
-    Haut_Click();
-    Haut_Click();
-    LireFace(*this, 0, Cases.data());
+    m_S.Haut_Click();
+    m_S.Haut_Click();
+    LireFace(m_S, 0, Cases.data());
 
     // The cross test looks at Cases as read before the last move of the previous pass, so what the
     // loop carries into a pass includes Cases.
@@ -21,13 +21,13 @@ void Merlo::FaceB_Click()
             return;
         if (Cases[1] == Cases[4] && Cases[3] == Cases[4] && Cases[5] == Cases[4] && Cases[7] == Cases[4])
             break;
-        Ar_Click();
-        LireFace(*this, 0, Cases.data());
+        m_S.Ar_Click();
+        LireFace(m_S, 0, Cases.data());
         if (Cases[7] == Cases[4] || Cases[5] == Cases[4])
-            Gauche_Click();
+            m_S.Gauche_Click();
         else
-            Ar_Click();
-        DoEvents();
+            m_S.Ar_Click();
+        m_S.DoEvents();
     }
 
     ToutEnFace();

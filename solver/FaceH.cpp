@@ -6,12 +6,12 @@
 
 namespace {
 
-using Coup = void (Merlo::*)();
+using Coup = void (SurfaceEtapes::*)();
 
-void Jouer(Merlo& w, std::initializer_list<Coup> coups)
+void Jouer(SurfaceEtapes& s, std::initializer_list<Coup> coups)
 {
     for (Coup coup : coups)
-        (w.*coup)();
+        (s.*coup)();
 }
 
 bool UnParmi(const std::array<int16_t, 11>& Cases, std::initializer_list<int> carres, int32_t C)
@@ -25,89 +25,93 @@ bool UnParmi(const std::array<int16_t, 11>& Cases, std::initializer_list<int> ca
 // Brings a square of colour C from the bottom into the top: frees the top's slot square by turning
 // the whole cube, brings a C square under it by turning the bottom layer, then lifts it with the
 // middle macro. False when a turning loop found no match in four turns.
-bool Monter(Merlo& w, int32_t C, int fente, int caseBas, Coup macro)
+bool Monter(Resolveur& r, int32_t C, int fente, int caseBas, Coup macro)
 {
-    LireFace(w, 0, w.Cases.data());
-    StageLoop::Turns tours(w);
-    while (w.Cases[fente] == C) {
+    SurfaceEtapes& s = r.Surface();
+    LireFace(s, 0, r.Cases.data());
+    StageLoop::Turns tours(r);
+    while (r.Cases[fente] == C) {
         if (!tours.Turn())
             return false;
-        w.Droite_Click();
-        LireFace(w, 0, w.Cases.data());
-        w.DoEvents();
+        s.Droite_Click();
+        LireFace(s, 0, r.Cases.data());
+        s.DoEvents();
     }
 
-    LireFace(w, 5, w.Cases.data());
-    StageLoop::Turns bas(w);
-    while (w.Cases[caseBas] != C) {
+    LireFace(s, 5, r.Cases.data());
+    StageLoop::Turns bas(r);
+    while (r.Cases[caseBas] != C) {
         if (!bas.Turn())
             return false;
-        w.OptBas->setChecked(true);
-        w.HorizD_Click();
-        LireFace(w, 5, w.Cases.data());
-        w.DoEvents();
+        s.Choisir(OptBas);
+        s.HorizD_Click();
+        LireFace(s, 5, r.Cases.data());
+        s.DoEvents();
     }
 
-    Jouer(w, {&Merlo::Haut_Click, &Merlo::Droite_Click, macro, &Merlo::Gauche_Click, &Merlo::Bas_Click});
+    Jouer(s, {&SurfaceEtapes::Haut_Click, &SurfaceEtapes::Droite_Click, macro, &SurfaceEtapes::Gauche_Click,
+              &SurfaceEtapes::Bas_Click});
     return true;
 }
 
-constexpr Coup D = &Merlo::Droite_Click, G = &Merlo::Gauche_Click, H = &Merlo::Haut_Click, B = &Merlo::Bas_Click,
-               H1 = &Merlo::MacroH1, H2 = &Merlo::MacroH2, PA = &Merlo::PA_Click, PC = &Merlo::PC_Click;
+constexpr Coup D = &SurfaceEtapes::Droite_Click, G = &SurfaceEtapes::Gauche_Click, H = &SurfaceEtapes::Haut_Click,
+               B = &SurfaceEtapes::Bas_Click, H1 = &SurfaceEtapes::MacroH1, H2 = &SurfaceEtapes::MacroH2,
+               PA = &SurfaceEtapes::PA_Click, PC = &SurfaceEtapes::PC_Click;
 
 // PlacerCaseBasse; false when clearing the top square found no match in four turns.
-bool PoserCaseBasse(Merlo& w)
+bool PoserCaseBasse(Resolveur& r)
 {
-    const int16_t F = w.CUBE().WichFace(0);
-    w.CUBE().GetFace(F, w.Cases.data());
-    const int32_t T = w.Cases[4];
+    SurfaceEtapes& s = r.Surface();
+    const int16_t F = s.WichFace(0);
+    s.GetFace(F, r.Cases.data());
+    const int32_t T = r.Cases[4];
 
-    LireFace(w, 1, w.Cases.data());
+    LireFace(s, 1, r.Cases.data());
     int rang = 0;
     for (int k : {3, 5, 6, 7, 8}) {
-        if (w.Cases[k] == T) {
+        if (r.Cases[k] == T) {
             rang = k;
             break;
         }
     }
     if (rang == 0) {
-        w.DoEvents();
+        s.DoEvents();
         return true;
     }
 
     if (rang != 6)
-        w.Droite_Click();
+        s.Droite_Click();
 
     // Free the top square: face F is read by its number.
     const int haut = rang == 6 ? 6 : rang == 8 ? 8 : 7;
-    w.CUBE().GetFace(F, w.Cases.data());
-    StageLoop::Turns tours(w);
-    while (w.Cases[haut] == T) {
+    s.GetFace(F, r.Cases.data());
+    StageLoop::Turns tours(r);
+    while (r.Cases[haut] == T) {
         if (!tours.Turn())
             return false;
-        w.OptHaut->setChecked(true);
-        w.HorizD_Click();
-        w.DoEvents();
-        w.CUBE().GetFace(F, w.Cases.data());
+        s.Choisir(OptHaut);
+        s.HorizD_Click();
+        s.DoEvents();
+        s.GetFace(F, r.Cases.data());
     }
 
     switch (rang) {
-    case 3: Jouer(w, {H, PA, B, D, H2}); break;
-    case 5: Jouer(w, {H, PA, PA, B, D, H2}); break;
-    case 6: Jouer(w, {H, D, H, PC, B, G, B, D, H1, H1}); break;
-    case 7: Jouer(w, {H, D, PA, G, B, D, H2}); break;
-    case 8: Jouer(w, {H, D, PC, PC, G, B, H1, H1}); break;
+    case 3: Jouer(s, {H, PA, B, D, H2}); break;
+    case 5: Jouer(s, {H, PA, PA, B, D, H2}); break;
+    case 6: Jouer(s, {H, D, H, PC, B, G, B, D, H1, H1}); break;
+    case 7: Jouer(s, {H, D, PA, G, B, D, H2}); break;
+    case 8: Jouer(s, {H, D, PC, PC, G, B, H1, H1}); break;
     }
     return true;
 }
 
 } // namespace
 
-void Merlo::RangerHaut_Click() { ResoudreFaceH(); }
+void Resolveur::RangerHaut_Click() { ResoudreFaceH(); }
 
-void Merlo::ResoudreFaceH()
+void Resolveur::ResoudreFaceH()
 {
-    LireFace(*this, 0, Cases.data());
+    LireFace(m_S, 0, Cases.data());
     const int32_t C = Cases[4];
     std::array<int16_t, 11> Elmts{};
 
@@ -117,9 +121,9 @@ void Merlo::ResoudreFaceH()
             return;
         if (VerifHaut(Elmts.data()))
             return;
-        DoEvents();
+        m_S.DoEvents();
 
-        LireFace(*this, 1, Cases.data());
+        LireFace(m_S, 1, Cases.data());
         if (UnParmi(Cases, {0, 1, 2}, C))
             PlacerCaseHaute();
         // Cases now holds the side read last, as it was before any move of PlacerCaseHaute.
@@ -127,7 +131,7 @@ void Merlo::ResoudreFaceH()
             if (!PoserCaseBasse(*this))
                 return;
         } else {
-            Droite_Click();
+            m_S.Droite_Click();
         }
 
         int32_t haut = 0, bas = 5, cel = C;
@@ -137,20 +141,20 @@ void Merlo::ResoudreFaceH()
             continue;
 
         // Every square of colour C is on the top or the bottom: lift one from the bottom, corners first.
-        LireFace(*this, 5, Cases.data());
+        LireFace(m_S, 5, Cases.data());
         if (UnParmi(Cases, {2, 0, 6, 8}, C)) {
-            if (!Monter(*this, C, 8, 0, &Merlo::PC_Click))
+            if (!Monter(*this, C, 8, 0, &SurfaceEtapes::PC_Click))
                 return;
         } else if (UnParmi(Cases, {5, 1, 3, 7}, C)) {
-            if (!Monter(*this, C, 7, 1, &Merlo::PA_Click))
+            if (!Monter(*this, C, 7, 1, &SurfaceEtapes::PA_Click))
                 return;
         }
     }
 }
 
-void Merlo::PlacerCaseHaute()
+void Resolveur::PlacerCaseHaute()
 {
-    LireFace(*this, 0, Cases.data());
+    LireFace(m_S, 0, Cases.data());
     const int32_t T = Cases[4];
 
     struct Cas {
@@ -178,31 +182,31 @@ void Merlo::PlacerCaseHaute()
     for (const Cas& cas : table) {
         if (cas.position != lue) {
             if (lue != 0)
-                DoEvents();
+                m_S.DoEvents();
             lue = cas.position;
-            LireFace(*this, lue, Cases.data());
+            LireFace(m_S, lue, Cases.data());
         }
         if (Cases[cas.carre] == T) {
             for (Coup coup : cas.coups)
                 if (coup)
-                    (this->*coup)();
+                    (m_S.*coup)();
             return;
         }
     }
-    DoEvents();
+    m_S.DoEvents();
 }
 
-void Merlo::PlacerCaseBasse() { PoserCaseBasse(*this); }
+void Resolveur::PlacerCaseBasse() { PoserCaseBasse(*this); }
 
-int32_t Merlo::NbCase(int32_t& Fc, int32_t& Cel)
+int32_t Resolveur::NbCase(int32_t& Fc, int32_t& Cel)
 {
     std::array<int16_t, 11> Elmts{};
-    LireFace(*this, static_cast<int16_t>(Fc), Elmts.data());
+    LireFace(m_S, static_cast<int16_t>(Fc), Elmts.data());
     int32_t n = 0;
     for (int i = 0; i <= 8; ++i) {
         if (Elmts[i] == Cel)
             ++n;
-        DoEvents();
+        m_S.DoEvents();
     }
     return n;
 }

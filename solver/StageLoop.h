@@ -4,7 +4,7 @@
 // stands where) and on what the loop carries from one pass to the next. A pass that would start from a
 // state an earlier pass of the same loop started from would therefore repeat forever, so the loop ends
 // there; after MaxPasses passes it ends in any case. A run that ends by itself never repeats a state,
-// so it is not affected. Each stop counts in Merlo::LimitsReached().
+// so it is not affected. Each stop counts in Resolveur::LimitsReached().
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,7 @@
 #include <string>
 #include <unordered_set>
 
-class Merlo;
+class Resolveur;
 
 class StageLoop {
 public:
@@ -20,7 +20,7 @@ public:
     // Quarter turns a loop may make while waiting for a square to match: four bring it back.
     static constexpr int MaxTurns = 4;
 
-    explicit StageLoop(Merlo& w) : m_W(w) {}
+    explicit StageLoop(Resolveur& r) : m_R(r) {}
 
     // Called at the start of each pass with what the loop carries into it. False when the loop must
     // end instead (the stop is already counted).
@@ -29,19 +29,19 @@ public:
     // Guards a loop that turns one layer or the whole cube until a square matches.
     class Turns {
     public:
-        explicit Turns(Merlo& w) : m_W(w) {}
+        explicit Turns(Resolveur& r) : m_R(r) {}
         // Called before each turn. False, with the stop counted, once MaxTurns turns found no match.
         bool Turn();
 
     private:
-        Merlo& m_W;
+        Resolveur& m_R;
         int m_Count = 0;
     };
 
 private:
-    static void Stopped(Merlo& w);
+    static void Stopped(Resolveur& r);
 
-    Merlo& m_W;
+    Resolveur& m_R;
     int m_Passes = 0;
     std::unordered_set<std::string> m_Seen;
 };

@@ -18,14 +18,15 @@ constexpr unsigned Bits(std::initializer_list<Carre> carres)
     return m;
 }
 
-using Coup = void (Merlo::*)();
+using Coup = void (SurfaceEtapes::*)();
 
 struct Regle {
     unsigned carres; // squares that must show the top colour
     std::array<Coup, 4> coups; // moves in order, up to the first null
 };
 
-constexpr Coup A = &Merlo::A_Click, B = &Merlo::B_Click, G = &Merlo::Gauche_Click, D = &Merlo::Droite_Click;
+constexpr Coup A = &SurfaceEtapes::A_Click, B = &SurfaceEtapes::B_Click, G = &SurfaceEtapes::Gauche_Click,
+               D = &SurfaceEtapes::Droite_Click;
 
 constexpr std::array<Regle, 7> Deux{{
     {Bits({a3, b3}), {A, B}},
@@ -42,8 +43,8 @@ constexpr std::array<Regle, 6> Trois{{
     {Bits({b1, b2, b3}), {B}},
     {Bits({a1, a2, a4}), {D, A}},
     {Bits({a1, a2, a3}), {A}},
-    {Bits({a2, a3, a4}), {&Merlo::MacroT2}},
-    {Bits({b1, b3, b4}), {&Merlo::MacroT1}},
+    {Bits({a2, a3, a4}), {&SurfaceEtapes::MacroT2}},
+    {Bits({b1, b3, b4}), {&SurfaceEtapes::MacroT1}},
 }};
 
 constexpr std::array<Regle, 3> Quatre{{
@@ -54,11 +55,11 @@ constexpr std::array<Regle, 3> Quatre{{
 
 } // namespace
 
-void Merlo::UneFace_Click() { ToutEnFace(); }
+void Resolveur::UneFace_Click() { ToutEnFace(); }
 
 // Each pass that fits no row turns the cube left and looks again from the next side; written as a
 // loop rather than a call of itself, with the same moves.
-void Merlo::ToutEnFace()
+void Resolveur::ToutEnFace()
 {
     StageLoop loop(*this);
     StageLoop::Turns gauches(*this);
@@ -66,19 +67,19 @@ void Merlo::ToutEnFace()
         if (!loop.Pass())
             return;
 
-        const int16_t c = Rel(*this, 0, 1, 1);
-        LireFace(*this, 0, Cases.data());
+        const int16_t c = Rel(m_S, 0, 1, 1);
+        LireFace(m_S, 0, Cases.data());
         int32_t n = 0;
         for (int i = 0; i <= 8; ++i) {
             if (Cases[i] != c)
                 ++n;
-            DoEvents();
+            m_S.DoEvents();
         }
 
         unsigned enHaut = 0; // which of a1 … b4 show the top colour
         for (int16_t k = 1; k <= 4; ++k) {
-            const int16_t a = Rel(*this, k, 0, 0);
-            const int16_t b = Rel(*this, k, 0, 2);
+            const int16_t a = Rel(m_S, k, 0, 0);
+            const int16_t b = Rel(m_S, k, 0, 2);
             if (a == c)
                 enHaut |= 1u << (2 * (k - 1));
             if (b == c)
@@ -97,7 +98,7 @@ void Merlo::ToutEnFace()
                 for (Coup coup : r.coups) {
                     if (!coup)
                         break;
-                    (this->*coup)();
+                    (m_S.*coup)();
                 }
                 return;
             }
@@ -106,6 +107,6 @@ void Merlo::ToutEnFace()
         // No row fits: look at the same top layer from the next side.
         if (!gauches.Turn())
             return;
-        Gauche_Click();
+        m_S.Gauche_Click();
     }
 }

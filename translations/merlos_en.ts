@@ -12,6 +12,30 @@
     </message>
 </context>
 <context>
+    <name>DocumentSession</name>
+    <message numerus="yes">
+        <source>its counter shows %1 but its log has %n line(s)</source>
+        <translation>
+            <numerusform>its counter shows %1 but its log has %n line</numerusform>
+            <numerusform>its counter shows %1 but its log has %n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its counter shows nothing but its log has %n line(s)</source>
+        <translation>
+            <numerusform>its counter shows nothing but its log has %n line</numerusform>
+            <numerusform>its counter shows nothing but its log has %n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its chosen line %1 is not in its log of %n line(s)</source>
+        <translation>
+            <numerusform>its chosen line %1 is not in its log of %n line</numerusform>
+            <numerusform>its chosen line %1 is not in its log of %n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MenuJournal</name>
     <message numerus="yes">
         <source>%n move(s)</source>

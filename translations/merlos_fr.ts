@@ -187,6 +187,188 @@ Module du contrôle&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>ControleurFichiers</name>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Open a session saved before: the cube, the log and its marks</source>
+        <translation>Ouvrir une session enregistrée&#xa0;: le cube, le journal et ses marques</translation>
+    </message>
+    <message>
+        <source>Save the session: the cube however it is held, the log, the counter and the layers chosen</source>
+        <translation>Enregistrer la session&#xa0;: le cube tel qu&apos;il est tenu, le journal, le compteur et les couronnes choisies</translation>
+    </message>
+    <message>
+        <source>Save the session in a new file</source>
+        <translation>Enregistrer la session dans un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Open one of the sessions opened or saved last</source>
+        <translation>Ouvrir une des dernières sessions ouvertes ou enregistrées</translation>
+    </message>
+    <message>
+        <source>Save session</source>
+        <translation>Enregistrer la session</translation>
+    </message>
+    <message>
+        <source>Merlos sessions (*.merlos)</source>
+        <translation>Sessions Merlos (*.merlos)</translation>
+    </message>
+    <message>
+        <source>Open session</source>
+        <translation>Ouvrir une session</translation>
+    </message>
+    <message>
+        <source>Merlos sessions (*.merlos);;All files (*)</source>
+        <translation>Sessions Merlos (*.merlos);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The session has changes that are not saved.</source>
+        <translation>La session a des changements qui ne sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Save them in a file first?</source>
+        <translation>Les enregistrer d&apos;abord dans un fichier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save them in %1 first?</source>
+        <translation>Les enregistrer d&apos;abord dans %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No recent sessions</source>
+        <translation>Aucune session récente</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>it is damaged: its “%1” is missing or not what Merlos writes</source>
+        <translation>il est endommagé&#xa0;: son «&#xa0;%1&#xa0;» manque ou n&apos;est pas ce qu&apos;écrit Merlos</translation>
+    </message>
+    <message>
+        <source>line %1 of its log, “%2”, is not a line Merlos writes</source>
+        <translation>la ligne %1 de son journal, «&#xa0;%2&#xa0;», n&apos;est pas une ligne qu&apos;écrit Merlos</translation>
+    </message>
+    <message numerus="yes">
+        <source>its counter shows %1 but its log has %n line(s)</source>
+        <translation>
+            <numerusform>son compteur indique %1 mais son journal a %n ligne</numerusform>
+            <numerusform>son compteur indique %1 mais son journal a %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its counter shows nothing but its log has %n line(s)</source>
+        <translation>
+            <numerusform>son compteur n&apos;indique rien mais son journal a %n ligne</numerusform>
+            <numerusform>son compteur n&apos;indique rien mais son journal a %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its chosen line %1 is not in its log of %n line(s)</source>
+        <translation>
+            <numerusform>sa ligne choisie %1 n&apos;est pas dans son journal de %n ligne</numerusform>
+            <numerusform>sa ligne choisie %1 n&apos;est pas dans son journal de %n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>its cube cannot be: %1</source>
+        <translation>son cube ne peut pas exister&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>its faces stand in an order no cube can be turned to</source>
+        <translation>ses faces sont dans un ordre où aucun cube ne peut être tourné</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>it holds binary data, not a session</source>
+        <translation>il contient des données binaires, pas une session</translation>
+    </message>
+    <message>
+        <source>it is not a Merlos session</source>
+        <translation>ce n&apos;est pas une session Merlos</translation>
+    </message>
+    <message>
+        <source>it is not a Merlos session: it holds %1 values in %2 bytes</source>
+        <translation>ce n&apos;est pas une session Merlos&#xa0;: il contient %1 valeurs en %2 octets</translation>
+    </message>
+    <message>
+        <source>it is cut short: it ends before the session does</source>
+        <translation>il est tronqué&#xa0;: il s&apos;arrête avant la fin de la session</translation>
+    </message>
+    <message>
+        <source>it is damaged near character %1 (%2)</source>
+        <translation>il est endommagé vers le caractère %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Merlos (file version %1); this one reads version %2</source>
+        <translation>il a été enregistré par un Merlos plus récent (version de fichier %1)&#xa0;; celui-ci lit la version %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be saved: %2.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be opened: %2.</source>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is %1 MB; a session file is at most %2 MB</source>
+        <translation>il fait %1 Mo&#xa0;; un fichier de session fait au plus %2 Mo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a session file holds</source>
+        <translation>il dépasse %1 Mo, le plus qu&apos;un fichier de session contienne</translation>
+    </message>
+</context>
+<context>
+    <name>Dossiers</name>
+    <message>
+        <source>HOME is not set; settings and recovered work are kept under %1, this account&apos;s home folder.</source>
+        <translation>HOME n&apos;est pas défini&#xa0;; les réglages et le travail à récupérer sont gardés sous %1, le dossier personnel de ce compte.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; settings last for this run only and no work is kept for recovery.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; les réglages ne durent que le temps de cette exécution et aucun travail n&apos;est gardé pour être récupéré.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; settings last for this run only.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; les réglages ne durent que le temps de cette exécution.</translation>
+    </message>
+    <message>
+        <source>HOME is not set and this account has no home folder; no work is kept for recovery.</source>
+        <translation>HOME n&apos;est pas défini et ce compte n&apos;a pas de dossier personnel&#xa0;; aucun travail n&apos;est gardé pour être récupéré.</translation>
+    </message>
+</context>
+<context>
     <name>EditeurCouleurs</name>
     <message>
         <source>Top (U)</source>
@@ -332,6 +514,41 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>cannot write standard output: %1
+</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>usage: Merlos [-h] [-v] [FILE]
+</source>
+        <translation>usage&#xa0;: Merlos [-h] [-v] [FILE]
+</translation>
+    </message>
+    <message>
+        <source>Turn, scramble and solve the 3×3×3 cube, stage by stage.</source>
+        <translation>Tourner, mélanger et résoudre le cube 3×3×3, étape par étape.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Affiche cette aide et termine.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Affiche la version et termine.</translation>
+    </message>
+    <message>
+        <source>A saved session to open.</source>
+        <translation>Une session enregistrée à ouvrir.</translation>
+    </message>
+    <message>
+        <source>only one FILE can be opened</source>
+        <translation>un seul FILE peut être ouvert</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1138,24 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>Recuperation</name>
+    <message>
+        <source>Work cannot be kept for recovery in %1.</source>
+        <translation>Le travail ne peut pas être gardé pour être récupéré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reglages</name>
+    <message>
+        <source>the old settings file %1 cannot be read</source>
+        <translation>l&apos;ancien fichier de réglages %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>le fichier de réglages %1 ne peut pas être écrit</translation>
+    </message>
+</context>
+<context>
     <name>Relecture</name>
     <message>
         <source>top face, anticlockwise</source>
@@ -1321,10 +1556,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <source>built, for %1</source>
         <translation>construites, pour %1</translation>
     </message>
-    <message>
-        <source>usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]</source>
-        <translation>usage&#xa0;: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXTE...]</translation>
-    </message>
     <message numerus="yes">
         <source>no solution of at most %n move(s) found in %1 ms</source>
         <translation>
@@ -1333,20 +1564,12 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         </translation>
     </message>
     <message>
-        <source>%1 needs a number</source>
-        <translation>%1 attend un nombre</translation>
-    </message>
-    <message>
         <source>--max-moves takes a number of moves from 0 to 30, not &apos;%1&apos;</source>
         <translation>--max-moves prend un nombre de coups de 0 à 30, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--time-limit takes a number of milliseconds, 0 or more, not &apos;%1&apos;</source>
         <translation>--time-limit prend un nombre de millisecondes, 0 ou plus, pas «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot write the tables&apos; cache %1 (%2); keeping them in memory only</source>
@@ -1374,6 +1597,86 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>tables: %1 in %2 ms</source>
         <translation>tables&#xa0;: %1 en %2 ms</translation>
+    </message>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>usage: merlos-solve [-h] [-V] [--max-moves N] [--time-limit MS] [--stats] [--] [TEXT | -]...</source>
+        <translation>usage&#xa0;: merlos-solve [-h] [-V] [--max-moves N] [--time-limit MS] [--stats] [--] [TEXT | -]...</translation>
+    </message>
+    <message>
+        <source>Each answer is one line on standard output, empty for a solved cube or a text that could not be
+solved; standard error says why, naming the argument or the line of standard input.
+Exit status: 0 when every text was solved, 1 when one was not or reading or writing failed,
+2 for bad usage. See merlos-solve(1).
+</source>
+        <translation>Chaque réponse est une ligne de la sortie standard, vide pour un cube résolu ou un texte qui n&apos;a
+pas pu être résolu&#xa0;; la sortie d&apos;erreur dit pourquoi, en nommant l&apos;argument ou la ligne de l&apos;entrée.
+Code de retour&#xa0;: 0 quand chaque texte a été résolu, 1 quand l&apos;un ne l&apos;a pas été ou qu&apos;une lecture ou
+une écriture a échoué, 2 pour un mauvais usage. Voir merlos-solve(1).
+</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Affiche cette aide et termine.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Affiche la version et termine.</translation>
+    </message>
+    <message>
+        <source>The longest solution wanted, 0 to 30 (default 20: every cube has one).</source>
+        <translation>La plus longue solution voulue, de 0 à 30 coups (20 par défaut&#xa0;: chaque cube en a une).</translation>
+    </message>
+    <message>
+        <source>How long to go on looking for shorter solutions of each text, in milliseconds (default 100; 0 stops at the first).</source>
+        <translation>Combien de temps chercher encore des solutions plus courtes pour chaque texte, en millisecondes (100 par défaut&#xa0;; 0 s&apos;arrête à la première).</translation>
+    </message>
+    <message>
+        <source>At the end, write to standard error how many were solved, their moves and times, and how the tables were made ready.</source>
+        <translation>À la fin, écrit sur la sortie d&apos;erreur combien ont été résolus, leurs coups et leurs temps, et comment les tables ont été préparées.</translation>
+    </message>
+    <message>
+        <source>A cube: moves in cube notation, made from a solved cube, or a position of 54 letters. &apos;-&apos; reads standard input, one text a line, as no TEXT at all does. &apos;--&apos; ends the options: a TEXT after it may start with &apos;-&apos;.</source>
+        <translation>Un cube&#xa0;: des coups en notation du cube, faits depuis un cube résolu, ou une position de 54 lettres. «&#xa0;-&#xa0;» lit l&apos;entrée standard, un texte par ligne, comme l&apos;absence de TEXT. «&#xa0;--&#xa0;» termine les options&#xa0;: un TEXT qui le suit peut commencer par «&#xa0;-&#xa0;».</translation>
+    </message>
+    <message>
+        <source>HOME is not set: the tables&apos; cache is %1</source>
+        <translation>HOME n&apos;est pas défini&#xa0;: le cache des tables est %1</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>argument %1, line %2, column %3: %4</source>
+        <translation>argument %1, ligne %2, colonne %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>argument %1, column %2: %3</source>
+        <translation>argument %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>argument %1: %2</source>
+        <translation>argument %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8</source>
+        <translation>UTF-8 non valide</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes; not read</source>
+        <translation>plus de %1 octets&#xa0;; non lue</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>impossible de lire l&apos;entrée standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Solves 3×3×3 cubes in few moves: for each TEXT, writes one line of face turns that solve it.</source>
+        <translation>Résout des cubes 3×3×3 en peu de coups&#xa0;: pour chaque TEXT, écrit une ligne de mouvements de faces qui le résolvent.</translation>
     </message>
 </context>
 <context>

@@ -26,8 +26,6 @@ const QString CleAnimer = QStringLiteral("animation/animer");
 const QString CleDuree = QStringLiteral("animation/duree");
 constexpr int Vitesses[] = {80, 120, 200, 300, 450, 600};
 
-QSettings Reglages() { return QSettings(QStringLiteral("merlos"), QStringLiteral("merlos")); }
-
 animation::Couleurs Lire(CUBEDriver& d) { return ParPosition(LireCube(d)); }
 
 } // namespace
@@ -105,7 +103,7 @@ AnimationTours::AnimationTours(const Contexte& c) : QObject(&c.fenetre), m_S(c.s
             Finir();
     });
 
-    const QSettings r = Reglages();
+    const QSettings r;
     m_DureeMs = std::clamp(r.value(CleDuree, DureeDefaut).toInt(), DureeMin, DureeMax);
     m_Anim.setDuration(m_DureeMs);
 
@@ -116,7 +114,7 @@ AnimationTours::AnimationTours(const Contexte& c) : QObject(&c.fenetre), m_S(c.s
     m_Animer->setToolTip(tr("Show each turn made with a button or its key as it happens"));
     m_Animer->setStatusTip(tr("Shows each turn you make with a button or its key as it happens, the layer turning in 3-D"));
     connect(m_Animer, &QAction::toggled, this, [this](bool oui) {
-        Reglages().setValue(CleAnimer, oui);
+        QSettings().setValue(CleAnimer, oui);
         if (!oui)
             Finir();
     });
@@ -179,7 +177,7 @@ void AnimationTours::SetDureeMs(int ms)
 {
     m_DureeMs = std::clamp(ms, DureeMin, DureeMax);
     m_Anim.setDuration(m_DureeMs);
-    Reglages().setValue(CleDuree, m_DureeMs);
+    QSettings().setValue(CleDuree, m_DureeMs);
     // The choice nearest to the time set is the one shown checked.
     QAction* proche = nullptr;
     for (QAction* a : m_Choix->actions())

@@ -19,6 +19,8 @@ QIcon IconeMerlos()
 
 void PreparerApplication()
 {
+    // Every QSettings() is then the one file merlos/<application name>.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("merlos"));
     // On X11 the class of WM_CLASS is the application's name.
     QCoreApplication::setApplicationName(QString::fromLatin1(MerlosId));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(MerlosVersion));

@@ -5,6 +5,7 @@
 #include "Clavier.h"
 #include "Fleches.h"
 #include "GuideEtapes.h"
+#include "Resolveur.h"
 #include "Historique.h"
 #include "Macros.h"
 #include "Recouvrement.h"
@@ -53,7 +54,7 @@ struct BoutonDef {
     Place place;
     long couleur; // 0xRRGGBB, or SansCouleur
     void (ModeleSession::*commande)(); // the session's command, or
-    void (Merlo::*etape)();            // a stage
+    void (Resolveur::*etape)();        // a stage
     const char* nomAccessible;
     // Tooltip. A macro's tooltip goes on with its moves in cube notation.
     const char* aide;
@@ -70,16 +71,16 @@ constexpr BoutonDef boutons[] = {
     {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &ModeleSession::Melange_Click, nullptr,
      QT_TRANSLATE_NOOP("Merlo", "Scramble"), QT_TRANSLATE_NOOP("Merlo", "Melange: scramble the cube with 31 random quarter turns of the outer layers, logged"), nullptr},
     {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     nullptr, &Merlo::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
-    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, nullptr, &Merlo::IdM_Click,
+     nullptr, &Resolveur::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
+    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdM_Click,
      QT_TRANSLATE_NOOP("Merlo", "Stage Arretes"), QT_TRANSLATE_NOOP("Merlo", "Arretes: bring the four top-layer edges over their side centres"), nullptr},
-    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, nullptr, &Merlo::IdC_Click,
+    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdC_Click,
      QT_TRANSLATE_NOOP("Merlo", "Stage Coins"), QT_TRANSLATE_NOOP("Merlo", "Coins: place the four top-layer corners"), nullptr},
-    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, nullptr, &Merlo::RangerM_Click,
+    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, nullptr, &Resolveur::RangerM_Click,
      QT_TRANSLATE_NOOP("Merlo", "Stage Zone M"), QT_TRANSLATE_NOOP("Merlo", "Zone M: complete the middle layer"), nullptr},
-    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, nullptr, &Merlo::FaceB_Click,
+    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, nullptr, &Resolveur::FaceB_Click,
      QT_TRANSLATE_NOOP("Merlo", "Stage Face B"), QT_TRANSLATE_NOOP("Merlo", "Face B: turn the cube over and finish the new top layer"), nullptr},
-    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, nullptr, &Merlo::UneFace_Click,
+    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, nullptr, &Resolveur::UneFace_Click,
      QT_TRANSLATE_NOOP("Merlo", "Stage T"), QT_TRANSLATE_NOOP("Merlo", "T: finish the top face when only its corners are wrong"), nullptr},
     {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &ModeleSession::Ar_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro Ar"),
      QT_TRANSLATE_NOOP("Merlo", "Ar: cycles three top edges, two of them flipped"), SeqAr},
@@ -291,7 +292,7 @@ void Merlo::CreerCommandes()
         const auto tour = notation::FromButton(bouton->objectName());
         if (b.etape) {
             t.Bouton(bouton, [this, nom, bouton, etape = b.etape] {
-                Commande(nom, true, [&] { m_Guide->Lancer(bouton->objectName(), [this, etape] { (this->*etape)(); }); });
+                Commande(nom, true, [&] { m_Guide->Lancer(bouton->objectName(), [this, etape] { (m_Etapes.get()->*etape)(); }); });
             });
         } else {
             t.Bouton(

@@ -14,6 +14,7 @@
 #include "MenuJournal.h"
 #include "ModeleJournal.h"
 #include "Relecture.h"
+#include "Resolveur.h"
 #include "SurfaceSession.h"
 #include "TableCommandes.h"
 #include "Twips.h"
@@ -56,6 +57,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     // After the controls, so that the views showing it go before it.
     m_Session = new ModeleSession(*m_Driver, this);
     m_Historique = new Historique(*m_Session, this);
+    m_Surface = std::make_unique<SurfaceSession>(*m_Session, [this] { DoEvents(); });
+    m_Etapes = std::make_unique<Resolveur>(*m_Surface);
     SuivreSession();
     m_Avis = new Avis(this, CUBE1);
     m_Commandes = new TableCommandes(this, List1);
@@ -87,12 +90,7 @@ Merlo::~Merlo()
     CUBE1 = nullptr;
 }
 
-SurfaceEtapes& Merlo::Surface()
-{
-    if (!m_Surface)
-        m_Surface = std::make_unique<SurfaceSession>(*m_Session, [this] { DoEvents(); });
-    return *m_Surface;
-}
+SurfaceEtapes& Merlo::Surface() { return *m_Surface; }
 
 void Merlo::SuivreSession()
 {

@@ -1,6 +1,6 @@
 // Merlo: the program's one window. It shows the session model (app/session/) and forwards the
 // commands of its buttons and keys to it; its other commands live in the rooms of app/, its solving
-// stages in solver/.
+// stages in solver/, which reach the session only through its surface.
 #pragma once
 
 #include "CUBEDriver.h"
@@ -25,6 +25,7 @@ class CUBEHost;
 class GuideEtapes;
 class Historique;
 class ModeleJournal;
+class Resolveur;
 class SurfaceSession;
 class TableCommandes;
 struct Contexte;
@@ -52,69 +53,15 @@ public:
     TableCommandes& Commandes() { return *m_Commandes; }
     // Shows turns happening on the cube (app/animation/).
     AnimationTours& Animation() const { return *m_Animation; }
-    // What the stages see of the program: the session, yielding through DoEvents().
+    // The solving stages (solver/), which the stage buttons run; they see the session through its
+    // surface, yielding through DoEvents().
+    Resolveur& Etapes() { return *m_Etapes; }
     SurfaceEtapes& Surface();
-
-    // --- the session's commands that the stages call (solver/) -----------------------------------
-    void FrontD_Click() { m_Session->FrontD_Click(); }
-    void FrontG_Click() { m_Session->FrontG_Click(); }
-    void HorizD_Click() { m_Session->HorizD_Click(); }
-    void HorizG_Click() { m_Session->HorizG_Click(); }
-    void VHaut_Click() { m_Session->VHaut_Click(); }
-    void VBas_Click() { m_Session->VBas_Click(); }
-    void Haut_Click() { m_Session->Haut_Click(); }
-    void Bas_Click() { m_Session->Bas_Click(); }
-    void Gauche_Click() { m_Session->Gauche_Click(); }
-    void Droite_Click() { m_Session->Droite_Click(); }
-    void A_Click() { m_Session->A_Click(); }
-    void B_Click() { m_Session->B_Click(); }
-    void Ar_Click() { m_Session->Ar_Click(); }
-    void CD_Click() { m_Session->CD_Click(); }
-    void CG_Click() { m_Session->CG_Click(); }
-    void PA_Click() { m_Session->PA_Click(); }
-    void PC_Click() { m_Session->PC_Click(); }
-    void MacroT1() { m_Session->MacroT1(); }
-    void MacroT2() { m_Session->MacroT2(); }
-    void MacroH1() { m_Session->MacroH1(); }
-    void MacroH2() { m_Session->MacroH2(); }
-    void FinComm() { m_Session->FinComm(); }
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();
     // Whether a command is running and waits in DoEvents() (a stage, a long paste).
     bool EnCommande() const { return m_DansDoEvents > 0; }
-
-    // --- solving stages (solver/) --------------------------------------------------------------
-    bool VerifHaut(int16_t* Elmts);
-    bool Identite();
-
-    void UneFace_Click();
-    void ToutEnFace();
-
-    void IdC_Click();
-    bool PartieH();
-    bool Alignes();
-    void MacroC1();
-
-    void IdM_Click();
-
-    void FaceB_Click();
-
-    void RangerM_Click();
-    bool Milieu();
-    void RecElmts(int16_t* Elmts);
-
-    void RangerHaut_Click();
-    void ResoudreFaceH();
-    void PlacerCaseHaute();
-    void PlacerCaseBasse();
-    int32_t NbCase(int32_t& Fc, int32_t& Cel);
-
-    // How often a stage loop was stopped by its limit since the window was created.
-    int LimitsReached() const { return m_LimitsReached; }
-
-    // --- window state ---------------------------------------------------------------------------
-    std::array<int16_t, 11> Cases{};
 
     // --- controls, named as their objectName ----------------------------------------------------
     QWidget* CUBE1 = nullptr;
@@ -159,10 +106,6 @@ private:
     std::array<QPushButton*, 18> m_Fleches{};
     Disposition m_Disposition{this};
 
-    // Called by a stage loop whose limit stopped it.
-    void LimitReached() { ++m_LimitsReached; }
-    friend class StageLoop;
-
     std::unique_ptr<CUBEHost> m_Host;
     std::unique_ptr<CUBEDriver> m_Driver;
     ModeleSession* m_Session = nullptr;
@@ -174,6 +117,6 @@ private:
     AnimationTours* m_Animation = nullptr;
     std::unique_ptr<Contexte> m_Contexte;
     std::unique_ptr<SurfaceSession> m_Surface;
-    int m_LimitsReached = 0;
+    std::unique_ptr<Resolveur> m_Etapes;
     int m_DansDoEvents = 0;
 };

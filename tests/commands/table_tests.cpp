@@ -13,10 +13,12 @@
 #include "random_pieces.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QShortcut>
 
 #include <set>
 
@@ -67,6 +69,40 @@ TEST_F(Table, TheHelpsKeysAreTheCommandsKeys)
     const std::set<QString> fr = HelpKeys();
     ChargerTraductions(QLocale(QLocale::English));
     EXPECT_EQ(fr, actions);
+}
+
+// The keys merlos(6) lists under KEYS: one entry a paragraph, several joined by ", ".
+std::set<QString> ManualKeys()
+{
+    QFile page(QStringLiteral(MERLO_SOURCE_DIR "/desktop/merlos.6.in"));
+    EXPECT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    const qsizetype from = text.indexOf(QStringLiteral("\n.SH KEYS\n"));
+    EXPECT_GE(from, 0);
+    const QStringList lines = text.mid(from + 1, text.indexOf(QStringLiteral("\n.SH "), from + 1) - from).split(QLatin1Char('\n'));
+    std::set<QString> keys;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i - 1] != QLatin1String(".TP"))
+            continue;
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\.BR? (.+)$")).match(lines[i]);
+        EXPECT_TRUE(m.hasMatch()) << lines[i].toStdString();
+        for (const QString& k : m.captured(1).split(QRegularExpression(QStringLiteral("\\s*\"[^\"]*\"\\s*")), Qt::SkipEmptyParts))
+            keys.insert(k.size() == 1 ? k.toUpper() : k);
+    }
+    return keys;
+}
+
+// Every key that does something in the window stands in the manual, and only those: the table's,
+// the cube's letters (Shift turns the other way), and the keys of the buttons and the log.
+TEST_F(Table, TheManualNamesEveryKeyOfTheWindow)
+{
+    std::set<QString> window{"Alt+I", "Delete", "Backspace"};
+    for (const QAction* a : w->Commandes().Actions())
+        for (const QKeySequence& k : a->shortcuts())
+            window.insert(k.toString(QKeySequence::PortableText));
+    for (const QShortcut* s : w->findChildren<QShortcut*>())
+        window.insert(s->key().toString(QKeySequence::PortableText).remove(QStringLiteral("Shift+")));
+    EXPECT_EQ(ManualKeys(), window);
 }
 
 TEST_F(Table, EveryCommandStandsInTheMenuBarAndItsKeyWorks)

@@ -15,6 +15,9 @@ int main(int argc, char** argv)
     QTemporaryDir data;
     if (!getenv("MERLO_KEEP_XDG_DATA_HOME"))
         setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
+    // Nor the user's settings or recovery files, in this process or the programs it starts.
+    setenv("XDG_CONFIG_HOME", (data.path() + QStringLiteral("/config")).toLocal8Bit().constData(), 1);
+    setenv("XDG_STATE_HOME", (data.path() + QStringLiteral("/state")).toLocal8Bit().constData(), 1);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // The suites read the program's English texts, whatever the machine's locale.

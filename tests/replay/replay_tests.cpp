@@ -179,7 +179,7 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
     }
     // Closing the window ends the replay first; a window destroyed in the middle of one goes quietly.
     Press("PA");
-    same.PA_Click();
+    same.Session().PA_Click();
     CloseCatcher catcher;
     w->installEventFilter(&catcher);
     ASSERT_TRUE(r->Commencer(0));

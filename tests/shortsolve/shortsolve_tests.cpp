@@ -1,4 +1,4 @@
-// The short solver on random cubes, its cache file, and the merlos-solve tool run as a user runs it.
+// The short solver on random cubes, and its cache file as merlos-solve meets it.
 #include "Cubie.h"
 #include "ShortSolve.h"
 #include "notation_support.h"
@@ -204,71 +204,6 @@ ToolRun Tool(const QStringList& args, const QString& cache, const QByteArray& in
         return l;
     };
     return {p.exitCode(), lines(p.readAllStandardOutput()), lines(p.readAllStandardError())};
-}
-
-// The moves solve the cube the text names.
-bool Solves(const QString& text, const QString& moves)
-{
-    const Position start = notation::LooksLikePosition(text) ? notation::ReadPosition(text).position
-                                                             : shortsolve::Played(Position::Solved(), Turns(text));
-    const notation::Parsed m = notation::Parse(moves);
-    return m && notation::HeldStandard(shortsolve::Played(start, m.turns)) == Position::Solved()
-           && !moves.contains(QLatin1Char('w')) && m.turns.size() <= 40;
-}
-
-TEST(ShortSolveTool, OneLinePerTextMessagesAndExitCodes)
-{
-    QTemporaryDir cache;
-    std::mt19937 rng(9);
-    const QString scramble = QString::fromStdString(shortsolve::Write(RandomMoves(rng, 25)));
-    const QString position = notation::WritePosition(notation::PositionOf(RandomPieces(rng)));
-    QString twisted = notation::WritePosition(Position::Solved());
-    std::swap(twisted[8], twisted[9]); // the top front right corner turned in place: cannot be
-    const QStringList texts{scramble, QStringLiteral("M2 E2 S2 x y"), QStringLiteral("R Q"), QString(), position, twisted};
-    const ToolRun r = Tool(QStringList{QStringLiteral("--time-limit"), QStringLiteral("0")} + texts, cache.path());
-    EXPECT_EQ(r.status, 1);
-    ASSERT_EQ(r.out.size(), texts.size()) << r.err.join('\n').toStdString();
-    for (int i : {0, 1, 4})
-        EXPECT_TRUE(Solves(texts[i], r.out[i])) << texts[i].toStdString() << " -> " << r.out[i].toStdString();
-    EXPECT_EQ(r.out[2], QString());
-    EXPECT_EQ(r.out[3], QString());
-    EXPECT_EQ(r.out[5], QString());
-    ASSERT_EQ(r.err.size(), 2) << r.err.join('\n').toStdString();
-    EXPECT_EQ(r.err[0], QStringLiteral("merlos-solve: line 3: ") + notation::Parse(texts[2]).error->message);
-    EXPECT_EQ(r.err[1], QStringLiteral("merlos-solve: line 6: ") + notation::ReadPosition(twisted).faults.front().message);
-
-    // From standard input, one text a line; every answer checked.
-    QByteArray input;
-    QStringList many;
-    for (int i = 0; i < 20; ++i) {
-        many << QString::fromStdString(shortsolve::Write(RandomMoves(rng, 1 + i)));
-        input += many.last().toUtf8() + '\n';
-    }
-    const ToolRun s = Tool({QStringLiteral("--stats"), QStringLiteral("--time-limit=5")}, cache.path(), input);
-    EXPECT_EQ(s.status, 0);
-    ASSERT_EQ(s.out.size(), many.size());
-    for (int i = 0; i < many.size(); ++i) {
-        EXPECT_TRUE(Solves(many[i], s.out[i]));
-        EXPECT_LE(s.out[i].split(' ', Qt::SkipEmptyParts).size(), i < 6 ? i + 1 : 20);
-    }
-    EXPECT_TRUE(s.err.join('\n').contains(QStringLiteral("solved 20 of 20"))) << s.err.join('\n').toStdString();
-
-    // No answer within a bound too low for the time: a message and status 1.
-    const ToolRun low = Tool({QStringLiteral("--max-moves"), QStringLiteral("9"), QStringLiteral("--time-limit"), QStringLiteral("20"), scramble},
-                         cache.path());
-    EXPECT_EQ(low.status, 1);
-    EXPECT_EQ(low.out, QStringList{QString()});
-    ASSERT_EQ(low.err.size(), 1);
-    EXPECT_TRUE(low.err[0].startsWith(QStringLiteral("merlos-solve: line 1: no solution of at most 9 move"))) << low.err[0].toStdString();
-
-    for (const QStringList& bad : {QStringList{QStringLiteral("--max-moves")}, QStringList{QStringLiteral("--max-moves"), QStringLiteral("x")},
-                                   QStringList{QStringLiteral("--time-limit=-1")}, QStringList{QStringLiteral("--fast")}}) {
-        const ToolRun u = Tool(bad, cache.path());
-        EXPECT_EQ(u.status, 2) << bad.join(' ').toStdString();
-        EXPECT_TRUE(u.out.isEmpty());
-        ASSERT_FALSE(u.err.isEmpty());
-        EXPECT_TRUE(u.err.last().startsWith(QStringLiteral("usage: merlos-solve")));
-    }
 }
 
 bool Loaded(const ToolRun& r) { return r.err.join('\n').contains(QStringLiteral("tables: loaded from")); }

@@ -13,19 +13,19 @@ struct Checks {
     std::array<int16_t, 11> elmts;
 };
 
-Checks RunChecks(Window& win)
+Checks RunChecks(Cube& cube)
 {
     Checks c{};
     c.elmts.fill(-7);
-    c.top = win.w().VerifHaut(c.elmts.data());
-    c.identite = win.w().Identite();
+    c.top = cube.Stages().VerifHaut(c.elmts.data());
+    c.identite = cube.Stages().Identite();
     return c;
 }
 
-std::array<int16_t, 9> TopFace(Window& win)
+std::array<int16_t, 9> TopFace(Cube& cube)
 {
     std::array<int16_t, 9> t{};
-    win.w().CUBE().GetFace(win.Face(0), t.data());
+    cube.Surface().GetFace(cube.Face(0), t.data());
     return t;
 }
 
@@ -33,8 +33,8 @@ std::array<int16_t, 9> TopFace(Window& win)
 
 TEST(Checks, SolvedCubeIsTopOneColourWithEdgesInPlace)
 {
-    Window win;
-    const Checks c = RunChecks(win);
+    Cube cube;
+    const Checks c = RunChecks(cube);
     EXPECT_TRUE(c.top);
     EXPECT_TRUE(c.identite);
     for (int i = 0; i < 9; ++i)
@@ -45,15 +45,15 @@ TEST(Checks, SolvedCubeIsTopOneColourWithEdgesInPlace)
 
 TEST(Checks, TopWithOnlyItsCentreRightLeavesAllNineColoursInTheArray)
 {
-    Window win;
-    win.Press({"VHG", "VHD", "TDF", "TDA"});
-    const auto top = TopFace(win);
+    Cube cube;
+    cube.Press({"VHG", "VHD", "TDF", "TDA"});
+    const auto top = TopFace(cube);
     int same = 0;
     for (int16_t v : top)
         same += v == top[4];
     ASSERT_EQ(same, 1) << "the setup leaves only the centre in the top colour";
 
-    const Checks c = RunChecks(win);
+    const Checks c = RunChecks(cube);
     EXPECT_FALSE(c.top);
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(c.elmts[i], top[i]) << i;
@@ -62,9 +62,9 @@ TEST(Checks, TopWithOnlyItsCentreRightLeavesAllNineColoursInTheArray)
 TEST(Checks, TopLayerQuarterTurnedIsOneColourButEdgesAreOff)
 {
     for (const char* turn : {"HGH", "HHD"}) {
-        Window win;
-        win.Press(turn);
-        const Checks c = RunChecks(win);
+        Cube cube;
+        cube.Press(turn);
+        const Checks c = RunChecks(cube);
         EXPECT_TRUE(c.top) << turn;
         EXPECT_FALSE(c.identite) << turn;
     }
@@ -75,28 +75,27 @@ TEST(Checks, TopLayerQuarterTurnedIsOneColourButEdgesAreOff)
 TEST(Checks, AnswersFollowTheCubeAndSurviveTurnsAboutTheVerticalAxis)
 {
     for (uint64_t seed = 1; seed <= 12; ++seed) {
-        Window win;
-        win.w().Session().SeedMelange(seed);
-        win.Press("Melange");
+        Cube cube;
+        cube.Scramble(seed);
         if (seed % 3 == 0)
-            win.Press("RangerHaut"); // some with a one-colour top
+            cube.Press("RangerHaut"); // some with a one-colour top
         if (seed % 4 == 0)
-            win.Press("IdM"); // and some with the edges in place as well
-        const int lines = win.Lines();
-        const auto snap = win.Snapshot();
-        const Checks c = RunChecks(win);
-        EXPECT_EQ(win.Lines(), lines);
-        EXPECT_EQ(win.Snapshot(), snap);
+            cube.Press("IdM"); // and some with the edges in place as well
+        const int lines = cube.Lines();
+        const auto snap = cube.Snapshot();
+        const Checks c = RunChecks(cube);
+        EXPECT_EQ(cube.Lines(), lines);
+        EXPECT_EQ(cube.Snapshot(), snap);
 
-        const auto top = TopFace(win);
+        const auto top = TopFace(cube);
         for (int i = 0; i < 9; ++i)
             EXPECT_EQ(c.elmts[i], top[i]);
-        EXPECT_EQ(c.top, win.TopOneColour());
-        EXPECT_EQ(c.identite, win.TopEdgesOverCentres());
+        EXPECT_EQ(c.top, cube.TopOneColour());
+        EXPECT_EQ(c.identite, cube.TopEdgesOverCentres());
 
         for (const char* turn : {"Gauche", "Droite", "Droite"}) {
-            win.Press(turn);
-            const Checks d = RunChecks(win);
+            cube.Press(turn);
+            const Checks d = RunChecks(cube);
             EXPECT_EQ(d.top, c.top) << "seed " << seed << " after " << turn;
             EXPECT_EQ(d.identite, c.identite) << "seed " << seed << " after " << turn;
         }
@@ -105,11 +104,11 @@ TEST(Checks, AnswersFollowTheCubeAndSurviveTurnsAboutTheVerticalAxis)
 
 TEST(Checks, AfterTurningUpTheTopCheckReadsTheFormerFront)
 {
-    Window win;
-    win.Press("TDF"); // the front stays one colour, the top does not
-    EXPECT_FALSE(RunChecks(win).top);
-    const int16_t front = win.Face(2);
-    win.Press("Haut");
-    ASSERT_EQ(win.Face(0), front);
-    EXPECT_TRUE(RunChecks(win).top);
+    Cube cube;
+    cube.Press("TDF"); // the front stays one colour, the top does not
+    EXPECT_FALSE(RunChecks(cube).top);
+    const int16_t front = cube.Face(2);
+    cube.Press("Haut");
+    ASSERT_EQ(cube.Face(0), front);
+    EXPECT_TRUE(RunChecks(cube).top);
 }

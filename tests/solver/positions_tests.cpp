@@ -2,7 +2,6 @@
 // reach, set up as a person enters them: not only what a scramble of outer turns makes.
 #include "solver_support.h"
 
-#include "PositionCube.h"
 #include "random_pieces.h"
 
 #include <algorithm>
@@ -25,13 +24,13 @@ TEST(SolvePositions, TheStagesSolveRandomPositions)
     std::vector<int> turns;
     for (int i = 0; i < count; ++i) {
         const notation::Position p = notation::PositionOf(notationtest::RandomPieces(rng));
-        Window win;
-        PoserPosition(win.w().Session(), p);
-        ASSERT_EQ(win.Lines(), 0);
-        win.Press({"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"});
-        ASSERT_TRUE(win.Solved()) << "position " << i << ": " << notation::WritePosition(p).toStdString();
-        ASSERT_EQ(win.w().LimitsReached(), 0) << "position " << i << ": " << notation::WritePosition(p).toStdString();
-        const QStringList log = win.Log();
+        Cube cube;
+        cube.SetPosition(p);
+        ASSERT_EQ(cube.Lines(), 0);
+        cube.Press({"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"});
+        ASSERT_TRUE(cube.Solved()) << "position " << i << ": " << notation::WritePosition(p).toStdString();
+        ASSERT_EQ(cube.Limits(), 0) << "position " << i << ": " << notation::WritePosition(p).toStdString();
+        const QStringList log = cube.Log();
         turns.push_back(int(std::count_if(log.begin(), log.end(), IsLayerTurn)));
     }
     std::sort(turns.begin(), turns.end());

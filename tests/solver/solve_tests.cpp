@@ -1,9 +1,6 @@
 // The stages, pressed in turn, solve scrambled cubes.
 #include "solver_support.h"
 
-#include <QElapsedTimer>
-#include <QEvent>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -11,18 +8,6 @@
 using namespace solver_test;
 
 namespace {
-
-// Counts the paint events of one widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 #ifdef MERLO_SOLVER_FEW_SCRAMBLES
 constexpr int kMainScrambles = 30;
@@ -40,14 +25,14 @@ struct Step {
     std::vector<Goal> goals; // what must hold after it
 };
 
-bool Holds(Window& win, Goal g)
+bool Holds(Cube& cube, Goal g)
 {
     switch (g) {
-    case Goal::TopOneColour: return win.TopOneColour();
-    case Goal::TopEdges: return win.TopOneColour() && win.TopEdgesOverCentres();
-    case Goal::TopLayer: return win.TopLayerComplete();
-    case Goal::Middle: return win.MiddleLayerComplete();
-    case Goal::Solved: return win.Solved();
+    case Goal::TopOneColour: return cube.TopOneColour();
+    case Goal::TopEdges: return cube.TopOneColour() && cube.TopEdgesOverCentres();
+    case Goal::TopLayer: return cube.TopLayerComplete();
+    case Goal::Middle: return cube.MiddleLayerComplete();
+    case Goal::Solved: return cube.Solved();
     }
     return false;
 }
@@ -82,19 +67,18 @@ struct Turns {
 // Scrambles a fresh cube with `seed`, presses the steps in order and checks each goal.
 void SolveOne(uint64_t seed, const std::vector<Step>& steps, Turns& turns)
 {
-    Window win;
-    win.w().Session().SeedMelange(seed);
-    win.Press("Melange");
-    ASSERT_EQ(win.Lines(), 31);
-    const int before = win.Lines();
+    Cube cube;
+    cube.Scramble(seed);
+    ASSERT_EQ(cube.Lines(), 31);
+    const int before = cube.Lines();
     for (const Step& s : steps) {
-        win.Press(s.button);
+        cube.Press(s.button);
         for (Goal g : s.goals)
-            ASSERT_TRUE(Holds(win, g)) << "seed " << seed << ": after \"" << s.caption << "\", " << Name(g)
+            ASSERT_TRUE(Holds(cube, g)) << "seed " << seed << ": after \"" << s.caption << "\", " << Name(g)
                                        << " does not hold";
     }
-    ASSERT_EQ(win.w().LimitsReached(), 0) << "seed " << seed;
-    const QStringList log = win.LogFrom(before);
+    ASSERT_EQ(cube.Limits(), 0) << "seed " << seed;
+    const QStringList log = cube.LogFrom(before);
     turns.perSolve.push_back(int(std::count_if(log.begin(), log.end(), IsLayerTurn)));
 }
 
@@ -145,67 +129,18 @@ TEST(SolveScrambles, MiddleLayerRightAfterTopFaceSolvesEveryScramble)
 TEST(SolveScrambles, EachStagePressedTwiceDoesNothingTheSecondTime)
 {
     for (uint64_t seed : {11u, 12u, 13u}) {
-        Window win;
-        win.w().Session().SeedMelange(seed);
-        win.Press("Melange");
+        Cube cube;
+        cube.Scramble(seed);
         for (const char* b : {"RangerHaut", "IdM", "IdC", "RangerM"}) {
-            win.Press(b);
-            const int lines = win.Lines();
-            const auto snap = win.Snapshot();
-            win.Press(b);
-            EXPECT_EQ(win.Lines(), lines) << b << " seed " << seed;
-            EXPECT_EQ(win.Snapshot(), snap) << b << " seed " << seed;
+            cube.Press(b);
+            const int lines = cube.Lines();
+            const auto snap = cube.Snapshot();
+            cube.Press(b);
+            EXPECT_EQ(cube.Lines(), lines) << b << " seed " << seed;
+            EXPECT_EQ(cube.Snapshot(), snap) << b << " seed " << seed;
         }
-        win.Press("FaceB");
-        ASSERT_TRUE(win.Solved());
-        EXPECT_EQ(win.w().LimitsReached(), 0);
-    }
-}
-
-// Not a check: the wall time of a five-stage solve, with the window hidden and shown.
-// Run with --gtest_also_run_disabled_tests --gtest_filter='*Timing*'.
-TEST(SolveScrambles, DISABLED_Timing)
-{
-    // Mode 0 hidden, 1 shown, 2 shown with updates disabled (so the difference to 1 is painting).
-    for (int mode : {0, 1, 2}) {
-        const bool shown = mode != 0;
-        std::vector<double> ms;
-        long paints = 0;
-        for (int i = 0; i < 20; ++i) {
-            Window win;
-            PaintCounter counter;
-            win.w().CUBE1->installEventFilter(&counter);
-            if (shown) {
-                win.w().show();
-                win.w().DoEvents();
-                if (mode == 2)
-                    win.w().setUpdatesEnabled(false);
-            }
-            win.w().Session().SeedMelange(2000 + i);
-            win.Press("Melange");
-            win.w().DoEvents();
-            QElapsedTimer t;
-            t.start();
-            win.Press({"RangerHaut", "IdM", "IdC", "RangerM", "FaceB"});
-            ms.push_back(double(t.nsecsElapsed()) / 1e6);
-            paints += counter.paints;
-            if (mode == 1 && i == 0) {
-                // What one paint costs: the cube alone, and the whole window.
-                for (QWidget* target : {win.w().CUBE1, static_cast<QWidget*>(&win.w())}) {
-                    QElapsedTimer p;
-                    p.start();
-                    for (int k = 0; k < 50; ++k)
-                        target->repaint();
-                    std::printf("[ timing ] one paint of %s: %.2f ms\n", target == win.w().CUBE1 ? "the cube" : "the window",
-                                double(p.nsecsElapsed()) / 1e6 / 50);
-                }
-            }
-            ASSERT_TRUE(win.Solved());
-        }
-        std::sort(ms.begin(), ms.end());
-        std::printf("[ timing ] window %s: median %.1f ms, min %.1f ms, max %.1f ms over %zu solves, "
-                    "%.0f paints of the cube per solve\n",
-                    mode == 0 ? "hidden" : mode == 1 ? "shown" : "shown, updates disabled", (ms[9] + ms[10]) / 2, ms.front(), ms.back(), ms.size(),
-                    double(paints) / double(ms.size()));
+        cube.Press("FaceB");
+        ASSERT_TRUE(cube.Solved());
+        EXPECT_EQ(cube.Limits(), 0);
     }
 }

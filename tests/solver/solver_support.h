@@ -1,11 +1,10 @@
-// What the solver tests share: a real window, its buttons pressed by name, and ways to look at the
-// cube and the log.
+// What the solver tests share: the stages on a real cube with its log, run by their buttons' names
+// without a window, and ways to look at the cube and the log.
 #pragma once
 
-#include "Merlo.h"
+#include "Resolveur.h"
+#include "surface_fixture.h"
 
-#include "log_support.h"
-#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -13,48 +12,63 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
 #include <string>
+#include <string_view>
 
 namespace solver_test {
 
-class Window {
+class Cube {
 public:
-    Window() : m_W(std::make_unique<Merlo>()) {}
+    Cube() : m_Stages(m_F.Surface()) {}
 
-    Merlo& w() { return *m_W; }
+    Resolveur& Stages() { return m_Stages; }
+    SurfaceEtapes& Surface() { return m_F.Surface(); }
+    // How often a stage loop of these stages was stopped by its limit.
+    int Limits() const { return m_Stages.LimitsReached(); }
 
-    void Press(const char* name)
+    // A stage by its button's name ("IdM"), or a button that turns the cube ("VHD", "Gauche", "PA").
+    void Press(std::string_view name)
     {
-        auto* b = m_W->findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_NE(b, nullptr) << name;
-        b->click();
+        static const std::pair<std::string_view, void (Resolveur::*)()> stages[] = {
+            {"RangerHaut", &Resolveur::RangerHaut_Click}, {"IdM", &Resolveur::IdM_Click},
+            {"IdC", &Resolveur::IdC_Click},               {"RangerM", &Resolveur::RangerM_Click},
+            {"FaceB", &Resolveur::FaceB_Click},           {"UneFace", &Resolveur::UneFace_Click},
+        };
+        for (const auto& [n, stage] : stages) {
+            if (n == name) {
+                (m_Stages.*stage)();
+                return;
+            }
+        }
+        ASSERT_TRUE(m_F.Press(name)) << "no button " << name;
     }
     void Press(std::initializer_list<const char*> names)
     {
         for (const char* n : names)
             Press(n);
     }
+    void Scramble(uint64_t seed) { m_F.Scramble(seed); }
+    void SetPosition(const notation::Position& p) { m_F.SetPosition(p); }
 
-    QStringList Log() const
-    {
-        QStringList l;
-        for (int i = 0; i < LogCount(*m_W); ++i)
-            l << LogLine(*m_W, i);
-        return l;
-    }
-    int Lines() const { return LogCount(*m_W); }
+    QStringList Log() const { return m_F.Log(); }
+    int Lines() const { return int(m_F.Log().size()); }
     QStringList LogFrom(int first) const { return Log().mid(first); }
 
-    int16_t Face(int16_t p) { return m_W->CUBE().WichFace(p); }
-    int16_t Rel(int16_t p, int16_t r, int16_t c) { return m_W->CUBE().Relatif(Face(p), r, c); }
+    int16_t Face(int16_t p) { return Surface().WichFace(p); }
+    int16_t Rel(int16_t p, int16_t r, int16_t c) { return Surface().Relatif(Face(p), r, c); }
+    std::array<int16_t, 9> Read(int16_t p)
+    {
+        std::array<int16_t, 9> c{};
+        Surface().GetFace(Face(p), c.data());
+        return c;
+    }
 
     // The 54 colours by face number and the six positions: two equal snapshots are the same cube.
     std::array<int16_t, 60> Snapshot()
     {
         std::array<int16_t, 60> s{};
         for (int16_t f = 0; f < 6; ++f)
-            m_W->CUBE().GetFace(f, s.data() + 9 * f);
+            Surface().GetFace(f, s.data() + 9 * f);
         for (int16_t p = 0; p < 6; ++p)
             s[54 + p] = Face(p);
         return s;
@@ -62,8 +76,7 @@ public:
 
     bool FaceOneColour(int16_t p)
     {
-        std::array<int16_t, 9> c{};
-        m_W->CUBE().GetFace(Face(p), c.data());
+        const auto c = Read(p);
         for (int16_t v : c)
             if (v != c[4])
                 return false;
@@ -107,10 +120,11 @@ public:
     }
 
 private:
-    std::unique_ptr<Merlo> m_W;
+    SurfaceFixture m_F;
+    Resolveur m_Stages;
 };
 
-// Log lines as the window writes them, from move names: arrow buttons ("VHD"), "*" for the separator,
+// Log lines as the program writes them, from move names: arrow buttons ("VHD"), "*" for the separator,
 // and whole-cube turns written "<" (left), ">" (right), "^" (up), "v" (down) with the face number
 // they bring to the front checked only by kind.
 inline QString LayerLine(const std::string& m)

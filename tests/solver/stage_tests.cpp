@@ -1,18 +1,16 @@
 // Each stage on cubes built by hand from a solved one, checked by the exact lines it logs.
 #include "solver_support.h"
 
-#include <QRadioButton>
-
 #include <random>
 
 using namespace solver_test;
 
 namespace {
 
-void PressTimes(Window& win, const char* name, int times)
+void PressTimes(Cube& cube, const char* name, int times)
 {
     for (int i = 0; i < times; ++i)
-        win.Press(name);
+        cube.Press(name);
 }
 
 // Squares a1 b1 … a4 b4 of stage "T" that show the top colour, and the count of wrong top squares.
@@ -21,30 +19,30 @@ struct TopPattern {
     std::string onSides; // e.g. "a3 b3"
 };
 
-TopPattern ReadPattern(Window& win)
+TopPattern ReadPattern(Cube& cube)
 {
     TopPattern t;
     std::array<int16_t, 9> top{};
-    win.w().CUBE().GetFace(win.Face(0), top.data());
+    cube.Surface().GetFace(cube.Face(0), top.data());
     for (int16_t v : top)
         t.wrong += v != top[4];
     for (int k = 1; k <= 4; ++k) {
-        if (win.Rel(int16_t(k), 0, 0) == top[4])
+        if (cube.Rel(int16_t(k), 0, 0) == top[4])
             t.onSides += (t.onSides.empty() ? "a" : " a") + std::to_string(k);
-        if (win.Rel(int16_t(k), 0, 2) == top[4])
+        if (cube.Rel(int16_t(k), 0, 2) == top[4])
             t.onSides += (t.onSides.empty() ? "b" : " b") + std::to_string(k);
     }
     return t;
 }
 
-// Lines of a window from `first` that form `expected`; the stage is then expected to have finished
+// Lines of the log from `first` that form `expected`; the stage is then expected to have finished
 // the top layer face (for "T").
-void ExpectStage(Window& win, const char* button, const QStringList& expected)
+void ExpectStage(Cube& cube, const char* button, const QStringList& expected)
 {
-    const int first = win.Lines();
-    win.Press(button);
-    EXPECT_TRUE(LogMatches(win.LogFrom(first), expected)) << button;
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    const int first = cube.Lines();
+    cube.Press(button);
+    EXPECT_TRUE(LogMatches(cube.LogFrom(first), expected)) << button;
+    EXPECT_EQ(cube.Limits(), 0);
 }
 
 } // namespace
@@ -53,8 +51,8 @@ void ExpectStage(Window& win, const char* button, const QStringList& expected)
 
 TEST(StageT, SolvedCubeDoesNothing)
 {
-    Window win;
-    ExpectStage(win, "UneFace", {});
+    Cube cube;
+    ExpectStage(cube, "UneFace", {});
 }
 
 TEST(StageT, PatternsPickTheirRowAndFinishTheTopFace)
@@ -77,95 +75,95 @@ TEST(StageT, PatternsPickTheirRowAndFinishTheTopFace)
         {"three corners on b2 b3 b4", {{"B", 5}, {"Droite", 1}}, 3, "b2 b3 b4", Expected({"<", SeqB})},
     };
     for (const Case& c : cases) {
-        Window win;
+        Cube cube;
         for (auto [button, times] : c.setup)
-            PressTimes(win, button, times);
-        const TopPattern p = ReadPattern(win);
+            PressTimes(cube, button, times);
+        const TopPattern p = ReadPattern(cube);
         ASSERT_EQ(p.wrong, c.wrong) << c.name;
         ASSERT_EQ(p.onSides, c.pattern) << c.name;
-        ExpectStage(win, "UneFace", c.lines);
-        EXPECT_TRUE(win.TopOneColour()) << c.name;
+        ExpectStage(cube, "UneFace", c.lines);
+        EXPECT_TRUE(cube.TopOneColour()) << c.name;
     }
 }
 
 TEST(StageT, WrongEdgesFitNoRowAndEndAfterFourLeftTurns)
 {
-    Window win;
-    win.Press("VHD");
-    const auto snap = win.Snapshot();
-    const int first = win.Lines();
-    win.Press("UneFace");
-    EXPECT_TRUE(LogMatches(win.LogFrom(first), Expected({"< < < <"})));
-    EXPECT_EQ(win.Snapshot(), snap) << "four left turns face the cube as before";
-    EXPECT_EQ(win.w().LimitsReached(), 1);
+    Cube cube;
+    cube.Press("VHD");
+    const auto snap = cube.Snapshot();
+    const int first = cube.Lines();
+    cube.Press("UneFace");
+    EXPECT_TRUE(LogMatches(cube.LogFrom(first), Expected({"< < < <"})));
+    EXPECT_EQ(cube.Snapshot(), snap) << "four left turns face the cube as before";
+    EXPECT_EQ(cube.Limits(), 1);
 }
 
 // ---- Stage "Arretes" ---------------------------------------------------------------------------
 
 TEST(StageArretes, SolvedCubeDoesNothing)
 {
-    Window win;
-    ExpectStage(win, "IdM", {});
+    Cube cube;
+    ExpectStage(cube, "IdM", {});
 }
 
 TEST(StageArretes, QuarterTurnedTopLayerIsTurnedBack)
 {
     {
-        Window win;
-        win.Press("HGH");
-        ExpectStage(win, "IdM", Expected({"HHD"}));
-        EXPECT_TRUE(win.Solved());
+        Cube cube;
+        cube.Press("HGH");
+        ExpectStage(cube, "IdM", Expected({"HHD"}));
+        EXPECT_TRUE(cube.Solved());
     }
     {
-        Window win;
-        win.Press("HHD");
-        ExpectStage(win, "IdM", Expected({"HHD HHD HHD"}));
-        EXPECT_TRUE(win.Solved());
+        Cube cube;
+        cube.Press("HHD");
+        ExpectStage(cube, "IdM", Expected({"HHD HHD HHD"}));
+        EXPECT_TRUE(cube.Solved());
     }
 }
 
 TEST(StageArretes, CycledEdgesTakeOnePA)
 {
-    Window win;
-    PressTimes(win, "PA", 2);
-    ExpectStage(win, "IdM", Expected({SeqPA}));
-    EXPECT_TRUE(win.Solved());
+    Cube cube;
+    PressTimes(cube, "PA", 2);
+    ExpectStage(cube, "IdM", Expected({SeqPA}));
+    EXPECT_TRUE(cube.Solved());
 }
 
 TEST(StageArretes, LeftAndRightExchangedStartWithPAThenRightTurn)
 {
-    Window win;
+    Cube cube;
     // Three exchanges of neighbouring top edges (a quarter turn and PA twice exchange front and
     // right) exchange the left and right edges, leaving front and back in place.
-    const auto exchangeFrontRight = [&] { win.Press({"HGH", "PA", "PA"}); };
-    win.Press("Droite");
+    const auto exchangeFrontRight = [&] { cube.Press({"HGH", "PA", "PA"}); };
+    cube.Press("Droite");
     exchangeFrontRight();
-    win.Press("Gauche");
+    cube.Press("Gauche");
     exchangeFrontRight();
-    win.Press("Droite");
+    cube.Press("Droite");
     exchangeFrontRight();
-    win.Press("Gauche");
-    ASSERT_TRUE(win.TopOneColour());
-    ASSERT_EQ(win.Rel(2, 0, 1), win.Rel(2, 1, 1));
-    ASSERT_EQ(win.Rel(4, 0, 1), win.Rel(4, 1, 1));
-    ASSERT_EQ(win.Rel(1, 0, 1), win.Rel(3, 1, 1));
-    ASSERT_EQ(win.Rel(3, 0, 1), win.Rel(1, 1, 1));
+    cube.Press("Gauche");
+    ASSERT_TRUE(cube.TopOneColour());
+    ASSERT_EQ(cube.Rel(2, 0, 1), cube.Rel(2, 1, 1));
+    ASSERT_EQ(cube.Rel(4, 0, 1), cube.Rel(4, 1, 1));
+    ASSERT_EQ(cube.Rel(1, 0, 1), cube.Rel(3, 1, 1));
+    ASSERT_EQ(cube.Rel(3, 0, 1), cube.Rel(1, 1, 1));
 
-    const int first = win.Lines();
-    win.Press("IdM");
-    const QStringList log = win.LogFrom(first);
+    const int first = cube.Lines();
+    cube.Press("IdM");
+    const QStringList log = cube.LogFrom(first);
     ASSERT_GT(log.size(), 14);
     EXPECT_TRUE(LogMatches(log.mid(0, 14), Expected({SeqPA, ">"})));
-    EXPECT_TRUE(win.TopOneColour());
-    EXPECT_TRUE(win.TopEdgesOverCentres());
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    EXPECT_TRUE(cube.TopOneColour());
+    EXPECT_TRUE(cube.TopEdgesOverCentres());
+    EXPECT_EQ(cube.Limits(), 0);
 }
 
 TEST(StageArretes, TopNotOneColourDoesNothing)
 {
-    Window win;
-    win.Press("VHD");
-    ExpectStage(win, "IdM", {});
+    Cube cube;
+    cube.Press("VHD");
+    ExpectStage(cube, "IdM", {});
 }
 
 // ---- Stage "Coins" -----------------------------------------------------------------------------
@@ -173,34 +171,34 @@ TEST(StageArretes, TopNotOneColourDoesNothing)
 TEST(StageCoins, SolvedCubeAndMisplacedEdgesDoNothing)
 {
     {
-        Window win;
-        ExpectStage(win, "IdC", {});
+        Cube cube;
+        ExpectStage(cube, "IdC", {});
     }
     {
-        Window win;
-        win.Press("HGH");
-        ASSERT_TRUE(win.TopOneColour());
-        ExpectStage(win, "IdC", {});
+        Cube cube;
+        cube.Press("HGH");
+        ASSERT_TRUE(cube.TopOneColour());
+        ExpectStage(cube, "IdC", {});
     }
     {
-        Window win;
-        win.Press("TDF");
-        ExpectStage(win, "IdC", {});
+        Cube cube;
+        cube.Press("TDF");
+        ExpectStage(cube, "IdC", {});
     }
 }
 
 TEST(StageCoins, NoFinishedSideStartsWithPC)
 {
     for (int presses : {1, 2}) {
-        Window win;
-        PressTimes(win, "PC", presses);
-        const int first = win.Lines();
-        win.Press("IdC");
-        const QStringList log = win.LogFrom(first);
+        Cube cube;
+        PressTimes(cube, "PC", presses);
+        const int first = cube.Lines();
+        cube.Press("IdC");
+        const QStringList log = cube.LogFrom(first);
         ASSERT_GE(log.size(), 13);
         EXPECT_TRUE(LogMatches(log.mid(0, 13), Expected({SeqPC})));
-        EXPECT_TRUE(win.TopLayerComplete());
-        EXPECT_EQ(win.w().LimitsReached(), 0);
+        EXPECT_TRUE(cube.TopLayerComplete());
+        EXPECT_EQ(cube.Limits(), 0);
     }
 }
 
@@ -210,39 +208,39 @@ TEST(StageCoins, FinishedSideAtPositionThreeIsTurnedToTheLeftFirst)
     // The order of MacroC1 on a solved cube, so that order - 1 runs undo one.
     int order = 0;
     {
-        Window probe;
+        Cube probe;
         const auto solved = probe.Snapshot();
         do {
-            probe.w().MacroC1();
+            probe.Stages().MacroC1();
             ++order;
         } while (probe.Snapshot() != solved && order < 200);
         ASSERT_LT(order, 200);
     }
-    Window win;
+    Cube cube;
     for (int i = 1; i < order; ++i)
-        win.w().MacroC1();
-    ASSERT_TRUE(win.TopOneColour());
-    ASSERT_TRUE(win.TopEdgesOverCentres());
+        cube.Stages().MacroC1();
+    ASSERT_TRUE(cube.TopOneColour());
+    ASSERT_TRUE(cube.TopEdgesOverCentres());
 
     // Find a side that is finished while its neighbours before it are not, and bring it to 3.
     const auto finished = [&](int16_t p) {
-        return win.Rel(p, 0, 0) == win.Rel(p, 1, 1) && win.Rel(p, 0, 1) == win.Rel(p, 1, 1) &&
-               win.Rel(p, 0, 2) == win.Rel(p, 1, 1);
+        return cube.Rel(p, 0, 0) == cube.Rel(p, 1, 1) && cube.Rel(p, 0, 1) == cube.Rel(p, 1, 1) &&
+               cube.Rel(p, 0, 2) == cube.Rel(p, 1, 1);
     };
     int turns = 0;
     while (!(finished(3) && !finished(1) && !finished(2)) && turns < 4) {
-        win.Press("Gauche");
+        cube.Press("Gauche");
         ++turns;
     }
     ASSERT_LT(turns, 4) << "no side finished alone after undoing MacroC1";
 
-    const int first = win.Lines();
-    win.Press("IdC");
-    const QStringList log = win.LogFrom(first);
+    const int first = cube.Lines();
+    cube.Press("IdC");
+    const QStringList log = cube.LogFrom(first);
     ASSERT_GE(log.size(), 2);
     EXPECT_TRUE(LogMatches(log.mid(0, 2), Expected({"< <"})));
-    EXPECT_TRUE(win.TopLayerComplete());
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    EXPECT_TRUE(cube.TopLayerComplete());
+    EXPECT_EQ(cube.Limits(), 0);
 }
 
 // ---- Stage "Zone M" ----------------------------------------------------------------------------
@@ -250,13 +248,13 @@ TEST(StageCoins, FinishedSideAtPositionThreeIsTurnedToTheLeftFirst)
 TEST(StageZoneM, NothingToDo)
 {
     {
-        Window win;
-        ExpectStage(win, "RangerM", {});
+        Cube cube;
+        ExpectStage(cube, "RangerM", {});
     }
     {
-        Window win;
-        win.Press("TDF"); // top not one colour
-        ExpectStage(win, "RangerM", {});
+        Cube cube;
+        cube.Press("TDF"); // top not one colour
+        ExpectStage(cube, "RangerM", {});
     }
 }
 
@@ -264,15 +262,15 @@ TEST(StageZoneM, MiddleLayerTurnedIsLinedUpWithRightTurnsOnly)
 {
     for (const char* turn : {"HGM", "HMD"}) {
         for (int presses = 1; presses <= 3; ++presses) {
-            Window win;
-            PressTimes(win, turn, presses);
+            Cube cube;
+            PressTimes(cube, turn, presses);
             // Turns to the right only: a turn to the left is undone by three.
             const int n = turn[1] == 'G' ? presses : 4 - presses;
             QStringList expected;
             for (int i = 0; i < n; ++i)
                 expected << "Horiz Milieu Droite";
-            ExpectStage(win, "RangerM", expected);
-            EXPECT_TRUE(win.Solved()) << turn << " x" << presses;
+            ExpectStage(cube, "RangerM", expected);
+            EXPECT_TRUE(cube.Solved()) << turn << " x" << presses;
         }
     }
 }
@@ -280,12 +278,12 @@ TEST(StageZoneM, MiddleLayerTurnedIsLinedUpWithRightTurnsOnly)
 // Random cubes whose top layer is untouched: bottom turns and the two middle macros.
 class ZoneMStates : public ::testing::Test {
 protected:
-    void Mix(Window& win, std::mt19937& rng)
+    void Mix(Cube& cube, std::mt19937& rng)
     {
         static const char* const moves[] = {"HBD", "HGB", "CD", "CG"};
         std::uniform_int_distribution<int> pick(0, 3);
         for (int i = 0; i < 12; ++i)
-            win.Press(moves[pick(rng)]);
+            cube.Press(moves[pick(rng)]);
     }
 };
 
@@ -296,21 +294,21 @@ TEST_F(ZoneMStates, EdgeUnderTheLeftSideIsInsertedFromTheRight)
     std::mt19937 rng(7);
     int seen = 0;
     for (int attempt = 0; attempt < 200 && seen < 12; ++attempt) {
-        Window win;
-        Mix(win, rng);
-        if (win.MiddleLayerComplete())
+        Cube cube;
+        Mix(cube, rng);
+        if (cube.MiddleLayerComplete())
             continue;
-        const int16_t bottom = win.Rel(5, 1, 1);
-        const int16_t under = win.Rel(5, 1, 0), side = win.Rel(1, 2, 1);
+        const int16_t bottom = cube.Rel(5, 1, 1);
+        const int16_t under = cube.Rel(5, 1, 0), side = cube.Rel(1, 2, 1);
         if (under == bottom || side == bottom)
             continue;
         // Where the edge ends after the half turn: its bottom square decides between CG and CD.
         // The middle layer turns until the right centre shows its side square, which does not
         // change which front and back centres there are, only where they stand.
         ++seen;
-        const int first = win.Lines();
-        win.Press("RangerM");
-        const QStringList log = win.LogFrom(first);
+        const int first = cube.Lines();
+        cube.Press("RangerM");
+        const QStringList log = cube.LogFrom(first);
         ASSERT_GE(log.size(), 2 + 10);
         EXPECT_EQ(log[0], "Horiz Bas Droite");
         EXPECT_EQ(log[1], "Horiz Bas Droite");
@@ -322,9 +320,9 @@ TEST_F(ZoneMStates, EdgeUnderTheLeftSideIsInsertedFromTheRight)
         const QStringList macro = log.mid(k, 10);
         EXPECT_TRUE(LogMatches(macro, Expected({SeqCG})) || LogMatches(macro, Expected({SeqCD})))
             << macro.join(" | ").toStdString();
-        EXPECT_TRUE(win.MiddleLayerComplete());
-        EXPECT_TRUE(win.TopOneColour());
-        EXPECT_EQ(win.w().LimitsReached(), 0);
+        EXPECT_TRUE(cube.MiddleLayerComplete());
+        EXPECT_TRUE(cube.TopOneColour());
+        EXPECT_EQ(cube.Limits(), 0);
     }
     EXPECT_GE(seen, 12);
 }
@@ -352,7 +350,7 @@ TEST_F(ZoneMStates, AllBottomEdgesInTheBottomPickByTheRightSide)
         s.push_back(m2);
         s.insert(s.end(), t2, "HBD");
         s.push_back(m3);
-        Window probe;
+        Cube probe;
         for (const char* m : s)
             probe.Press(m);
         const int16_t bottom = probe.Rel(5, 1, 1);
@@ -369,30 +367,30 @@ TEST_F(ZoneMStates, AllBottomEdgesInTheBottomPickByTheRightSide)
     }
     int seen[3] = {0, 0, 0};
     for (const auto& setup : setups) {
-        Window win;
+        Cube cube;
         for (const char* m : setup)
-            win.Press(m);
-        const int16_t bottom = win.Rel(5, 1, 1);
-        const int16_t bottomSq[4] = {win.Rel(5, 1, 0), win.Rel(5, 0, 1), win.Rel(5, 1, 2), win.Rel(5, 2, 1)};
+            cube.Press(m);
+        const int16_t bottom = cube.Rel(5, 1, 1);
+        const int16_t bottomSq[4] = {cube.Rel(5, 1, 0), cube.Rel(5, 0, 1), cube.Rel(5, 1, 2), cube.Rel(5, 2, 1)};
         bool all = true;
         for (int16_t k = 1; k <= 4; ++k)
-            all = all && (bottomSq[k - 1] == bottom || win.Rel(k, 2, 1) == bottom);
-        if (win.MiddleLayerComplete())
+            all = all && (bottomSq[k - 1] == bottom || cube.Rel(k, 2, 1) == bottom);
+        if (cube.MiddleLayerComplete())
             continue;
         if (!all)
             continue;
-        const int16_t m = win.Rel(3, 1, 1);
-        const int which = win.Rel(3, 1, 2) != m ? 0 : win.Rel(3, 1, 0) != m ? 1 : 2;
+        const int16_t m = cube.Rel(3, 1, 1);
+        const int which = cube.Rel(3, 1, 2) != m ? 0 : cube.Rel(3, 1, 0) != m ? 1 : 2;
         ++seen[which];
-        const int first = win.Lines();
-        win.Press("RangerM");
-        const QStringList log = win.LogFrom(first);
+        const int first = cube.Lines();
+        cube.Press("RangerM");
+        const QStringList log = cube.LogFrom(first);
         const QStringList expected = Expected({which == 0 ? SeqCD : which == 1 ? SeqCG : ">"});
         ASSERT_GE(log.size(), expected.size());
         EXPECT_TRUE(LogMatches(log.mid(0, int(expected.size())), expected));
-        EXPECT_TRUE(win.MiddleLayerComplete());
-        EXPECT_TRUE(win.TopOneColour());
-        EXPECT_EQ(win.w().LimitsReached(), 0);
+        EXPECT_TRUE(cube.MiddleLayerComplete());
+        EXPECT_TRUE(cube.TopOneColour());
+        EXPECT_EQ(cube.Limits(), 0);
     }
     EXPECT_GE(seen[0], 1);
     EXPECT_GE(seen[1], 1);
@@ -404,59 +402,59 @@ TEST_F(ZoneMStates, AllBottomEdgesInTheBottomPickByTheRightSide)
 TEST(StageFaceH, OneColourTopDoesNothing)
 {
     for (const char* setup : {"HHD", "HBD", "CD"}) {
-        Window win;
-        win.Press(setup);
-        ExpectStage(win, "RangerHaut", {});
+        Cube cube;
+        cube.Press(setup);
+        ExpectStage(cube, "RangerHaut", {});
     }
 }
 
 TEST(StageFaceH, TopColourAtTheBackEndOfTheLeftTopRow)
 {
-    Window win;
-    win.Press("TGA"); // left squares 0, 3, 6 take the top colour
+    Cube cube;
+    cube.Press("TGA"); // left squares 0, 3, 6 take the top colour
     std::array<int16_t, 9> left{};
-    win.w().CUBE().GetFace(win.Face(1), left.data());
-    const int16_t c = win.Rel(0, 1, 1);
+    cube.Surface().GetFace(cube.Face(1), left.data());
+    const int16_t c = cube.Rel(0, 1, 1);
     ASSERT_EQ(left[0], c);
     ASSERT_NE(left[1], c);
     ASSERT_NE(left[2], c);
 
-    const int first = win.Lines();
-    win.Press("RangerHaut");
-    const QStringList log = win.LogFrom(first);
+    const int first = cube.Lines();
+    cube.Press("RangerHaut");
+    const QStringList log = cube.LogFrom(first);
     const QStringList expected = Expected({"> >", SeqH1});
     ASSERT_GE(log.size(), expected.size());
     EXPECT_TRUE(LogMatches(log.mid(0, int(expected.size())), expected));
-    EXPECT_TRUE(win.TopOneColour());
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    EXPECT_TRUE(cube.TopOneColour());
+    EXPECT_EQ(cube.Limits(), 0);
 }
 
 TEST(StageFaceH, NoTopColourOnTheLeftTurnsTheCubeRight)
 {
-    Window win;
-    win.Press("TDF"); // the top colour goes to the right side only
-    const int first = win.Lines();
-    win.Press("RangerHaut");
-    const QStringList log = win.LogFrom(first);
+    Cube cube;
+    cube.Press("TDF"); // the top colour goes to the right side only
+    const int first = cube.Lines();
+    cube.Press("RangerHaut");
+    const QStringList log = cube.LogFrom(first);
     ASSERT_GE(log.size(), 1);
     EXPECT_TRUE(LogMatches(log.mid(0, 1), Expected({">"})));
-    EXPECT_TRUE(win.TopOneColour());
+    EXPECT_TRUE(cube.TopOneColour());
 }
 
 TEST(StageFaceH, BottomRowBackEndOfTheLeftHasNoOpeningTurn)
 {
-    Window win;
-    win.Press({"TGA", "HGH", "HGM"});
+    Cube cube;
+    cube.Press({"TGA", "HGH", "HGM"});
     std::array<int16_t, 9> left{};
-    win.w().CUBE().GetFace(win.Face(1), left.data());
-    const int16_t c = win.Rel(0, 1, 1);
+    cube.Surface().GetFace(cube.Face(1), left.data());
+    const int16_t c = cube.Rel(0, 1, 1);
     for (int k : {0, 1, 2, 3, 5})
         ASSERT_NE(left[k], c) << k;
     ASSERT_EQ(left[6], c);
 
-    const int first = win.Lines();
-    win.Press("RangerHaut");
-    const QStringList log = win.LogFrom(first);
+    const int first = cube.Lines();
+    cube.Press("RangerHaut");
+    const QStringList log = cube.LogFrom(first);
     int k = 0;
     while (k < log.size() && log[k] == "Horiz Haut Droite")
         ++k;
@@ -464,8 +462,8 @@ TEST(StageFaceH, BottomRowBackEndOfTheLeftHasNoOpeningTurn)
     const QStringList expected = Expected({"^ > ^", SeqPC, "v < v >", SeqH1, SeqH1});
     ASSERT_GE(log.size(), k + expected.size());
     EXPECT_TRUE(LogMatches(log.mid(k, int(expected.size())), expected));
-    EXPECT_TRUE(win.TopOneColour());
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    EXPECT_TRUE(cube.TopOneColour());
+    EXPECT_EQ(cube.Limits(), 0);
 }
 
 // Eight squares of the top colour on top and the ninth on a bottom corner: one corner move.
@@ -481,13 +479,13 @@ TEST(StageFaceH, LastSquareOnABottomCornerTakesTheCornerMove)
     };
     std::vector<const char*> found;
     for (const auto& c : candidates) {
-        Window probe;
+        Cube probe;
         const int16_t colour = probe.Rel(0, 1, 1);
         for (const char* m : c)
             probe.Press(m);
         std::array<int16_t, 9> tf{}, bf{};
-        probe.w().CUBE().GetFace(probe.Face(0), tf.data());
-        probe.w().CUBE().GetFace(probe.Face(5), bf.data());
+        probe.Surface().GetFace(probe.Face(0), tf.data());
+        probe.Surface().GetFace(probe.Face(5), bf.data());
         int top = 0, bottom = 0;
         for (int i = 0; i < 9; ++i) {
             top += tf[i] == colour;
@@ -501,7 +499,7 @@ TEST(StageFaceH, LastSquareOnABottomCornerTakesTheCornerMove)
     }
     ASSERT_FALSE(found.empty());
 
-    Window run;
+    Cube run;
     for (const char* m : found)
         run.Press(m);
     const int first = run.Lines();
@@ -521,40 +519,40 @@ TEST(StageFaceH, LastSquareOnABottomCornerTakesTheCornerMove)
     ASSERT_GE(log.size(), k + expected.size());
     EXPECT_TRUE(LogMatches(log.mid(k, int(expected.size())), expected));
     EXPECT_TRUE(run.TopOneColour());
-    EXPECT_EQ(run.w().LimitsReached(), 0);
+    EXPECT_EQ(run.Limits(), 0);
 }
 
 // ---- Stage "Face B" ----------------------------------------------------------------------------
 
 TEST(StageFaceB, SolvedCubeIsTurnedOverAndNothingElse)
 {
-    Window win;
-    const int16_t bottomColour = win.Rel(5, 1, 1);
-    ExpectStage(win, "FaceB", Expected({"^ ^"}));
-    EXPECT_TRUE(win.Solved());
-    EXPECT_EQ(win.Rel(0, 1, 1), bottomColour);
+    Cube cube;
+    const int16_t bottomColour = cube.Rel(5, 1, 1);
+    ExpectStage(cube, "FaceB", Expected({"^ ^"}));
+    EXPECT_TRUE(cube.Solved());
+    EXPECT_EQ(cube.Rel(0, 1, 1), bottomColour);
 }
 
 TEST(StageFaceB, TopNotOneColourDoesNothing)
 {
-    Window win;
-    win.Press("VBG");
-    ExpectStage(win, "FaceB", {});
+    Cube cube;
+    cube.Press("VBG");
+    ExpectStage(cube, "FaceB", {});
 }
 
 TEST(StageFaceB, CrossAlreadyThereGoesStraightToStageT)
 {
-    Window win;
+    Cube cube;
     // Twist the bottom corners, keeping the bottom's cross: A undone on the turned-over cube.
-    win.Press({"Haut", "Haut"});
-    PressTimes(win, "A", 5);
-    win.Press({"Haut", "Haut"});
-    const int first = win.Lines();
-    win.Press("FaceB");
-    const QStringList log = win.LogFrom(first);
+    cube.Press({"Haut", "Haut"});
+    PressTimes(cube, "A", 5);
+    cube.Press({"Haut", "Haut"});
+    const int first = cube.Lines();
+    cube.Press("FaceB");
+    const QStringList log = cube.LogFrom(first);
     ASSERT_GE(log.size(), 3);
     EXPECT_TRUE(LogMatches(log.mid(0, 2), Expected({"^ ^"})));
     EXPECT_NE(log[2], "Trans Front Droite") << "no Ar before stage T";
-    EXPECT_TRUE(win.Solved());
-    EXPECT_EQ(win.w().LimitsReached(), 0);
+    EXPECT_TRUE(cube.Solved());
+    EXPECT_EQ(cube.Limits(), 0);
 }

@@ -7,6 +7,8 @@
 // seed; the seed of a failing run is in its output.
 #include "storm_support.h"
 
+#include "Resolveur.h"
+
 #include <QElapsedTimer>
 #include "log_support.h"
 #include <QPushButton>
@@ -125,7 +127,7 @@ public:
         }
         for (QTimer& timer : m_Timers)
             timer.stop();
-        m_Stats.limits = m_W.LimitsReached();
+        m_Stats.limits = m_W.Etapes().LimitsReached();
     }
 
 private:

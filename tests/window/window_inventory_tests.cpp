@@ -1,6 +1,8 @@
 // The window's inventory: every control by its name, where it stands, what it says, what holds it.
 #include "window_support.h"
 
+#include "Resolveur.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -247,7 +249,7 @@ TEST_F(Inventory, StateAtStart)
     EXPECT_EQ(LogCount(*w), 0);
     EXPECT_EQ(w->List1->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(w->Session().FaceVue(), 0);
-    for (int16_t c : w->Cases)
+    for (int16_t c : w->Etapes().Cases)
         EXPECT_EQ(c, 0);
     CCUBECtrl fresh;
     EXPECT_EQ(Cube(), ReadCube(fresh));

@@ -76,7 +76,7 @@ TEST_F(Log_, InvUndoesAnyMixAndAppendsTheInversesLastFirst)
             case 6: case 7: Press(macroButtons[m(rng)]); break;
             case 8: {
                 const int which = p(rng);
-                which == 0 ? w->MacroT1() : which == 1 ? w->MacroT2() : which == 2 ? w->MacroH1() : w->MacroH2();
+                which == 0 ? w->Session().MacroT1() : which == 1 ? w->Session().MacroT2() : which == 2 ? w->Session().MacroH1() : w->Session().MacroH2();
                 break;
             }
             default:

@@ -44,10 +44,10 @@ protected:
             return;
         }
         const std::map<std::string, std::function<void()>> procedures = {
-            {"MacroT1", [this] { w->MacroT1(); }},
-            {"MacroT2", [this] { w->MacroT2(); }},
-            {"MacroH1", [this] { w->MacroH1(); }},
-            {"MacroH2", [this] { w->MacroH2(); }},
+            {"MacroT1", [this] { w->Session().MacroT1(); }},
+            {"MacroT2", [this] { w->Session().MacroT2(); }},
+            {"MacroH1", [this] { w->Session().MacroH1(); }},
+            {"MacroH2", [this] { w->Session().MacroH2(); }},
         };
         procedures.at(m.name)();
     }
@@ -181,8 +181,8 @@ TEST_F(Macros, CDThenCGDoesNotRestore)
 
 TEST_F(Macros, MacroH2ChainsWithoutASeparator)
 {
-    w->MacroH2();
-    w->MacroH1();
+    w->Session().MacroH2();
+    w->Session().MacroH1();
     EXPECT_EQ(Counter(), "15");
     EXPECT_EQ(Log().count("*--------"), 0);
 }

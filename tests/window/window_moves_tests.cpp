@@ -93,9 +93,9 @@ TEST_F(Moves_, EachPrimitiveIsUndoneByItsPartner)
 TEST_F(Moves_, PrimitivesRunByCodeUseTheSelectionAtStart)
 {
     CCUBECtrl reference;
-    w->VHaut_Click();
-    w->FrontD_Click();
-    w->HorizD_Click();
+    w->Session().VHaut_Click();
+    w->Session().FrontD_Click();
+    w->Session().HorizD_Click();
     reference.MvtV(0, 1, 1);
     reference.MvtT(1, 0, 1);
     reference.MvtH(0, 1, 1);
@@ -136,17 +136,17 @@ TEST_F(Moves_, APrimitiveUsesTheLastSelectionOfItsAxis)
     CCUBECtrl reference;
     Press("HMD");
     EXPECT_EQ(Checked("OptHaut", "OptMil", "OptBas"), "OptMil");
-    w->HorizG_Click();
+    w->Session().HorizG_Click();
     EXPECT_EQ(LastLine(), "Horiz Milieu Gauche");
 
     // Other axes' buttons leave this axis' selection as it was.
     Press("TDM");
     Press("VHD");
-    w->FrontG_Click();
+    w->Session().FrontG_Click();
     EXPECT_EQ(LastLine(), "Trans Milieu Gauche");
-    w->HorizD_Click();
+    w->Session().HorizD_Click();
     EXPECT_EQ(LastLine(), "Horiz Milieu Droite");
-    w->VBas_Click();
+    w->Session().VBas_Click();
     EXPECT_EQ(LastLine(), "Vert Droite Bas");
 
     for (auto [m, l, d] : {std::tuple{'H', 2, 1}, {'H', 2, 0}, {'T', 2, 0}, {'V', 1, 1}, {'T', 2, 1}, {'H', 2, 1},
@@ -292,7 +292,7 @@ TEST(WindowFailure, AFailedCallEndsTheProgramNamingTheError)
             Merlo w;
             // The control answers E_FAIL once its widget is gone.
             delete w.CUBE1;
-            w.VBas_Click();
+            w.Session().VBas_Click();
         },
         testing::ExitedWithCode(1), "Automation error E_FAIL \\(0x80004005\\) in MvtV");
 }

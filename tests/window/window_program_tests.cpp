@@ -10,10 +10,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <poll.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -86,6 +90,102 @@ TEST(Program, StartUpStartsTheRegistrationToolWithoutWaiting)
     while (!Registered(data.path()) && t.elapsed() < 60000)
         QThread::msleep(20);
     EXPECT_TRUE(Registered(data.path())) << "nothing registered under " << data.path().toStdString();
+}
+
+// Reads `fd` until every process that holds it has closed it, for a minute at most.
+QByteArray ReadToEnd(int fd)
+{
+    QByteArray all;
+    QElapsedTimer t;
+    t.start();
+    pollfd p{fd, POLLIN, 0};
+    char buffer[4096];
+    for (ssize_t n = 1; n > 0 && t.elapsed() < 60000;)
+        if (::poll(&p, 1, 1000) > 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            all.append(buffer, n);
+    ::close(fd);
+    return all;
+}
+
+// What this process and every process it starts write to standard output and error while `f` runs.
+std::pair<QByteArray, QByteArray> Capture(const std::function<void()>& f)
+{
+    std::fflush(nullptr);
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
+        return {};
+    const int kept[2] = {::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0), ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)};
+    ::dup2(out[1], STDOUT_FILENO);
+    ::dup2(err[1], STDERR_FILENO);
+    ::close(out[1]);
+    ::close(err[1]);
+    f();
+    std::fflush(nullptr);
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        ::dup2(kept[fd - 1], fd);
+        ::close(kept[fd - 1]);
+    }
+    return {ReadToEnd(out[0]), ReadToEnd(err[0])};
+}
+
+// The registration tool started with the window says nothing when it succeeds, and its failure
+// on standard error.
+TEST(Program, TheRegistrationToolIsQuietUnlessItFails)
+{
+    QTemporaryDir good, bad;
+    ASSERT_TRUE(QDir().mkpath(bad.filePath("merlo-registry/registry.ini"))); // a folder where the file goes
+    for (const QTemporaryDir* data : {&good, &bad}) {
+        EnvVar xdg("XDG_DATA_HOME", QFile::encodeName(data->path()));
+        Merlo w;
+        const auto [out, err] = Capture([&] { w.Form_Load(); });
+        EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+        EXPECT_EQ(Registered(data->path()), data == &good);
+        EXPECT_EQ(err.contains("regocx32: DllRegisterServer in "), data == &bad) << err.toStdString();
+        EXPECT_EQ(err.contains("failed"), data == &bad) << err.toStdString();
+    }
+}
+
+// --help and --version answer on standard output and end, before any window, display or
+// registration; bad usage is said on standard error.
+TEST(Program, AnswersHelpAndVersionWithoutAWindow)
+{
+    struct Case {
+        QStringList args;
+        const char* lang;
+        const char* out;
+        const char* err;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--help"}, "C.UTF-8", "^Usage: Merlos \\[options\\] \\[FILE\\]\\n.*-h, --help .*-v, --version .*FILE +A saved session to open\\.\\n$", "^$", 0},
+        {{"-h"}, "fr_FR.UTF-8", "FILE +Une session enregistr\u00e9e \u00e0 ouvrir\\.\\n$", "^$", 0},
+        {{"--version"}, "C.UTF-8", "^Merlos " MERLO_CMAKE_VERSION "\\n$", "^$", 0},
+        {{"-v", "--", "-h"}, "C.UTF-8", "^Merlos " MERLO_CMAKE_VERSION "\\n$", "^$", 0},
+        {{"--bogus"}, "C.UTF-8", "^$", "Merlos: Unknown option 'bogus'\\.\\nusage: Merlos \\[-h\\] \\[-v\\] \\[FILE\\]\\n$", 2},
+        {{"one", "two"}, "C.UTF-8", "^$", "Merlos: only one FILE can be opened\\n", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QTemporaryDir data;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(v);
+        // Help and version need no display at all; the rest is read once Qt has its own options.
+        env.insert("QT_QPA_PLATFORM", c.status == 0 ? "xcb" : "offscreen");
+        env.insert("LANG", c.lang);
+        env.insert("XDG_DATA_HOME", data.path());
+        p.setProcessEnvironment(env);
+        p.start(QDir(binDir).filePath("Merlos"), c.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), c.status);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError()).remove(QRegularExpression("QStandardPaths: [^\\n]*\\n"));
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        EXPECT_TRUE(QRegularExpression(c.out, dotAll).match(out).hasMatch()) << out.toStdString();
+        EXPECT_TRUE(QRegularExpression(c.err, dotAll).match(err).hasMatch()) << err.toStdString();
+        EXPECT_FALSE(QDir(data.filePath("merlo-registry")).exists()) << "the registration tool ran";
+    }
 }
 
 // Runs a copy of the program made of `parts` of the output folder, plus `extra` files.

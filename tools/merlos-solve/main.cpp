@@ -1,74 +1,260 @@
 // merlos-solve: short solutions of cubes given as positions or as moves, one line each.
+#include "LineReader.h"
 #include "Notation.h"
+#include "Output.h"
 #include "Position.h"
 #include "ShortSolve.h"
 #include "Traductions.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <iostream>
-#include <string>
+#include <csignal>
+#include <cstring>
+#include <limits>
+#include <optional>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
 QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("merlos-solve", text, nullptr, n); }
 
-void Err(const QString& s)
+Output out(STDOUT_FILENO);
+Output err(STDERR_FILENO);
+
+// A message on standard error, after the program's name.
+void Say(const QString& s) { err.Line(QStringLiteral("merlos-solve: ") + s); }
+
+void SayOutputFailed() { Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write standard output: %1")).arg(out.Error())); }
+
+// Help and version: the exit status says whether they reached standard output.
+int Print(const QString& text)
 {
-    std::fputs(qUtf8Printable(s + QLatin1Char('\n')), stderr);
+    if (out.Write(text.toUtf8()))
+        return 0;
+    SayOutputFailed();
+    return 1;
 }
 
-int Usage(const QString& why)
+// --- the command line ------------------------------------------------------------------------------
+
+struct Command {
+    enum Kind { Solve, Help, Version, Usage };
+    Kind kind = Solve;
+    QString text; // Help: the help; Usage: what is wrong
+    shortsolve::Options options;
+    bool stats = false;
+    QStringList inputs; // texts, and "-" for standard input
+};
+
+// A command that ends before any solving.
+Command Stop(Command::Kind kind, const QString& text = {})
 {
-    if (!why.isEmpty())
-        Err(QStringLiteral("merlos-solve: ") + why);
-    Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "usage: merlos-solve [--max-moves N] [--time-limit MS] [--stats] [TEXT...]")));
-    return 2;
+    Command c;
+    c.kind = kind;
+    c.text = text;
+    return c;
+}
+
+QString UsageLine()
+{
+    return Tr(QT_TRANSLATE_NOOP("merlos-solve", "usage: merlos-solve [-h] [-V] [--max-moves N] [--time-limit MS] [--stats] [--] [TEXT | -]..."));
+}
+
+QString HelpText(const QCommandLineParser& parser)
+{
+    return parser.helpText() + QLatin1Char('\n')
+           + Tr(QT_TRANSLATE_NOOP("merlos-solve",
+                                  "Each answer is one line on standard output, empty for a solved cube or a text that could not be\n"
+                                  "solved; standard error says why, naming the argument or the line of standard input.\n"
+                                  "Exit status: 0 when every text was solved, 1 when one was not or reading or writing failed,\n"
+                                  "2 for bad usage. See merlos-solve(1).\n"));
+}
+
+// An argument's number from `value`, or nothing when it is not one within [least, most].
+std::optional<int> Number(const QString& value, int least, int most)
+{
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    return ok && n >= least && n <= most ? std::optional<int>(n) : std::nullopt;
+}
+
+Command ReadCommandLine(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Tr(QT_TRANSLATE_NOOP("merlos-solve", "Solves 3×3×3 cubes in few moves: for each TEXT, writes one line of face turns that solve it.")));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Tr(QT_TRANSLATE_NOOP("merlos-solve", "Show this help and end.")));
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     Tr(QT_TRANSLATE_NOOP("merlos-solve", "Show the version and end.")));
+    const QCommandLineOption maxMoves(QStringLiteral("max-moves"),
+                                      Tr(QT_TRANSLATE_NOOP("merlos-solve", "The longest solution wanted, 0 to 30 (default 20: every cube has one).")),
+                                      QStringLiteral("N"));
+    const QCommandLineOption timeLimit(QStringLiteral("time-limit"),
+                                       Tr(QT_TRANSLATE_NOOP("merlos-solve", "How long to go on looking for shorter solutions of each text, in milliseconds "
+                                                                            "(default 100; 0 stops at the first).")),
+                                       QStringLiteral("MS"));
+    const QCommandLineOption stats(QStringLiteral("stats"),
+                                   Tr(QT_TRANSLATE_NOOP("merlos-solve", "At the end, write to standard error how many were solved, their moves and "
+                                                                        "times, and how the tables were made ready.")));
+    parser.addOptions({help, version, maxMoves, timeLimit, stats});
+    parser.addPositionalArgument(QStringLiteral("TEXT"),
+                                 Tr(QT_TRANSLATE_NOOP("merlos-solve", "A cube: moves in cube notation, made from a solved cube, or a position of 54 "
+                                                                      "letters. '-' reads standard input, one text a line, as no TEXT at all does. "
+                                                                      "'--' ends the options: a TEXT after it may start with '-'.")),
+                                 QStringLiteral("[TEXT | -]..."));
+
+    Command c;
+    if (!parser.parse(args))
+        return Stop(Command::Usage, parser.errorText());
+    if (parser.isSet(help))
+        return Stop(Command::Help, HelpText(parser));
+    if (parser.isSet(version))
+        return Stop(Command::Version);
+    if (parser.isSet(maxMoves)) {
+        const auto n = Number(parser.value(maxMoves), 0, 30);
+        if (!n)
+            return Stop(Command::Usage, Tr(QT_TRANSLATE_NOOP("merlos-solve", "--max-moves takes a number of moves from 0 to 30, not '%1'")).arg(parser.value(maxMoves)));
+        c.options.maxMoves = *n;
+    }
+    if (parser.isSet(timeLimit)) {
+        const auto n = Number(parser.value(timeLimit), 0, std::numeric_limits<int>::max());
+        if (!n)
+            return Stop(Command::Usage,
+                        Tr(QT_TRANSLATE_NOOP("merlos-solve", "--time-limit takes a number of milliseconds, 0 or more, not '%1'")).arg(parser.value(timeLimit)));
+        c.options.timeLimitMs = *n;
+    }
+    c.stats = parser.isSet(stats);
+    c.inputs = parser.positionalArguments();
+    if (c.inputs.isEmpty())
+        c.inputs << QStringLiteral("-");
+    return c;
+}
+
+// The arguments as given. A byte that is not UTF-8 becomes a lone surrogate, which no UTF-8 text
+// decodes to: the argument is then refused as a line of such bytes is, at that character.
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view bytes(argv[i]);
+        if (const auto bad = lines::FirstBadByte(bytes))
+            args << lines::Decode(bytes.substr(0, bad->offset)) + QChar(char16_t(0xDC00 | uchar(bytes[bad->offset])))
+                        + QString::fromUtf8(bytes.substr(bad->offset + 1));
+        else
+            args << lines::Decode(bytes);
+    }
+    return args;
+}
+
+// The column of the first lone surrogate that Arguments() put in for a byte that is not UTF-8.
+std::optional<int> UndecodedColumn(QStringView text)
+{
+    int column = 1;
+    for (qsizetype i = 0; i < text.size(); ++i, ++column) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return column;
+    }
+    return std::nullopt;
+}
+
+// --- solving ---------------------------------------------------------------------------------------
+
+// Where the tables went (or why none were kept), said once.
+void SayWhereTablesAre(const shortsolve::TablesInfo& info)
+{
+    if (info.source == shortsolve::TablesInfo::MemoryOnly) {
+        Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"))
+                .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason)));
+    } else if (qEnvironmentVariableIsEmpty("HOME")) {
+        // Without a home the cache may not be where its user would look for it.
+        Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "HOME is not set: the tables' cache is %1"))
+                .arg(QFileInfo(QString::fromStdString(info.file)).absolutePath()));
+    }
+}
+
+// The one call of the solver: its tables made ready on first use, then the search, timed.
+shortsolve::Result Search(const notation::Pieces& pieces, const shortsolve::Options& options, const shortsolve::TablesInfo*& tables, double* ms)
+{
+    if (!tables) {
+        tables = &shortsolve::PrepareTables();
+        SayWhereTablesAre(*tables);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    shortsolve::Result r = shortsolve::Solve(pieces, options);
+    *ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return r;
 }
 
 struct Answer {
     bool ok = false;
-    QString line, message;
+    QString moves;
+    int line = 0, column = 0; // where the text is wrong, from 1; 0 when it has no place
+    QString reason;
+    double ms = 0;            // the search's time
 };
 
-Answer SolveText(const QString& text, const shortsolve::Options& options)
+Answer Failure(const QString& reason, int column = 0, int line = 0) { return {false, QString(), line, column, reason, 0}; }
+
+Answer SolveText(const QString& text, const shortsolve::Options& options, const shortsolve::TablesInfo*& tables)
 {
-    Answer a;
     notation::Position position;
     if (notation::LooksLikePosition(text)) {
         const notation::PositionText read = notation::ReadPosition(text);
-        if (!read) {
-            a.message = read.faults.front().message;
-            return a;
-        }
+        if (!read)
+            return Failure(read.faults.front().message);
         position = read.position;
     } else {
         const notation::Parsed parsed = notation::Parse(text);
-        if (!parsed) {
-            a.message = parsed.error->message;
-            return a;
-        }
+        if (!parsed)
+            return Failure(parsed.error->reason, parsed.error->column, parsed.error->line);
         position = shortsolve::Played(notation::Position::Solved(), parsed.turns);
     }
     const auto held = shortsolve::Hold(position);
-    if (!held) {
-        a.message = notation::Check(position).front().message;
-        return a;
-    }
-    const shortsolve::Result r = shortsolve::Solve(held->pieces, options);
-    if (r.status != shortsolve::Result::Solved) {
-        a.message = Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "no solution of at most %n move(s) found in %1 ms"), options.maxMoves).arg(options.timeLimitMs);
-        return a;
-    }
-    a.ok = true;
-    a.line = QString::fromStdString(shortsolve::Write(shortsolve::AsHeld(r.moves, *held)));
-    return a;
+    if (!held)
+        return Failure(notation::Check(position).front().message);
+    double ms = 0;
+    const shortsolve::Result r = Search(held->pieces, options, tables, &ms);
+    if (r.status != shortsolve::Result::Solved)
+        return Failure(Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "no solution of at most %n move(s) found in %1 ms"), options.maxMoves)
+                           .arg(QLocale().toString(qlonglong(ms))));
+    return {true, QString::fromStdString(shortsolve::Write(shortsolve::AsHeld(r.moves, *held))), 0, 0, QString(), ms};
+}
+
+// --- one text after another ------------------------------------------------------------------------
+
+// Which text of its input this is: the Kth argument, or the Kth line of standard input.
+struct Place {
+    bool argument = false;
+    int number = 0;
+};
+
+// "line 3, column 5: ...", "argument 2: ...": each input named once.
+QString Where(const Place& at, const Answer& a)
+{
+    if (!at.argument)
+        return a.column > 0 ? Tr(QT_TRANSLATE_NOOP("merlos-solve", "line %1, column %2: %3")).arg(at.number).arg(a.column).arg(a.reason)
+                            : Tr(QT_TRANSLATE_NOOP("merlos-solve", "line %1: %2")).arg(at.number).arg(a.reason);
+    if (a.column > 0 && a.line > 1)
+        return Tr(QT_TRANSLATE_NOOP("merlos-solve", "argument %1, line %2, column %3: %4")).arg(at.number).arg(a.line).arg(a.column).arg(a.reason);
+    return a.column > 0 ? Tr(QT_TRANSLATE_NOOP("merlos-solve", "argument %1, column %2: %3")).arg(at.number).arg(a.column).arg(a.reason)
+                        : Tr(QT_TRANSLATE_NOOP("merlos-solve", "argument %1: %2")).arg(at.number).arg(a.reason);
+}
+
+Answer Refused(const lines::Line& line)
+{
+    if (line.kind == lines::Line::Undecodable)
+        return Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "not valid UTF-8")), line.column);
+    return Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "longer than %1 bytes; not read")).arg(QLocale().toString(qlonglong(lines::DefaultLimit))));
 }
 
 template <typename T>
@@ -78,108 +264,112 @@ T Median(std::vector<T> v)
     return v.empty() ? T{} : v[v.size() / 2];
 }
 
+class Run {
+public:
+    explicit Run(const Command& c) : m_Command(c) {}
+
+    // Answers every input in order; the exit status.
+    int Answer();
+
+private:
+    // Answers one text; false when standard output failed.
+    bool One(const Place& at, const ::Answer& a);
+    void Stats() const;
+
+    const Command& m_Command;
+    const shortsolve::TablesInfo* m_Tables = nullptr;
+    lines::FileReader m_Input{STDIN_FILENO};
+    int m_Texts = 0, m_Unsolved = 0;
+    bool m_ReadFailed = false;
+    std::vector<int> m_Lengths;
+    std::vector<double> m_Times;
+};
+
+int Run::Answer()
+{
+    const auto solve = [this](const QString& text) { return SolveText(text, m_Command.options, m_Tables); };
+    int argument = 0, line = 0;
+    for (const QString& input : m_Command.inputs) {
+        if (input != QLatin1String("-")) {
+            const auto bad = UndecodedColumn(input);
+            if (!One({true, ++argument}, bad ? Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "not valid UTF-8")), *bad) : solve(input)))
+                return 1;
+            continue;
+        }
+        while (const std::optional<lines::Line> l = m_Input.Next())
+            if (!One({false, ++line}, l->kind == lines::Line::Text ? solve(l->text) : Refused(*l)))
+                return 1;
+        // Said once; the arguments after it are still answered.
+        if (!m_Input.Error().isEmpty() && !m_ReadFailed) {
+            Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot read standard input: %1")).arg(m_Input.Error()));
+            m_ReadFailed = true;
+        }
+    }
+    if (m_Command.stats)
+        Stats();
+    return m_Unsolved > 0 || m_ReadFailed || err.Failed() ? 1 : 0;
+}
+
+bool Run::One(const Place& at, const ::Answer& a)
+{
+    ++m_Texts;
+    if (!out.Line(a.moves)) {
+        SayOutputFailed();
+        return false;
+    }
+    if (a.ok) {
+        m_Lengths.push_back(a.moves.isEmpty() ? 0 : int(a.moves.count(QLatin1Char(' '))) + 1);
+        m_Times.push_back(a.ms);
+    } else {
+        Say(Where(at, a));
+        ++m_Unsolved;
+    }
+    return true;
+}
+
+void Run::Stats() const
+{
+    const QLocale l;
+    const auto [minL, maxL] = m_Lengths.empty() ? std::pair{0, 0} : std::pair{*std::min_element(m_Lengths.begin(), m_Lengths.end()), *std::max_element(m_Lengths.begin(), m_Lengths.end())};
+    const auto [minT, maxT] = m_Times.empty() ? std::pair{0.0, 0.0} : std::pair{*std::min_element(m_Times.begin(), m_Times.end()), *std::max_element(m_Times.begin(), m_Times.end())};
+    const auto ms = [&l](double t) { return l.toString(t, 'f', 3); };
+    err.Line(Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "solved %1 of %n"), m_Texts).arg(l.toString(qlonglong(m_Lengths.size()))));
+    err.Line(Tr(QT_TRANSLATE_NOOP("merlos-solve", "moves: min %1, median %2, max %3")).arg(l.toString(minL), l.toString(Median(m_Lengths)), l.toString(maxL)));
+    err.Line(Tr(QT_TRANSLATE_NOOP("merlos-solve", "time per solve: min %1 ms, median %2 ms, max %3 ms")).arg(ms(minT), ms(Median(m_Times)), ms(maxT)));
+    if (!m_Tables)
+        return;
+    const char* how = m_Tables->source == shortsolve::TablesInfo::Loaded ? QT_TRANSLATE_NOOP("merlos-solve", "loaded from %1")
+                                                                         : QT_TRANSLATE_NOOP("merlos-solve", "built, for %1");
+    err.Line(Tr(QT_TRANSLATE_NOOP("merlos-solve", "tables: %1 in %2 ms")).arg(Tr(how).arg(QString::fromStdString(m_Tables->file)), l.toString(m_Tables->seconds * 1000, 'f', 1)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // A closed pipe is a failed write, said and ended with status 1, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Usage and help name the program as it was called, without its folder.
+    if (argc > 0)
+        if (const char* slash = std::strrchr(argv[0], '/'); slash && slash[1])
+            argv[0] = const_cast<char*>(slash + 1);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("merlos-solve"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MERLOS_VERSION));
     ChargerTraductions();
-    shortsolve::Options options;
-    bool stats = false;
-    QStringList texts;
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    bool options_done = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (options_done || !a.startsWith(QLatin1String("--"))) {
-            texts << a;
-            continue;
-        }
-        if (a == QLatin1String("--")) {
-            options_done = true;
-            continue;
-        }
-        if (a == QLatin1String("--help")) {
-            Usage({});
-            return 0;
-        }
-        if (a == QLatin1String("--stats")) {
-            stats = true;
-            continue;
-        }
-        QString name = a, value;
-        const qsizetype eq = a.indexOf(QLatin1Char('='));
-        if (eq > 0) {
-            name = a.left(eq);
-            value = a.mid(eq + 1);
-        } else if (a == QLatin1String("--max-moves") || a == QLatin1String("--time-limit")) {
-            if (i + 1 >= args.size())
-                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "%1 needs a number")).arg(a));
-            value = args[++i];
-        }
-        bool ok = false;
-        const int n = value.toInt(&ok);
-        if (name == QLatin1String("--max-moves")) {
-            if (!ok || n < 0 || n > 30)
-                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "--max-moves takes a number of moves from 0 to 30, not '%1'")).arg(value));
-            options.maxMoves = n;
-        } else if (name == QLatin1String("--time-limit")) {
-            if (!ok || n < 0)
-                return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "--time-limit takes a number of milliseconds, 0 or more, not '%1'")).arg(value));
-            options.timeLimitMs = n;
-        } else {
-            return Usage(Tr(QT_TRANSLATE_NOOP("merlos-solve", "unknown option '%1'")).arg(a));
-        }
-    }
 
-    const shortsolve::TablesInfo& info = shortsolve::PrepareTables();
-    if (info.source == shortsolve::TablesInfo::MemoryOnly)
-        Err(QStringLiteral("merlos-solve: ")
-            + Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"))
-                  .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason)));
-
-    const bool fromInput = texts.isEmpty();
-    QTextStream in(stdin);
-    QTextStream out(stdout);
-    int status = 0, lineNo = 0;
-    std::vector<int> lengths;
-    std::vector<double> times;
-    for (int k = 0;; ++k) {
-        QString text;
-        if (fromInput) {
-            if (!in.readLineInto(&text))
-                break;
-        } else if (k < texts.size()) {
-            text = texts[k];
-        } else {
-            break;
-        }
-        ++lineNo;
-        const auto start = std::chrono::steady_clock::now();
-        const Answer a = SolveText(text, options);
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        out << a.line << '\n';
-        out.flush();
-        if (a.ok) {
-            lengths.push_back(a.line.isEmpty() ? 0 : int(a.line.count(QLatin1Char(' '))) + 1);
-            times.push_back(ms);
-        } else {
-            Err(QStringLiteral("merlos-solve: ") + Tr(QT_TRANSLATE_NOOP("merlos-solve", "line %1: %2")).arg(lineNo).arg(a.message));
-            status = 1;
-        }
+    const Command c = ReadCommandLine(Arguments(argc, argv));
+    switch (c.kind) {
+    case Command::Help:
+        return Print(c.text);
+    case Command::Version:
+        return Print(QStringLiteral("merlos-solve (Merlos) " MERLOS_VERSION "\n"));
+    case Command::Usage:
+        Say(c.text);
+        err.Line(UsageLine());
+        return 2;
+    case Command::Solve:
+        break;
     }
-
-    if (stats) {
-        const auto [minL, maxL] = lengths.empty() ? std::pair{0, 0} : std::pair{*std::min_element(lengths.begin(), lengths.end()), *std::max_element(lengths.begin(), lengths.end())};
-        const auto [minT, maxT] = times.empty() ? std::pair{0.0, 0.0} : std::pair{*std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end())};
-        Err(Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "solved %1 of %n"), lineNo).arg(lengths.size()));
-        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "moves: min %1, median %2, max %3")).arg(minL).arg(Median(lengths)).arg(maxL));
-        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "time per solve: min %1 ms, median %2 ms, max %3 ms"))
-                .arg(minT, 0, 'f', 3).arg(Median(times), 0, 'f', 3).arg(maxT, 0, 'f', 3));
-        const char* how = info.source == shortsolve::TablesInfo::Loaded ? QT_TRANSLATE_NOOP("merlos-solve", "loaded from %1")
-                                                                        : QT_TRANSLATE_NOOP("merlos-solve", "built, for %1");
-        Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "tables: %1 in %2 ms")).arg(Tr(how).arg(QString::fromStdString(info.file))).arg(info.seconds * 1000, 0, 'f', 1));
-    }
-    return status;
+    return Run(c).Answer();
 }
