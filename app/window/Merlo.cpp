@@ -167,6 +167,8 @@ void Merlo::Form_Load()
     outil.setArguments({QStringLiteral("cube.ocx")});
     outil.setWorkingDirectory(dossier);
     outil.setStandardInputFile(QProcess::nullDevice());
+    // Its line of success is not the person's business; a failure still says so on standard error.
+    outil.setStandardOutputFile(QProcess::nullDevice());
     if (!outil.startDetached())
         Fatal(tr("Cannot run \"regocx32.exe cube.ocx\" in %1: %2")
                   .arg(QDir::toNativeSeparators(dossier), outil.errorString()));
