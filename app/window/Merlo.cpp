@@ -15,6 +15,7 @@
 #include "MenuJournal.h"
 #include "Notation.h"
 #include "Recouvrement.h"
+#include "Regarder.h"
 #include "TableCommandes.h"
 #include "Relecture.h"
 #include "Twips.h"
@@ -256,6 +257,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size() + barre);
     resize(TailleDessin() + barre);
     m_Disposition.Disposer(size());
+    // Looking around the cube and turning it by hand (app/look/); it may make room beside the layout.
+    InstallerRegard(*this);
 }
 
 Merlo::~Merlo()

@@ -52,6 +52,8 @@ public:
     TableCommandes& Commandes() { return *m_Commandes; }
     // Shows turns happening on the cube (app/animation/).
     AnimationTours& Animation() const { return *m_Animation; }
+    // Where every control goes for the window's size.
+    Disposition& Dispo() { return m_Disposition; }
 
     // --- commands of the window (app/) ---------------------------------------------------------
     void Init_Click();
