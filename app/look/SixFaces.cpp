@@ -1,6 +1,5 @@
 #include "SixFaces.h"
 
-#include "AnimationTours.h"
 #include "CUBEArtwork.h"
 #include "CUBEDriver.h"
 #include "Merlo.h"
@@ -120,9 +119,11 @@ SixFaces::SixFaces(Merlo& w) : QObject(&w), m_W(w)
     m_Vue->hide();
     w.Dispo().Placer(m_Vue, QRect(LargeurDessin, VueFaces::Haut, VueFaces::Largeur, VueFaces::Hauteur));
     // The control repaints whenever its cube changes (a turn, a replay's step, a position set up);
-    // a turn shown over it ends with it painted again.
+    // while a turn is shown or the view turned, what lies over it paints instead.
     w.CUBE1->installEventFilter(this);
-    connect(&w.Animation(), &AnimationTours::Fini, this, [this] { m_Modele.Actualiser(m_W.CUBE()); });
+    for (const char* dessus : {"VueTour", "VueRegard"})
+        if (auto* x = w.findChild<QWidget*>(QLatin1String(dessus), Qt::FindDirectChildrenOnly))
+            x->installEventFilter(this);
 
     m_Action = new QAction(tr("All &six faces"), this);
     m_Action->setObjectName(QStringLiteral("SixFaces"));

@@ -4,6 +4,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "clipboard_support.h"
 
+#include "AnimationTours.h"
 #include "CUBEArtwork.h"
 #include "Historique.h"
 #include "JouerNotation.h"
@@ -315,10 +316,17 @@ TEST_F(Look, TheSixFacesAgreeWithTheControlThroughTurnsAndReplay)
     auto* replay = w->findChild<Relecture*>(QStringLiteral("Relecture"));
     ASSERT_TRUE(replay->Commencer(0));
     ASSERT_TRUE(QTest::qWaitFor([&] { return agrees(); }, 10000));
+    // Each step shown turning, held half-way, and under a look for the last ones: the faces are the
+    // cube's as it stands already.
     for (int s = 0; s < 12; ++s) {
+        if (s == 8)
+            R().Figer({30, -40});
         replay->Avancer();
+        w->Animation().Figer(0.5);
         ASSERT_TRUE(QTest::qWaitFor([&] { return agrees(); }, 10000));
+        EXPECT_TRUE(w->Animation().EnCours());
     }
+    R().Relacher();
     replay->Terminer();
 
     Merlo again;
