@@ -876,14 +876,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>Cube</translation>
     </message>
     <message>
-        <source>The cube seen from above and in front: its top, front and right faces.</source>
-        <translation>Le cube vu de dessus et de face&#xa0;: ses faces du haut, de devant et de droite.</translation>
-    </message>
-    <message>
-        <source>The cube: top, front and right faces</source>
-        <translation>Le cube&#xa0;: faces du haut, de devant et de droite</translation>
-    </message>
-    <message>
         <source>Lines in the log</source>
         <translation>Lignes du journal</translation>
     </message>
@@ -918,6 +910,14 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Remove line</source>
         <translation>Retirer la ligne</translation>
+    </message>
+    <message>
+        <source>The cube seen from above and in front: its top, front and right faces. Drag a row or a column to turn it; drag with the right button, or press Alt and an arrow, to look at the other faces.</source>
+        <translation>Le cube vu de dessus et de face&#xa0;: ses faces du haut, de devant et de droite. Faites glisser une rangée ou une colonne pour la tourner&#xa0;; faites glisser avec le bouton droit, ou appuyez sur Alt et une flèche, pour regarder les autres faces.</translation>
+    </message>
+    <message>
+        <source>The cube: drag a row or a column to turn it, drag with the right button to look around</source>
+        <translation>Le cube&#xa0;: faites glisser une rangée ou une colonne pour la tourner, avec le bouton droit pour regarder autour</translation>
     </message>
 </context>
 <context>

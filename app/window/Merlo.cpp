@@ -294,8 +294,9 @@ void Merlo::CreerCUBE1()
     CUBE1->setAttribute(Qt::WA_OpaquePaintEvent);
     CUBE1->setAccessibleName(tr("Cube"));
     CUBE1->setAccessibleDescription(
-        tr("The cube seen from above and in front: its top, front and right faces."));
-    CUBE1->setToolTip(tr("The cube: top, front and right faces"));
+        tr("The cube seen from above and in front: its top, front and right faces. Drag a row or a column "
+           "to turn it; drag with the right button, or press Alt and an arrow, to look at the other faces."));
+    CUBE1->setToolTip(tr("The cube: drag a row or a column to turn it, drag with the right button to look around"));
     Placer(CUBE1, QRect(360, 840, 3252, 3372));
     CUBE1->show();
 }
