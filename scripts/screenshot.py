@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Takes a screenshot of the real program under Xvfb, cropped to its window.
 
-    scripts/screenshot.py OUT.png [--size WxH] [--scale F] [--title T] [-- XMERLO-ACTION ...]
+    scripts/screenshot.py OUT.png [--size WxH] [--scale F] [--title T] [--setting GROUP/KEY=VALUE ...]
+                          [-- XMERLO-ACTION ...]
 
 Runs build/bin/Merlos on a private Xvfb whose screen Xvfb keeps as an XWD file (-fbdir), waits for
 the window with xmerlo, plays the given xmerlo actions (clicks, keys), then writes the window's
-part of the screen as PNG. Needs no image library: XWD is read and PNG written here.
+part of the screen as PNG. Needs no image library: XWD is read and PNG written here. With --setting
+the program starts on settings of its own (a fresh configuration folder holding only those).
 """
 import argparse
 import os
@@ -62,8 +64,10 @@ def main():
     parser.add_argument("--size", help="the window's size, WxH (logical pixels)")
     parser.add_argument("--scale", help="QT_SCALE_FACTOR for the program")
     parser.add_argument("--title", default="MERLO's", help="the window to crop to")
+    parser.add_argument("--setting", action="append", default=[],
+                        help="a setting the program starts with, GROUP/KEY=VALUE (animation/animer=true)")
     parser.add_argument("actions", nargs="*", help="xmerlo actions after the window shows")
-    args = parser.parse_args()
+    args = parser.parse_intermixed_args()
 
     fbdir = tempfile.mkdtemp()
     display = f":{200 + os.getpid() % 500}"
@@ -72,6 +76,18 @@ def main():
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     if args.scale:
         env["QT_SCALE_FACTOR"] = args.scale
+    if args.setting:
+        groups = {}
+        for setting in args.setting:
+            key, _, value = setting.partition("=")
+            group, _, name = key.rpartition("/")
+            groups.setdefault(group or "General", []).append(f"{name}={value}")
+        config = tempfile.mkdtemp()
+        os.makedirs(os.path.join(config, "merlos"))
+        with open(os.path.join(config, "merlos", "merlos.conf"), "w") as f:
+            for group, lines in groups.items():
+                f.write(f"[{group}]\n" + "\n".join(lines) + "\n")
+        env["XDG_CONFIG_HOME"] = config
     program = None
     try:
         deadline = time.monotonic() + 20

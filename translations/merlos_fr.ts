@@ -1093,14 +1093,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>Cube</translation>
     </message>
     <message>
-        <source>The cube seen from above and in front: its top, front and right faces.</source>
-        <translation>Le cube vu de dessus et de face&#xa0;: ses faces du haut, de devant et de droite.</translation>
-    </message>
-    <message>
-        <source>The cube: top, front and right faces</source>
-        <translation>Le cube&#xa0;: faces du haut, de devant et de droite</translation>
-    </message>
-    <message>
         <source>Lines in the log</source>
         <translation>Lignes du journal</translation>
     </message>
@@ -1135,6 +1127,65 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Remove line</source>
         <translation>Retirer la ligne</translation>
+    </message>
+    <message>
+        <source>The cube seen from above and in front: its top, front and right faces. Drag a row or a column to turn it; drag with the right button, or press Alt and an arrow, to look at the other faces.</source>
+        <translation>Le cube vu de dessus et de face&#xa0;: ses faces du haut, de devant et de droite. Faites glisser une rangée ou une colonne pour la tourner&#xa0;; faites glisser avec le bouton droit, ou appuyez sur Alt et une flèche, pour regarder les autres faces.</translation>
+    </message>
+    <message>
+        <source>The cube: drag a row or a column to turn it, drag with the right button to look around</source>
+        <translation>Le cube&#xa0;: faites glisser une rangée ou une colonne pour la tourner, avec le bouton droit pour regarder autour</translation>
+    </message>
+</context>
+<context>
+    <name>RegardCube</name>
+    <message>
+        <source>Look from the &amp;right</source>
+        <translation>Regarder depuis la &amp;droite</translation>
+    </message>
+    <message>
+        <source>Turn the view to the left, to see the right and back faces; the cube and the log stay as they are</source>
+        <translation>Tourner la vue vers la gauche, pour voir les faces de droite et de l’arrière&#xa0;; le cube et le journal restent tels quels</translation>
+    </message>
+    <message>
+        <source>Look from the &amp;left</source>
+        <translation>Regarder depuis la &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Turn the view to the right, to see the left and back faces; the cube and the log stay as they are</source>
+        <translation>Tourner la vue vers la droite, pour voir les faces de gauche et de l’arrière&#xa0;; le cube et le journal restent tels quels</translation>
+    </message>
+    <message>
+        <source>Look from &amp;below</source>
+        <translation>Regarder depuis le &amp;dessous</translation>
+    </message>
+    <message>
+        <source>Turn the view up, to see the bottom face; the cube and the log stay as they are</source>
+        <translation>Tourner la vue vers le haut, pour voir la face du bas&#xa0;; le cube et le journal restent tels quels</translation>
+    </message>
+    <message>
+        <source>Look from &amp;above</source>
+        <translation>Regarder depuis le d&amp;essus</translation>
+    </message>
+    <message>
+        <source>Turn the view down, to see the top face; the cube and the log stay as they are</source>
+        <translation>Tourner la vue vers le bas, pour voir la face du haut&#xa0;; le cube et le journal restent tels quels</translation>
+    </message>
+    <message>
+        <source>Turn the cube anticlockwise (z′)</source>
+        <translation>Tourner le cube dans le sens antihoraire (z′)</translation>
+    </message>
+    <message>
+        <source>Turn the cube clockwise (&amp;z)</source>
+        <translation>Tourner le cube dans le sens horaire (&amp;z)</translation>
+    </message>
+    <message>
+        <source>The whole cube a quarter turn anticlockwise as you look at its front, logged as three whole-cube turns</source>
+        <translation>Le cube entier d’un quart de tour dans le sens antihoraire vu de face, écrit au journal comme trois tours du cube entier</translation>
+    </message>
+    <message>
+        <source>The whole cube a quarter turn clockwise as you look at its front, logged as three whole-cube turns</source>
+        <translation>Le cube entier d’un quart de tour dans le sens horaire vu de face, écrit au journal comme trois tours du cube entier</translation>
     </message>
 </context>
 <context>
@@ -1520,6 +1571,17 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>SixFaces</name>
+    <message>
+        <source>All &amp;six faces</source>
+        <translation>Les &amp;six faces</translation>
+    </message>
+    <message>
+        <source>Show the cube unfolded beside its picture: all six faces, each named, as it stands</source>
+        <translation>Montrer le cube déplié à côté de son image&#xa0;: les six faces, chacune nommée, tel qu’il est</translation>
+    </message>
+</context>
+<context>
     <name>TableCommandes</name>
     <message>
         <source>&amp;Cube</source>
@@ -1544,6 +1606,45 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>VueFaces</name>
+    <message>
+        <source>All six faces</source>
+        <translation>Les six faces</translation>
+    </message>
+    <message>
+        <source>The cube unfolded: the top above the front; the left, front, right and back faces in a row; the bottom below the front.</source>
+        <translation>Le cube déplié&#xa0;: le haut au-dessus du devant&#xa0;; la gauche, le devant, la droite et l’arrière en ligne&#xa0;; le bas sous le devant.</translation>
+    </message>
+    <message>
+        <source>All six faces, unfolded as the cube stands: top above, bottom below the front</source>
+        <translation>Les six faces, dépliées telles qu’elles sont&#xa0;: le haut au-dessus, le bas sous le devant</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Devant</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
     </message>
 </context>
 <context>

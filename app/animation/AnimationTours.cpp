@@ -26,9 +26,9 @@ const QString CleAnimer = QStringLiteral("animation/animer");
 const QString CleDuree = QStringLiteral("animation/duree");
 constexpr int Vitesses[] = {80, 120, 200, 300, 450, 600};
 
-animation::Couleurs Lire(CUBEDriver& d) { return ParPosition(LireCube(d)); }
-
 } // namespace
+
+animation::Couleurs animation::LireCouleurs(CUBEDriver& d) { return ParPosition(LireCube(d)); }
 
 // Lies over the control with its geometry, above it and below everything else, and lets the mouse
 // through to it.
@@ -72,7 +72,7 @@ protected:
         if (m_Image.isNull())
             return;
         m_Image.setDevicePixelRatio(1);
-        animation::Dessiner(m_Image, m_A.m_Apres, m_A.m_Tour, m_A.m_Progres);
+        animation::Dessiner(m_Image, m_A.m_Apres, m_A.m_Mouvement, m_A.m_Progres);
         m_Image.setDevicePixelRatio(ratio);
         QPainter g(this);
         g.setCompositionMode(QPainter::CompositionMode_Source);
@@ -192,7 +192,9 @@ bool AnimationTours::MoinsDeMouvement()
     return QApplication::style() && QApplication::style()->styleHint(QStyle::SH_Widget_Animation_Duration) == 0;
 }
 
-void AnimationTours::Montrer(notation::Turn t)
+void AnimationTours::Montrer(notation::Turn t) { Montrer(animation::MouvementDe(t)); }
+
+void AnimationTours::Montrer(const animation::Mouvement& m)
 {
     if (m_Montre)
         Finir();
@@ -201,8 +203,8 @@ void AnimationTours::Montrer(notation::Turn t)
         QTimer::singleShot(0, this, &AnimationTours::Fini);
         return;
     }
-    m_Tour = t;
-    m_Apres = Lire(m_S.CUBE());
+    m_Mouvement = m;
+    m_Apres = animation::LireCouleurs(m_S.CUBE());
     m_Montre = true;
     m_Progres = 0;
     m_Vue->setGeometry(m_Cube->geometry());
@@ -224,7 +226,7 @@ void AnimationTours::Figer(double progres)
 void AnimationTours::Image(double progres)
 {
     // Anything else that turned the cube meanwhile ends the turn shown: the control's picture is right.
-    if (Lire(m_S.CUBE()) != m_Apres) {
+    if (animation::LireCouleurs(m_S.CUBE()) != m_Apres) {
         Finir();
         return;
     }

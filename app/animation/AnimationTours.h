@@ -28,6 +28,7 @@
 
 #include <optional>
 
+class CUBEDriver;
 struct Contexte;
 class ModeleSession;
 class QAction;
@@ -48,8 +49,12 @@ public:
     ~AnimationTours() override;
 
     void Montrer(notation::Turn t);
+    // The same for a turn no button makes (z: the whole cube about the front's axis).
+    void Montrer(const animation::Mouvement& m);
     void Finir();
     bool EnCours() const;
+    // The turn being shown (valid while EnCours()).
+    const animation::Mouvement& Mouvement() const { return m_Mouvement; }
 
     // "Animate turns" (objectName "AnimerTours", checkable, remembered) and the "Turn speed" menu
     // (objectName "VitesseTours", its choices "VitesseTours<ms>"), for the window's menus.
@@ -85,7 +90,12 @@ private:
     double m_Progres = 1;
     bool m_Montre = false;
     std::optional<double> m_Figee;
-    notation::Turn m_Tour = notation::Turn::HHD;
+    animation::Mouvement m_Mouvement = animation::MouvementDe(notation::Turn::HHD);
     animation::Couleurs m_Apres{};
     friend class VueTour;
 };
+
+namespace animation {
+// The cube's colours as they stand, read through the control.
+Couleurs LireCouleurs(CUBEDriver& d);
+} // namespace animation

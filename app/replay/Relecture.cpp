@@ -308,7 +308,9 @@ bool Relecture::Clavier(QEvent* event)
     const bool passe = cle == Qt::Key_Shift || cle == Qt::Key_Control || cle == Qt::Key_Alt || cle == Qt::Key_Meta
                        || cle == Qt::Key_AltGr || cle == Qt::Key_Tab || cle == Qt::Key_Backtab || cle == Qt::Key_Up
                        || cle == Qt::Key_Down || cle == Qt::Key_PageUp || cle == Qt::Key_PageDown || cle == Qt::Key_F1
-                       || cle == 0;
+                       || cle == 0
+                       // Alt and an arrow look around the cube.
+                       || ((k->modifiers() & Qt::AltModifier) && (cle == Qt::Key_Left || cle == Qt::Key_Right));
     if (!passe && event->type() == QEvent::ShortcutOverride)
         Terminer();
     return false;
@@ -335,8 +337,10 @@ bool Relecture::eventFilter(QObject* objet, QEvent* event)
     case QEvent::KeyPress:
         return Clavier(event);
     case QEvent::ContextMenu:
-        // The log's menu holds commands; the replay's own start again from the log's end.
-        Terminer();
+        // The log's menu holds commands; the replay's own start again from the log's end. The
+        // cube's right button only turns the view.
+        if (objet != m_C.cube)
+            Terminer();
         return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {

@@ -18,12 +18,18 @@ int Disposition::HauteurBarre(int largeur) const
     return h > 0 ? h : m_Barre->sizeHint().height();
 }
 
+void Disposition::Elargir(int twips)
+{
+    m_Annexe = std::max(0, twips);
+    m_Echelle.reset();
+}
+
 void Disposition::Disposer(QSize taille)
 {
     const int haut = HauteurBarre(taille.width());
     if (m_Barre)
         m_Barre->setGeometry(0, 0, taille.width(), haut);
-    Echelle e = EchelleDe(taille - QSize(0, haut));
+    Echelle e = EchelleDe(taille - QSize(0, haut), Largeur());
     e.decalage += QPoint(0, haut);
     if (m_Echelle == e)
         return;

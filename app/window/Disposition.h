@@ -31,6 +31,11 @@ public:
     // Places every control for a window of `taille` pixels. Nothing moves when the scale stays.
     void Disposer(QSize taille);
 
+    // Room for controls placed right of the drawn layout, `twips` wide (0: none); the next
+    // Disposer() places everything again. The layout's width in twips with that room.
+    void Elargir(int twips);
+    int Largeur() const { return LargeurDessin + m_Annexe; }
+
 private:
     struct Emplacement {
         QPointer<QWidget> controle; // the cube's widget belongs to its host, and may go first
@@ -41,4 +46,5 @@ private:
     QPointer<QWidget> m_Barre;
     std::vector<Emplacement> m_Places;
     std::optional<Echelle> m_Echelle;
+    int m_Annexe = 0;
 };

@@ -13,6 +13,7 @@
 #include "Historique.h"
 #include "MenuJournal.h"
 #include "ModeleJournal.h"
+#include "Regarder.h"
 #include "Relecture.h"
 #include "Resolveur.h"
 #include "SurfaceSession.h"
@@ -78,6 +79,8 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size() + barre);
     resize(TailleDessin() + barre);
     m_Disposition.Disposer(size());
+    // Looking around the cube and turning it by hand (app/look/); it may make room beside the layout.
+    InstallerRegard(*m_Contexte, *m_Animation, m_Disposition);
 }
 
 Merlo::~Merlo()
@@ -152,8 +155,9 @@ void Merlo::CreerCUBE1()
     CUBE1->setAttribute(Qt::WA_OpaquePaintEvent);
     CUBE1->setAccessibleName(tr("Cube"));
     CUBE1->setAccessibleDescription(
-        tr("The cube seen from above and in front: its top, front and right faces."));
-    CUBE1->setToolTip(tr("The cube: top, front and right faces"));
+        tr("The cube seen from above and in front: its top, front and right faces. Drag a row or a column "
+           "to turn it; drag with the right button, or press Alt and an arrow, to look at the other faces."));
+    CUBE1->setToolTip(tr("The cube: drag a row or a column to turn it, drag with the right button to look around"));
     Placer(CUBE1, QRect(360, 840, 3252, 3372));
     CUBE1->show();
 }

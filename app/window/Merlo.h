@@ -57,6 +57,8 @@ public:
     // surface, yielding through DoEvents().
     Resolveur& Etapes() { return *m_Etapes; }
     SurfaceEtapes& Surface();
+    // Where every control goes for the window's size.
+    Disposition& Dispo() { return m_Disposition; }
 
     // Lets the window process pending messages once (repaints, and clicks of the user).
     void DoEvents();

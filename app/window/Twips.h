@@ -38,15 +38,15 @@ struct Echelle {
     bool operator==(const Echelle&) const = default;
 };
 
-// The scale for a window of `taille` pixels: the largest at which the drawn layout fits both ways,
-// centred in what is left over. Measured against the drawn size in whole pixels, so that a window of
-// exactly that size places every control as drawn.
-inline Echelle EchelleDe(QSize taille)
+// The scale for a window of `taille` pixels: the largest at which the drawn layout (`largeur` twips
+// wide, with what stands beside it) fits both ways, centred in what is left over. Measured against
+// the drawn size in whole pixels, so that a window of exactly that size places every control as drawn.
+inline Echelle EchelleDe(QSize taille, int largeur = LargeurDessin)
 {
-    const QSize dessin = TailleDessin();
+    const QSize dessin = Twips(0, 0, largeur, HauteurDessin).size();
     Echelle e;
     e.facteur = std::max(0.0, std::min(double(taille.width()) / dessin.width(), double(taille.height()) / dessin.height()));
-    const QSize occupe = Twips(0, 0, LargeurDessin, HauteurDessin, e.facteur).size();
+    const QSize occupe = Twips(0, 0, largeur, HauteurDessin, e.facteur).size();
     e.decalage = QPoint((taille.width() - occupe.width()) / 2, (taille.height() - occupe.height()) / 2);
     return e;
 }

@@ -1,5 +1,6 @@
-// One frame of a turn shown on the cube, half-way: drawn in 3-D and painted onto the screen's
-// pixels, at the window's size and at 4x that size on a screen of doubled density.
+// One frame of a turn shown on the cube, half-way, and one frame of a look around it: drawn in 3-D and
+// painted onto the screen's pixels, at the window's size and at 4x that size on a screen of doubled
+// density.
 #include "RenduTour.h"
 
 #include <benchmark/benchmark.h>
@@ -49,6 +50,33 @@ BENCHMARK(BM_Frame)
     ->Args({1, 1, static_cast<int>(notation::Turn::Haut)})
     ->Args({4, 2, static_cast<int>(notation::Turn::VHM)})
     ->Args({4, 2, static_cast<int>(notation::Turn::Haut)})
+    ->Unit(benchmark::kMicrosecond);
+
+// range(0): the size's factor, range(1): the density; range(2), range(3): the look, in degrees (round
+// to the back and up, where the cube is drawn smaller to fit, and a little aside).
+void BM_Look(benchmark::State& state)
+{
+    const QSize device(static_cast<int>(DefaultWidth * state.range(0) * state.range(1)),
+                       static_cast<int>(DefaultHeight * state.range(0) * state.range(1)));
+    const animation::Couleurs c = Scrambled();
+    QImage frame(device, QImage::Format_RGB32), screen(device, QImage::Format_RGB32);
+    animation::Regard r{double(state.range(2)), double(state.range(3))};
+    for (auto _ : state) {
+        animation::Dessiner(frame, c, notation::Turn::Haut, 1, r);
+        QPainter g(&screen);
+        g.setCompositionMode(QPainter::CompositionMode_Source);
+        g.drawImage(QPoint(0, 0), frame);
+        g.end();
+        benchmark::DoNotOptimize(screen.constBits());
+        r.lacet += r.lacet == double(state.range(2)) ? 0.5 : -0.5; // a pointer that moves
+    }
+    state.SetLabel(QStringLiteral("%1x%2 pixels, look %3, %4").arg(device.width()).arg(device.height())
+                       .arg(state.range(2)).arg(state.range(3)).toStdString());
+}
+BENCHMARK(BM_Look)
+    ->Args({1, 1, 150, -40})
+    ->Args({4, 2, 150, -40})
+    ->Args({4, 2, 30, -20})
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -47,7 +47,11 @@ std::set<QString> HelpKeys()
             if (fr)
                 k.replace(QStringLiteral("Maj+"), QStringLiteral("Shift+"))
                     .replace(QStringLiteral("Suppr"), QStringLiteral("Delete"))
-                    .replace(QStringLiteral("Retour arri\u00e8re"), QStringLiteral("Backspace"));
+                    .replace(QStringLiteral("Retour arri\u00e8re"), QStringLiteral("Backspace"))
+                    .replace(QStringLiteral("Gauche"), QStringLiteral("Left"))
+                    .replace(QStringLiteral("Droite"), QStringLiteral("Right"))
+                    .replace(QStringLiteral("Haut"), QStringLiteral("Up"))
+                    .replace(QStringLiteral("Bas"), QStringLiteral("Down"));
             keys.insert(k.trimmed());
         }
     }
