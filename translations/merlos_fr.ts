@@ -1138,6 +1138,13 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>Recuperation</name>
+    <message>
+        <source>Work cannot be kept for recovery in %1.</source>
+        <translation>Le travail ne peut pas être gardé pour être récupéré dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>RegardCube</name>
     <message>
         <source>Look from the &amp;right</source>
@@ -1186,13 +1193,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>The whole cube a quarter turn clockwise as you look at its front, logged as three whole-cube turns</source>
         <translation>Le cube entier d’un quart de tour dans le sens horaire vu de face, écrit au journal comme trois tours du cube entier</translation>
-    </message>
-</context>
-<context>
-    <name>Recuperation</name>
-    <message>
-        <source>Work cannot be kept for recovery in %1.</source>
-        <translation>Le travail ne peut pas être gardé pour être récupéré dans %1.</translation>
     </message>
 </context>
 <context>
