@@ -6,7 +6,8 @@
 A file is included by its name alone, whichever folder holds it, so a component is a name: X.h
 with X.cpp (and any other X.*). Fails when components include each other in a circle, when more
 than four product files besides Merlo.cpp include Merlo.h, or when a product .cpp is over 500
-lines; says how many files of solver/ include a header of app/.
+lines, or when a test waits with a QTRY_ macro (which cannot fail a GoogleTest test); says how
+many files of solver/ include a header of app/.
 """
 import os
 import re
@@ -105,6 +106,14 @@ def main():
     for f in long_files:
         print("over 500 lines: " + f, file=sys.stderr)
         failed = True
+    # Qt's QTRY_ macros return from the test function on a timeout without failing a GoogleTest
+    # test: a wait that never ends would pass. The tests wait with ASSERT_TRUE(QTest::qWaitFor(...)).
+    for dirpath, _, names in os.walk(os.path.join(ROOT, "tests")):
+        for n in names:
+            path = os.path.join(dirpath, n)
+            if n.endswith((".cpp", ".h")) and "QTRY_" in open(path, encoding="utf-8").read():
+                print("QTRY_ cannot fail a GoogleTest test: " + os.path.relpath(path, ROOT), file=sys.stderr)
+                failed = True
     return 1 if failed else 0
 
 

@@ -145,14 +145,14 @@ TEST_F(AnimationTest, BurstsLoseNothingAndTheCubeShowsAtRest)
 
     // Run to its end by itself, then the control's picture is what shows.
     Press("HGB");
-    QTRY_VERIFY_WITH_TIMEOUT(!a.EnCours(), 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !a.EnCours(); }, 10000)) << "!a.EnCours()";
     EXPECT_FALSE(Over()->isVisible());
 
     // A command that turns the cube without its buttons ends a shown turn at once.
     Press("TDF");
     ASSERT_TRUE(a.EnCours());
     w->Session().Jouer("HHD");
-    QTRY_VERIFY_WITH_TIMEOUT(!a.EnCours(), 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !a.EnCours(); }, 10000)) << "!a.EnCours()";
 }
 
 // A desktop that wants no animations gets none, not even for a replay's turns; whoever waits for the
@@ -175,7 +175,7 @@ TEST_F(AnimationTest, NoMotionWhereTheDesktopWantsNone)
     EXPECT_FALSE(a.EnCours());
     a.Montrer(notation::Turn::HBD);
     EXPECT_FALSE(a.EnCours());
-    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 2; }, 10000)) << ended.count();
     QApplication::setStyle(QStyleFactory::create(before));
     EXPECT_FALSE(AnimationTours::MoinsDeMouvement());
 }

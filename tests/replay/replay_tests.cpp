@@ -228,7 +228,7 @@ TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
     r->RegleIntervalle(200);
     Key(*w, Qt::Key_P, Qt::NoModifier);
     EXPECT_TRUE(r->EnLecture());
-    QTRY_VERIFY_WITH_TIMEOUT(r->Faits() >= 31 + 4, 20000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r->Faits() >= 31 + 4; }, 20000)) << "r->Faits() >= 31 + 4";
     Key(*w, Qt::Key_P, Qt::NoModifier);
     EXPECT_FALSE(r->EnLecture());
     Key(*w, Qt::Key_End, Qt::NoModifier);

@@ -83,7 +83,7 @@ TEST_F(ShortSolveWindow, ThroughTheMenuAndTheKeyASecondPressWaits)
         if (Court()->EnCours()) {
             EXPECT_EQ(w->CUBE1->cursor().shape(), Qt::WaitCursor);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Court()->EnCours(); }, 30'000)) << "!Court()->EnCours()";
         ExpectSolvedBy(from);
     }
     // A cube a few moves from solved: the fewest moves.
@@ -91,7 +91,7 @@ TEST_F(ShortSolveWindow, ThroughTheMenuAndTheKeyASecondPressWaits)
     for (const char* b : {"VHD", "HHD", "TDF", "TDF"})
         Press(b);
     a->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Court()->EnCours(); }, 30'000)) << "!Court()->EnCours()";
     ExpectSolvedBy(from + 4);
     EXPECT_EQ(LogCount(*w), from + 8);
     // One step of Undo takes the whole solution back.
@@ -106,12 +106,12 @@ TEST_F(ShortSolveWindow, PressedDuringAStage)
     // The press lands in the stage's first yield, while the stage turns the cube.
     QTimer::singleShot(0, w.get(), [this] { Resoudre()->trigger(); });
     Press("RangerHaut");
-    QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Court()->EnCours(); }, 30'000)) << "!Court()->EnCours()";
     // Either its moves were played in the stage's yield, or the stage had turned the cube meanwhile
     // and nothing was played; either way the next press solves the cube as it stands.
     const int from = LogCount(*w);
     Resoudre()->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!Court()->EnCours(), 30'000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Court()->EnCours(); }, 30'000)) << "!Court()->EnCours()";
     if (LogCount(*w) > from)
         ExpectSolvedBy(from);
     else
