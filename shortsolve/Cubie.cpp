@@ -250,4 +250,72 @@ void SetCornerComb(Cubie& c, int v) { SetComb(c.cp.data(), v); }
 void SetEdgeComb(Cubie& c, int v) { SetComb(c.ep.data(), v); }
 const int CombHome = CornerComb(Cubie::Solved());
 
+namespace {
+
+// A quarter turn of the whole cube about the U-D axis, as U turns.
+Cubie TurnY()
+{
+    Cubie y = MoveCubes()[0].Then(MoveCubes()[11]);
+    y.ep[8] = 11, y.ep[9] = 8, y.ep[10] = 9, y.ep[11] = 10;
+    for (int i = 8; i < 12; ++i)
+        y.eo[i] = 1;
+    return y;
+}
+
+// A half turn about the F-B axis.
+const Cubie& TurnZ2()
+{
+    static const Cubie z{{5, 4, 7, 6, 1, 0, 3, 2}, {0, 0, 0, 0, 0, 0, 0, 0},
+                         {6, 5, 4, 7, 2, 1, 0, 3, 9, 8, 11, 10}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
+    return z;
+}
+
+// The cube seen in a mirror between left and right: places and pieces swap, twists turn the other way.
+Cubie Mirror(const Cubie& x)
+{
+    static constexpr int8_t c[8] = {1, 0, 3, 2, 5, 4, 7, 6};
+    static constexpr int8_t e[12] = {2, 1, 0, 3, 6, 5, 4, 7, 9, 8, 11, 10};
+    Cubie r;
+    for (int i = 0; i < 8; ++i) {
+        r.cp[i] = c[x.cp[c[i]]];
+        r.co[i] = int8_t((3 - x.co[c[i]]) % 3);
+    }
+    for (int i = 0; i < 12; ++i) {
+        r.ep[i] = e[x.ep[e[i]]];
+        r.eo[i] = x.eo[e[i]];
+    }
+    return r;
+}
+
+} // namespace
+
+Cubie Symmetric(const Cubie& x, int s)
+{
+    static const Cubie y = TurnY(), yi = y.Inverse();
+    Cubie r = x;
+    for (int k = 0; k < (s & 3); ++k)
+        r = yi.Then(r).Then(y);
+    if (s & 4)
+        r = TurnZ2().Then(r).Then(TurnZ2());
+    if (s & 8)
+        r = Mirror(r);
+    return r;
+}
+
+const std::array<int8_t, Syms>& UndoSym()
+{
+    static const std::array<int8_t, Syms> undo = [] {
+        std::array<int8_t, Syms> u{};
+        Cubie probe = Cubie::Solved();
+        for (Move m : {0, 4, 7, 10, 14, 17, 2, 5})
+            probe = probe.Then(MoveCubes()[m]);
+        for (int s = 0; s < Syms; ++s)
+            for (int v = 0; v < Syms; ++v)
+                if (Symmetric(Symmetric(probe, s), v) == probe)
+                    u[s] = int8_t(v);
+        return u;
+    }();
+    return undo;
+}
+
 } // namespace shortsolve::detail

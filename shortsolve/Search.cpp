@@ -3,11 +3,13 @@
 // phase two finishes each one with the fewest moves of the group. Short answers are searched
 // exhaustively by total length first; then six searches (the cube seen along its three axes, and
 // its inverse) share the two cores and a bound that each solution found lowers.
-#include "Cubie.h"
+#include "Prepared.h"
 
 #include <algorithm>
 #include <mutex>
 #include <thread>
+
+#include <time.h>
 
 namespace shortsolve {
 
@@ -49,41 +51,73 @@ const std::array<std::array<Move, 18>, 3>& AxisMoves()
     return table;
 }
 
+// A search on tables from a file that has found nothing after this much work, where a solution of
+// 20 moves always exists and takes far less, has tables that lie: each thread's own processor time
+// (a busy machine is not mistaken for them), or, on a machine too busy to give it that, this long.
+constexpr double SuspectSeconds = 5;
+constexpr auto SuspectWait = std::chrono::seconds(15);
+
+double ThreadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+// When this thread started on the search.
+thread_local double searchStart = 0;
+
 struct Shared {
     const Options& options;
     std::atomic<int> best;
     std::atomic<bool> stop{false};
+    std::atomic<bool> exhausted{false}; // every length was tried
+    std::atomic<bool> suspect{false};   // too long for tables that tell the truth
+    std::atomic<int> phase1{0};         // the longest first-phase length being tried
+    std::atomic<uint64_t> nodes{0};     // by thousands
+    const bool mayLie;
     std::mutex mutex;
     std::vector<Move> solution;
-    bool timed;
-    Clock::time_point deadline;
+    Clock::time_point start, since, deadline, nextReport;
+    std::atomic<bool> reporting{false};
 
-    explicit Shared(const Options& o)
-        : options(o), best(std::clamp(o.maxMoves, 0, 30) + 1), timed(o.timeLimitMs > 0 || o.maxMoves < 20),
-          deadline(Clock::now() + std::chrono::milliseconds(std::max(o.timeLimitMs, 0)))
+    // `from`: when the caller asked; `since`: when these tables' search started.
+    Shared(const Options& o, Clock::time_point from, Clock::time_point since, bool lie)
+        : options(o), best(std::clamp(o.maxMoves, 0, 30) + 1), mayLie(lie), start(from), since(since),
+          deadline(from + std::chrono::milliseconds(std::max(o.timeLimitMs, 0))),
+          nextReport(since + std::chrono::milliseconds(std::max(o.progressMs, 1)))
     {
-        // Stop at the first solution when no time is given, but never give up early on a bound
-        // below 20 without a time: that search ends by itself once it has tried every length.
-        if (o.timeLimitMs <= 0 && o.maxMoves < 20)
-            timed = false;
     }
     bool Found() const { return best.load(std::memory_order_relaxed) <= options.maxMoves; }
-    // Polled now and then by every search.
+    // A solution of this many moves is sure to exist: failing to find one means the tables lie.
+    bool Sure() const { return options.maxMoves >= 20; }
+    // Polled every 1024 nodes by every search.
     bool Check()
     {
         if (stop.load(std::memory_order_relaxed))
             return true;
-        if ((options.cancel && options.cancel->load(std::memory_order_relaxed))
-            || (timed && Clock::now() > deadline && (Found() || options.maxMoves < 20)))
+        nodes.fetch_add(1, std::memory_order_relaxed);
+        const Clock::time_point now = Clock::now();
+        const bool limited = options.timeLimitMs > 0 && !(options.untilFirst && !Found());
+        if ((options.cancel && options.cancel->load(std::memory_order_relaxed)) || (limited && now > deadline))
             stop = true;
+        if (mayLie && !limited && !Found() && Sure() && (ThreadSeconds() - searchStart > SuspectSeconds || now - since > SuspectWait)) {
+            suspect = true;
+            stop = true;
+        }
+        if (options.progress && now >= nextReport && !reporting.exchange(true)) {
+            nextReport = now + std::chrono::milliseconds(std::max(options.progressMs, 1));
+            options.progress({std::min(best.load() - 1, options.maxMoves), phase1.load(), std::chrono::duration<double>(now - start).count()});
+            reporting = false;
+        }
         return stop;
     }
 };
 
 class Searcher {
 public:
-    Searcher(const Tables& t, Shared& shared, const Cubie& cube, int axis, bool inverse)
-        : m_T(t), m_Full1(FullTable()), m_S(shared), m_Axis(axis), m_Inverse(inverse)
+    Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse)
+        : m_T(set.t), m_Full1(set.full.load(std::memory_order_acquire) ? &set.p1 : nullptr), m_S(shared), m_Axis(axis),
+          m_Inverse(inverse)
     {
         const Cubie s = Power(TurnURF(), axis);
         Cubie c = s.Inverse().Then(cube).Then(s);
@@ -91,9 +125,10 @@ public:
         m_Twist = Twist(m_Cube);
         m_Flip = Flip(m_Cube);
         m_Slice = Slice(m_Cube);
-        m_Distance1 = m_Full1 ? m_Full1->Distance(m_Twist, m_Flip, m_Slice, t) : H1(m_Twist, m_Flip, m_Slice);
+        m_Distance1 = m_Full1 ? m_Full1->Distance(m_Twist, m_Flip, m_Slice, m_T) : H1(m_Twist, m_Flip, m_Slice);
     }
 
+    // -1 when the full table has no way down from this cube: it lies.
     int Distance1() const { return m_Distance1; }
     const Cubie& Seen() const { return m_Cube; }
 
@@ -106,7 +141,7 @@ public:
         m_Full = full;
         m_Cubes[0] = m_Cube;
         m_Valid = 0;
-        if (Distance1() <= d1)
+        if (Distance1() >= 0 && Distance1() <= d1)
             Phase1(m_Twist, m_Flip, m_Slice, m_Distance1, 0, d1);
     }
 
@@ -225,7 +260,7 @@ private:
             return;
         m_S.best = length;
         m_S.solution = std::move(moves);
-        if (m_S.options.timeLimitMs <= 0)
+        if (m_S.options.timeLimitMs <= 0 || (m_S.options.untilFirst && Clock::now() > m_S.deadline))
             m_S.stop = true;
     }
 
@@ -283,25 +318,28 @@ notation::Pieces Apply(const notation::Pieces& pieces, const std::vector<Move>& 
 
 bool IsSolved(const notation::Pieces& pieces) { return FromPieces(pieces) == Cubie::Solved(); }
 
-Result Solve(const notation::Pieces& pieces, const Options& options)
+namespace {
+
+// The search on one set of tables; `lies` says why they lie, when the search shows it.
+Result SearchWith(const TableSet& set, const Cubie& cube, const Options& options, Clock::time_point start, std::string& lies)
 {
-    Result r;
-    if (IsSolved(pieces)) {
-        r.status = Result::Solved;
-        r.optimal = true;
-        return r;
-    }
-    const Tables& t = Ready();
-    const Cubie cube = FromPieces(pieces);
-    Shared shared(options);
+    Shared shared(options, start, Clock::now(), set.fromFile);
+    searchStart = ThreadSeconds();
     const int maxMoves = shared.best - 1;
 
     bool proven = false;
     {
-        Searcher s(t, shared, cube, 0, false);
-        for (int length = 1; length <= std::min(ShortLengths, maxMoves) && !shared.Found() && !shared.Check(); ++length)
-            for (int d1 = s.Distance1(); d1 <= length && !shared.Found() && !shared.stop; ++d1)
+        Searcher s(set, shared, cube, 0, false);
+        if (s.Distance1() < 0) {
+            lies = "the first phase's table has no way down from a cube";
+            return {};
+        }
+        for (int length = 1; length <= std::min(ShortLengths, maxMoves) && !shared.Found() && !shared.Check(); ++length) {
+            for (int d1 = s.Distance1(); d1 <= length && !shared.Found() && !shared.stop; ++d1) {
+                shared.phase1 = d1;
                 s.Run(d1, length, true);
+            }
+        }
         proven = shared.Found();
     }
 
@@ -309,17 +347,23 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
         // A cube that looks the same along two axes, or like its inverse, needs the search only once.
         std::vector<Searcher> searchers;
         for (int k = 0; k < 6; ++k) {
-            Searcher s(t, shared, cube, k % 3, k >= 3);
+            Searcher s(set, shared, cube, k % 3, k >= 3);
             if (std::none_of(searchers.begin(), searchers.end(), [&](const Searcher& o) { return o.Seen() == s.Seen(); }))
                 searchers.push_back(s);
         }
         const int count = int(searchers.size());
+        std::atomic<int> left{0};
         const auto work = [&](int first, int step) {
-            for (int d1 = 0; d1 < shared.best && !shared.stop; ++d1)
+            searchStart = ThreadSeconds();
+            for (int d1 = 0; d1 < shared.best && !shared.stop; ++d1) {
+                if (d1 > shared.phase1)
+                    shared.phase1 = d1;
                 for (int k = first; k < count && !shared.stop; k += step)
                     searchers[k].Run(d1, maxMoves, false);
+            }
             // Every length was tried (though not every sequence): nothing shorter is to be found here.
-            shared.stop = true;
+            if (!shared.stop.exchange(true))
+                shared.exhausted = true;
         };
         const int threads = std::clamp(options.threads, 1, count);
         std::vector<std::thread> pool;
@@ -330,14 +374,45 @@ Result Solve(const notation::Pieces& pieces, const Options& options)
             th.join();
     }
 
+    Result r;
     const bool cancelled = options.cancel && options.cancel->load();
-    if (shared.Found() && IsSolved(Apply(pieces, shared.solution))) {
+    if (shared.Found()) {
         r.status = Result::Solved;
         r.moves = shared.solution;
         r.optimal = proven;
     } else {
         r.status = cancelled ? Result::Cancelled : Result::NotFound;
+        if (!cancelled && shared.Sure() && shared.exhausted)
+            lies = "a search found no solution of " + std::to_string(options.maxMoves) + " moves, which every cube has";
+        else if (!cancelled && shared.suspect)
+            lies = "a search found no solution of " + std::to_string(options.maxMoves) + " moves in "
+                   + std::to_string(int(std::chrono::duration<double>(Clock::now() - shared.since).count())) + " s, where it takes far less";
     }
+    return r;
+}
+
+} // namespace
+
+Result Solve(const notation::Pieces& pieces, const Options& options)
+{
+    const Clock::time_point start = Clock::now();
+    Result r;
+    if (IsSolved(pieces)) {
+        r.status = Result::Solved;
+        r.optimal = true;
+        return r;
+    }
+    const Cubie cube = FromPieces(pieces);
+    std::shared_ptr<TableSet> set = CurrentTables();
+    std::string lies;
+    r = SearchWith(*set, cube, options, start, lies);
+    // Tables that lie are built again here, and the search starts over on them.
+    if (!lies.empty() && (set = Distrust(set, lies)))
+        r = SearchWith(*set, cube, options, start, lies);
+    // Every answer is checked on the pieces.
+    if (r.status == Result::Solved && !IsSolved(Apply(pieces, r.moves)))
+        r = {};
+    r.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return r;
 }
 

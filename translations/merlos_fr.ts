@@ -1375,6 +1375,22 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <source>tables: %1 in %2 ms</source>
         <translation>tables&#xa0;: %1 en %2 ms</translation>
     </message>
+    <message>
+        <source>no folder for the tables&apos; cache (%1); keeping them in memory only</source>
+        <translation>pas de dossier pour le cache des tables (%1)&#xa0;; elles restent en mémoire seulement</translation>
+    </message>
+    <message>
+        <source>the tables&apos; cache %1 was not used (%2); building the tables again</source>
+        <translation>le cache des tables %1 n&apos;a pas servi (%2)&#xa0;; les tables sont refaites</translation>
+    </message>
+    <message>
+        <source>the tables from %1 failed a search (%2); building them again</source>
+        <translation>les tables de %1 ont fait échouer une recherche (%2)&#xa0;; elles sont refaites</translation>
+    </message>
+    <message>
+        <source>line %1: still searching for at most %2 moves, first phase of %3, %4 s</source>
+        <translation>ligne %1&#xa0;: recherche toujours en cours, au plus %2 coups, première phase de %3, %4 s</translation>
+    </message>
 </context>
 <context>
     <name>notation</name>

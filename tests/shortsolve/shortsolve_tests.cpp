@@ -1,7 +1,9 @@
-// The short solver on random cubes, its cache file, and the merlos-solve tool run as a user runs it.
-#include "Cubie.h"
+// The short solver on random cubes, the ends of its searches, and the merlos-solve tool run as a
+// user runs it.
+#include "Prepared.h"
 #include "ShortSolve.h"
 #include "notation_support.h"
+#include "shortsolve_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,27 +22,15 @@ using notation::Position;
 using shortsolve::Move;
 using namespace notationtest;
 
-// The suite's tables live in a cache of this run, built once for the whole process.
-struct CacheOfThisRun {
-    std::string dir;
-    CacheOfThisRun()
-    {
-        char name[] = "/tmp/merlos-shortsolve-XXXXXX";
-        dir = mkdtemp(name);
-        setenv("XDG_CACHE_HOME", dir.c_str(), 1);
-    }
-    ~CacheOfThisRun() { std::filesystem::remove_all(dir); }
-} const cacheOfThisRun;
+using namespace shortsolvetest;
 
-std::vector<Move> RandomMoves(std::mt19937& rng, int n)
+// The suite's full tables: made here once, before the suite's other tests, and kept in its cache.
+TEST(ShortSolveTables, AreMadeOnceForTheSuite)
 {
-    std::vector<Move> m;
-    while (int(m.size()) < n) {
-        const Move next = Move(rng() % 18);
-        if (m.empty() || shortsolve::FaceOf(m.back()) != shortsolve::FaceOf(next))
-            m.push_back(next);
-    }
-    return m;
+    const auto set = shortsolve::detail::WaitFullTables();
+    EXPECT_TRUE(set->full);
+    EXPECT_NE(shortsolve::PrepareTables().source, shortsolve::TablesInfo::MemoryOnly);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(shortsolve::PrepareTables().file)));
 }
 
 TEST(ShortSolve, MovesAndTurnsAreTheWindowsOwn)
@@ -66,6 +56,7 @@ TEST(ShortSolve, RandomCubesAreSolvedWithinTheBoundAndChecked)
         const notation::Pieces p = RandomPieces(rng);
         shortsolve::Options o;
         o.timeLimitMs = i % 3 == 0 ? 20 : 0;
+        o.untilFirst = true; // the window's way: at least one answer
         // A bound under 20 with no time limit: searched until met, however slow the machine.
         o.maxMoves = i % 5 == 4 && o.timeLimitMs == 0 ? 19 : 20;
         const shortsolve::Result r = shortsolve::Solve(p, o);
@@ -100,11 +91,10 @@ TEST(ShortSolve, ShortScramblesGetTheirShortestAnswer)
 TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
 {
     using namespace shortsolve::detail;
-    WaitFullTable();
-    const Phase1Table* full = FullTable();
-    ASSERT_NE(full, nullptr);
-    EXPECT_EQ(full->classes, 64430); // the known count of flip and middle-edge classes
-    const Tables& t = Ready();
+    const auto set = WaitFullTables();
+    ASSERT_TRUE(set->full);
+    const Tables& t = set->t;
+    const Phase1Table* full = &set->p1;
     const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), t); };
     std::mt19937 rng(64430);
     for (int i = 0; i < 300; ++i) {
@@ -135,7 +125,7 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         }
         EXPECT_EQ(nearer > 0, d > 0);
         // The symmetries keep the distance, and take moves to moves.
-        const int s = int(rng() % Phase1Table::Syms);
+        const int s = int(rng() % Syms);
         EXPECT_EQ(distance(Symmetric(c, s)), d) << s;
         const Cubie turned = Symmetric(MoveCubes()[i % 18], s);
         EXPECT_NE(std::find(MoveCubes().begin(), MoveCubes().end(), turned), MoveCubes().end());
@@ -162,7 +152,9 @@ TEST(ShortSolve, AnswersFitTheCubeAsItIsHeld)
         const Position p = shortsolve::Played(Position::Solved(), RandomTurns(rng, 40));
         const auto held = shortsolve::Hold(p);
         ASSERT_TRUE(held);
-        const shortsolve::Result r = shortsolve::Solve(held->pieces, {20, 0});
+        shortsolve::Options first;
+        first.timeLimitMs = 0;
+        const shortsolve::Result r = shortsolve::Solve(held->pieces, first);
         ASSERT_EQ(r.status, shortsolve::Result::Solved);
         const Position after = shortsolve::Played(p, shortsolve::Turns(shortsolve::AsHeld(r.moves, *held)));
         EXPECT_EQ(notation::HeldStandard(after), Position::Solved());
@@ -180,30 +172,43 @@ TEST(ShortSolve, ACancelledSearchStopsWithoutAnAnswer)
     EXPECT_EQ(shortsolve::Solve(RandomPieces(rng), o).status, shortsolve::Result::Cancelled);
 }
 
-// The tool, run as a user runs it.
-struct ToolRun {
-    int status;
-    QStringList out, err;
-};
-
-ToolRun Tool(const QStringList& args, const QString& cache, const QByteArray& input = {})
+TEST(ShortSolve, EverySearchEndsAndSaysHowFarItHasGot)
 {
-    QProcess p;
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MERLO_BIN_DIR "/merlos-solve"), args);
-    EXPECT_TRUE(p.waitForStarted());
-    p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(120'000));
-    const auto lines = [](const QByteArray& b) {
-        QStringList l = QString::fromUtf8(b).split(QLatin1Char('\n'));
-        if (!l.isEmpty() && l.last().isEmpty())
-            l.removeLast();
-        return l;
+    std::mt19937 rng(28);
+    const notation::Pieces p = RandomPieces(rng);
+    // A bound no cube like this meets: the time limit holds from the first move, the time said is true.
+    shortsolve::Options tight;
+    tight.maxMoves = 16;
+    tight.timeLimitMs = 200;
+    const shortsolve::Result r = shortsolve::Solve(p, tight);
+    EXPECT_EQ(r.status, shortsolve::Result::NotFound);
+    EXPECT_GE(r.seconds, 0.2);
+    EXPECT_LT(r.seconds, 30.0);
+
+    // Without a time limit it says how far it has got, until stopped.
+    std::atomic<bool> cancel{false};
+    std::vector<shortsolve::Progress> seen;
+    shortsolve::Options open;
+    open.maxMoves = 16;
+    open.timeLimitMs = 0;
+    open.cancel = &cancel;
+    open.progressMs = 50;
+    open.progress = [&](const shortsolve::Progress& at) {
+        seen.push_back(at);
+        if (seen.size() == 3)
+            cancel = true;
     };
-    return {p.exitCode(), lines(p.readAllStandardOutput()), lines(p.readAllStandardError())};
+    EXPECT_EQ(shortsolve::Solve(p, open).status, shortsolve::Result::Cancelled);
+    ASSERT_GE(seen.size(), 3u);
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].bound, 16);
+        EXPECT_GE(seen[i].phase1, 1);
+        EXPECT_LE(seen[i].phase1, 16);
+        if (i > 0) {
+            EXPECT_GE(seen[i].seconds, seen[i - 1].seconds + 0.04);
+            EXPECT_GE(seen[i].phase1, seen[i - 1].phase1);
+        }
+    }
 }
 
 // The moves solve the cube the text names.
@@ -218,7 +223,7 @@ bool Solves(const QString& text, const QString& moves)
 
 TEST(ShortSolveTool, OneLinePerTextMessagesAndExitCodes)
 {
-    QTemporaryDir cache;
+    const QDir cache(QString::fromUtf8(SuiteCache));
     std::mt19937 rng(9);
     const QString scramble = QString::fromStdString(shortsolve::Write(RandomMoves(rng, 25)));
     const QString position = notation::WritePosition(notation::PositionOf(RandomPieces(rng)));
@@ -244,7 +249,7 @@ TEST(ShortSolveTool, OneLinePerTextMessagesAndExitCodes)
         many << QString::fromStdString(shortsolve::Write(RandomMoves(rng, 1 + i)));
         input += many.last().toUtf8() + '\n';
     }
-    const ToolRun s = Tool({QStringLiteral("--stats"), QStringLiteral("--time-limit=5")}, cache.path(), input);
+    const ToolRun s = Tool({QStringLiteral("--stats"), QStringLiteral("--time-limit=0")}, cache.path(), input);
     EXPECT_EQ(s.status, 0);
     ASSERT_EQ(s.out.size(), many.size());
     for (int i = 0; i < many.size(); ++i) {
@@ -269,57 +274,6 @@ TEST(ShortSolveTool, OneLinePerTextMessagesAndExitCodes)
         ASSERT_FALSE(u.err.isEmpty());
         EXPECT_TRUE(u.err.last().startsWith(QStringLiteral("usage: merlos-solve")));
     }
-}
-
-bool Loaded(const ToolRun& r) { return r.err.join('\n').contains(QStringLiteral("tables: loaded from")); }
-
-TEST(ShortSolveTool, TheCacheIsCheckedRebuiltAndNeverBroken)
-{
-    QTemporaryDir cache;
-    const QString file = cache.filePath(QStringLiteral("merlos/") + QString::fromStdString(shortsolve::CacheFileName()));
-    const QStringList args{QStringLiteral("--stats"), QStringLiteral("R U F2")};
-    const auto ok = [&](const ToolRun& r) { return r.status == 0 && r.out == QStringList{QStringLiteral("F2 U' R'")}; };
-
-    // Two processes building at once on an empty cache: both answer, and the file is whole.
-    ToolRun a, b;
-    std::thread other([&] { b = Tool(args, cache.path()); });
-    a = Tool(args, cache.path());
-    other.join();
-    EXPECT_TRUE(ok(a) && ok(b));
-    EXPECT_FALSE(Loaded(a) && Loaded(b));
-    EXPECT_EQ(QDir(cache.filePath(QStringLiteral("merlos"))).entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
-    const ToolRun loaded = Tool(args, cache.path());
-    EXPECT_TRUE(ok(loaded) && Loaded(loaded));
-
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray whole = f.readAll();
-    f.close();
-    QByteArray damaged = whole;
-    damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x10);
-    QByteArray lateDamage = whole;
-    lateDamage[lateDamage.size() - 3] = char(lateDamage[lateDamage.size() - 3] ^ 0x01);
-    for (const QByteArray& bad : {damaged, lateDamage, whole.left(whole.size() - 1), whole.left(30), whole + "x",
-                                  QByteArray("not a cache file at all\n"), QByteArray()}) {
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bad);
-        f.close();
-        const ToolRun rebuilt = Tool(args, cache.path());
-        EXPECT_TRUE(ok(rebuilt) && !Loaded(rebuilt)) << bad.size();
-        const ToolRun again = Tool(args, cache.path());
-        EXPECT_TRUE(ok(again) && Loaded(again));
-    }
-
-    // A cache that cannot be written: the tables live in memory, and one line says so.
-    QTemporaryDir blocked;
-    QFile plug(blocked.filePath(QStringLiteral("merlos")));
-    ASSERT_TRUE(plug.open(QIODevice::WriteOnly));
-    plug.close();
-    const ToolRun memory = Tool(args, blocked.path());
-    EXPECT_TRUE(ok(memory));
-    ASSERT_FALSE(memory.err.isEmpty());
-    EXPECT_TRUE(memory.err[0].startsWith(QStringLiteral("merlos-solve: cannot write the tables' cache"))) << memory.err[0].toStdString();
-    EXPECT_TRUE(memory.err[0].contains(QStringLiteral("in memory only")));
 }
 
 } // namespace

@@ -63,7 +63,7 @@ Answer SolveText(const QString& text, const shortsolve::Options& options)
     }
     const shortsolve::Result r = shortsolve::Solve(held->pieces, options);
     if (r.status != shortsolve::Result::Solved) {
-        a.message = Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "no solution of at most %n move(s) found in %1 ms"), options.maxMoves).arg(options.timeLimitMs);
+        a.message = Tr(QT_TRANSLATE_N_NOOP("merlos-solve", "no solution of at most %n move(s) found in %1 ms"), options.maxMoves).arg(qRound64(r.seconds * 1000));
         return a;
     }
     a.ok = true;
@@ -133,16 +133,29 @@ int main(int argc, char** argv)
         }
     }
 
-    const shortsolve::TablesInfo& info = shortsolve::PrepareTables();
-    if (info.source == shortsolve::TablesInfo::MemoryOnly)
+    // What the library says of its cache and of a long search, on standard error as it happens.
+    shortsolve::OnCacheNote([](const shortsolve::CacheNote& n) {
+        static const char* const says[] = {
+            QT_TRANSLATE_NOOP("merlos-solve", "no folder for the tables' cache (%1); keeping them in memory only"),
+            QT_TRANSLATE_NOOP("merlos-solve", "the tables' cache %1 was not used (%2); building the tables again"),
+            QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"),
+            QT_TRANSLATE_NOOP("merlos-solve", "the tables from %1 failed a search (%2); building them again"),
+        };
+        const QString file = QString::fromStdString(n.file), reason = QString::fromStdString(n.reason);
+        Err(QStringLiteral("merlos-solve: ") + (n.kind == shortsolve::CacheNote::NoCache ? Tr(says[n.kind]).arg(reason) : Tr(says[n.kind]).arg(file, reason)));
+    });
+    int lineNo = 0;
+    options.progress = [&lineNo](const shortsolve::Progress& p) {
         Err(QStringLiteral("merlos-solve: ")
-            + Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"))
-                  .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason)));
+            + Tr(QT_TRANSLATE_NOOP("merlos-solve", "line %1: still searching for at most %2 moves, first phase of %3, %4 s"))
+                  .arg(lineNo).arg(p.bound).arg(p.phase1).arg(qRound64(p.seconds)));
+    };
+    const shortsolve::TablesInfo info = shortsolve::PrepareTables();
 
     const bool fromInput = texts.isEmpty();
     QTextStream in(stdin);
     QTextStream out(stdout);
-    int status = 0, lineNo = 0;
+    int status = 0;
     std::vector<int> lengths;
     std::vector<double> times;
     for (int k = 0;; ++k) {
@@ -181,5 +194,6 @@ int main(int argc, char** argv)
                                                                         : QT_TRANSLATE_NOOP("merlos-solve", "built, for %1");
         Err(Tr(QT_TRANSLATE_NOOP("merlos-solve", "tables: %1 in %2 ms")).arg(Tr(how).arg(QString::fromStdString(info.file))).arg(info.seconds * 1000, 0, 'f', 1));
     }
+    shortsolve::SaveBeforeExit();
     return status;
 }
