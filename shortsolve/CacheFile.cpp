@@ -18,7 +18,6 @@ namespace shortsolve::detail {
 namespace {
 
 constexpr char Magic[8] = {'M', 'R', 'L', 'S', 'H', 'O', 'R', 'T'};
-constexpr uint32_t Version = 3;
 
 static_assert(sizeof(FileHeader) + 8 <= HeaderBytes);
 
@@ -35,8 +34,8 @@ std::string CheckHeader(const uint8_t* page, bool unfinished)
     std::memcpy(&sum, page + HeaderBytes - 8, 8);
     if (std::memcmp(h.magic, Magic, 8) != 0)
         return "not a tables file of this program";
-    if (h.version != Version)
-        return "format version " + std::to_string(h.version) + ", expected " + std::to_string(Version);
+    if (h.version != TablesVersion)
+        return "format version " + std::to_string(h.version) + ", expected " + std::to_string(TablesVersion);
     if (sum != HeaderSum(page))
         return "its header's checksum is wrong";
     if (h.size != BlockBytes())
@@ -192,8 +191,8 @@ std::unique_ptr<CacheFolder> OpenFolder(const std::string& path)
     return f;
 }
 
-std::string TablesFileName() { return "shortsolve-" + std::to_string(Version) + ".tables"; }
-std::string PartialFileName() { return "shortsolve-" + std::to_string(Version) + ".unfinished"; }
+std::string TablesFileName() { return "shortsolve-" + std::to_string(TablesVersion) + ".tables"; }
+std::string PartialFileName() { return "shortsolve-" + std::to_string(TablesVersion) + ".unfinished"; }
 
 Opened OpenTables(const CacheFolder& folder, const std::string& name, bool unfinished)
 {
@@ -243,7 +242,7 @@ void Seal(uint8_t* file, int pass)
 {
     FileHeader h{};
     std::memcpy(h.magic, Magic, 8);
-    h.version = Version;
+    h.version = TablesVersion;
     h.pass = pass < 0 ? 0 : uint32_t(pass) + 1;
     h.size = BlockBytes();
     h.sections = SectionCount;
@@ -307,7 +306,7 @@ void RemoveLeftovers(const CacheFolder& folder)
         } else {
             // Tables of an older format.
             const long version = std::strtol(std::string(n.substr(11)).c_str(), nullptr, 10);
-            gone = version > 0 && version < long(Version);
+            gone = version > 0 && version < long(TablesVersion);
         }
         struct stat st;
         if (gone && fstatat(folder.fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_uid == geteuid())

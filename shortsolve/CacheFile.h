@@ -28,6 +28,9 @@ std::string CacheFolderPath(std::string& why);
 // The folder at `path`, made if missing and checked.
 std::unique_ptr<CacheFolder> OpenFolder(const std::string& path);
 
+// The format of the file, which its name holds.
+constexpr uint32_t TablesVersion = 4;
+
 // The complete tables, and those of a build that stopped before its end.
 std::string TablesFileName();
 std::string PartialFileName();

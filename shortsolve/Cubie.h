@@ -45,6 +45,12 @@ extern const int CombHome;
 void SetCornerComb(Cubie& c, int v);
 void SetEdgeComb(Cubie& c, int v);
 
+// The same read from the pieces' places alone: the order of 8 pieces 0 to 7, of 4 pieces 8 to 11
+// (the middle edges), which 4 of 8 places hold the pieces 0 to 3.
+int Order8(const int8_t* p);
+int Order4(const int8_t* p);
+int CombOf(const int8_t* p);
+
 void SetTwist(Cubie& c, int v);
 void SetFlip(Cubie& c, int v);
 void SetSlice(Cubie& c, int v);

@@ -22,18 +22,18 @@ int BuildThreads() { return int(std::clamp(std::thread::hardware_concurrency(), 
 
 uint64_t Seed() { return (uint64_t(std::random_device()()) << 32) ^ uint64_t(Clock::now().time_since_epoch().count()); }
 
-// The full table being built into a set's block: on a thread of low priority while the process
+// The full tables being built into a set's block: on a thread of low priority while the process
 // runs, or to its end on the caller's.
 struct Build {
     std::shared_ptr<TableSet> set;
-    Phase1Builder builder;
+    FullBuilder builder;
     bool resumed;
     std::atomic<bool> stop{false};
     std::thread thread;
     std::mutex doneMutex;
     bool done = false;
 
-    Build(std::shared_ptr<TableSet> s, int pass, bool r) : set(std::move(s)), builder(*set->block, pass), resumed(r) {}
+    Build(std::shared_ptr<TableSet> s, int pass, bool r) : set(std::move(s)), builder(*set->block, pass, set->known), resumed(r) {}
     void Halt()
     {
         stop = true;
@@ -86,7 +86,7 @@ std::string PathOf(const std::string& name) { return HasFolder() ? S().folder->p
 
 void LowPriority() { setpriority(PRIO_PROCESS, id_t(gettid()), 19); }
 
-// The build is over: the full table is saved and the searches take it.
+// The build is over: the full tables are saved and the searches take them.
 void Finished(Build& b)
 {
     std::lock_guard lock(b.doneMutex);
@@ -104,7 +104,7 @@ void Finished(Build& b)
             Note(CacheNote::NotWritten, PathOf(TablesFileName()), why);
         }
     }
-    b.set->full.store(true, std::memory_order_release);
+    b.set->Complete();
 }
 
 bool Done(Build& b)
@@ -113,14 +113,14 @@ bool Done(Build& b)
     return b.done;
 }
 
-void StartBuild(std::shared_ptr<TableSet> set, int pass, bool resumed)
+void StartBuild(std::unique_ptr<Build> build)
 {
     auto& s = S();
     if (s.build)
         s.build->Halt();
     if (s.quit)
         return;
-    s.build = std::make_unique<Build>(std::move(set), pass, resumed);
+    s.build = std::move(build);
     Build* b = s.build.get();
     b->thread = std::thread([b] {
         LowPriority();
@@ -129,7 +129,7 @@ void StartBuild(std::shared_ptr<TableSet> set, int pass, bool resumed)
     });
 }
 
-// The first phase's full table finished on this thread (and a helper), at its priority.
+// The full tables finished on this thread (and a helper), at its priority.
 void CompleteBuild()
 {
     Build* b = S().build.get();
@@ -141,12 +141,23 @@ void CompleteBuild()
         Finished(*b);
 }
 
+// The first phase's table is known this far before a fresh set's first search: enough to guide it
+// (most cubes are 9 or 10 moves from the group, so what is unknown is at least 8), and quick:
+// few entries are that near.
+constexpr int KnownFirst = 7;
+
+// Tables made here: the moves, then the second phase's small tables beside the first phase's table
+// up to KnownFirst; its build goes on in the background.
 std::shared_ptr<TableSet> FreshSet()
 {
     auto set = std::make_shared<TableSet>(Block::Anonymous());
     BuildMoves(*set->block);
-    BuildSmall(*set->block);
+    auto build = std::make_unique<Build>(set, 0, false);
+    std::thread small([&] { set->small = BuildSmall(*set->block); });
+    build->builder.Run(build->stop, std::max(1, BuildThreads() - 1), KnownFirst);
+    small.join();
     set->file = PathOf(TablesFileName());
+    StartBuild(std::move(build));
     return set;
 }
 
@@ -168,7 +179,7 @@ std::shared_ptr<TableSet> FromCache()
     const Checked o = CheckCacheFile(*s.folder, TablesFileName(), false);
     if (o.block) {
         auto set = std::make_shared<TableSet>(o.block);
-        set->full = true;
+        set->Complete();
         set->fromFile = true;
         set->file = PathOf(TablesFileName());
         std::lock_guard info(s.infoMutex);
@@ -183,9 +194,13 @@ std::shared_ptr<TableSet> FromCache()
     const Checked u = CheckCacheFile(*s.folder, PartialFileName(), true);
     if (u.block) {
         auto set = std::make_shared<TableSet>(u.block);
+        auto build = std::make_unique<Build>(set, u.pass, true);
+        set->small = BuildSmall(*u.block);
+        // Not even its classes were made: do that much, and some of its passes, first.
+        build->builder.Run(build->stop, BuildThreads(), KnownFirst);
         set->fromFile = true;
         set->file = PathOf(TablesFileName());
-        StartBuild(set, u.pass, true);
+        StartBuild(std::move(build));
         return set;
     }
     if (!u.absent) {
@@ -210,10 +225,8 @@ void Prepare()
         RemoveLeftovers(*s.folder);
         s.current = FromCache();
     }
-    if (!s.current) {
+    if (!s.current)
         s.current = FreshSet();
-        StartBuild(s.current, 0, false);
-    }
     std::lock_guard info(s.infoMutex);
     s.info.file = PathOf(TablesFileName());
     s.info.seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -297,7 +310,6 @@ std::shared_ptr<TableSet> Distrust(const std::shared_ptr<TableSet>& set, const s
         RemoveFile(*s.folder, PartialFileName());
     }
     s.current = FreshSet();
-    StartBuild(s.current, 0, false);
     return s.current;
 }
 

@@ -1,9 +1,11 @@
 // The tables the searches use, as this process has them: loaded from the cache, or built here (the
-// small ones at once, the full first-phase table beside the searches, then saved).
+// small ones at once, the full ones beside the searches, then saved).
 #pragma once
 
 #include "Tables.h"
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -12,13 +14,30 @@ namespace shortsolve::detail {
 
 struct TableSet {
     std::shared_ptr<Block> block;
-    Tables t;
+    Moves mv;
     Phase1Table p1;
-    std::atomic<bool> full{false}; // the first phase's full table is there
-    bool fromFile = false;         // read from the cache: it may lie
+    Phase2Table p2;
+    std::unique_ptr<SmallTables> small; // until the full tables are there
+    std::atomic<bool> full{false};      // they are: see Complete()
+    std::atomic<int> known{-1};         // until then, the first phase's table holds every distance up to this
+    // The corners' own distance within the second phase, by class: the nearest of their entries in
+    // the corner x middle edge table.
+    std::array<uint8_t, CornerClasses> cornerDist{};
+    bool fromFile = false;              // read from the cache: they may lie
     std::string file;
 
-    explicit TableSet(std::shared_ptr<Block> b) : block(std::move(b)), t(Tables::Of(*block)), p1(Phase1Table::Of(*block)) {}
+    explicit TableSet(std::shared_ptr<Block> b)
+        : block(std::move(b)), mv(Moves::Of(*block)), p1(Phase1Table::Of(*block)), p2(Phase2Table::Of(*block))
+    {
+    }
+    // The full tables are in the block: what is derived from them is made, then the searches may
+    // take them.
+    void Complete()
+    {
+        for (int c = 0; c < CornerClasses; ++c)
+            cornerDist[c] = *std::min_element(p2.cornerSlice + c * SlicePerms, p2.cornerSlice + (c + 1) * SlicePerms);
+        full.store(true, std::memory_order_release);
+    }
 };
 
 struct CacheFolder;

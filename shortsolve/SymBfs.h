@@ -31,12 +31,28 @@ public:
         Set(goalClass, 0, 0);
     }
 
+    // The entries known (those past the end are unknown).
     uint64_t Count() const
     {
-        uint64_t n = 0;
-        for (uint64_t i = 0; i < Total(); ++i)
-            n += Get(i) != 3;
-        return n;
+        const uint64_t words = (Total() + 31) / 32;
+        uint64_t unknown = 0;
+        for (uint64_t w = 0; w < words; ++w)
+            unknown += uint64_t(std::popcount(m_D[w] & m_D[w] >> 1 & Low));
+        return words * 32 - unknown;
+    }
+
+    // One pass, with `filled` counted first when 0 and kept up; false when stopped first. `full`:
+    // every entry is known, or none was made known (nothing more to do).
+    bool Step(int depth, std::atomic<uint64_t>& filled, const std::atomic<bool>& abort, int threads, bool& full)
+    {
+        if (filled == 0)
+            filled = Count();
+        uint64_t added = 0;
+        if (filled < Total() && !Pass(depth, filled, abort, threads, added))
+            return false;
+        filled += added;
+        full = filled >= Total() || added == 0;
+        return true;
     }
 
     // The pass from distance `depth` to the next; false when stopped first. `filled` counts the
@@ -88,8 +104,10 @@ private:
     // One row of the pass: forwards from each entry at `now`, or backwards from each unknown one.
     uint64_t Row(uint32_t c, int now, bool backwards)
     {
+        // Where the moves take the row: made when the row has an entry to look from (few have in
+        // the first passes).
         uint32_t to[Space::Moves];
-        m_S.Row(c, to);
+        bool made = false;
         const int next = (now + 1) % 3;
         const uint64_t pattern = Low * uint64_t(now), base = uint64_t(c) * Space::Cols, end = base + Space::Cols;
         uint64_t added = 0;
@@ -102,6 +120,10 @@ private:
                 match &= ~uint64_t(0) << ((base & 31) * 2);
             if ((w + 1) << 5 > end)
                 match &= ~(~uint64_t(0) << ((end & 31) * 2));
+            if (match && !made) {
+                m_S.Row(c, to);
+                made = true;
+            }
             for (; match; match &= match - 1) {
                 const uint64_t i = (w << 5) + uint64_t(std::countr_zero(match) / 2);
                 const uint32_t col = uint32_t(i - base);

@@ -1,10 +1,8 @@
 #include "Tables.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <thread>
-#include <vector>
 
 #include <sys/mman.h>
 
@@ -12,7 +10,7 @@ namespace shortsolve::detail {
 
 namespace {
 
-constexpr std::size_t Words(std::size_t entries) { return (entries + 31) / 32; }
+constexpr std::size_t Words(std::size_t entries) { return (entries + 31) / 32 * 8; }
 
 constexpr std::array<SectionInfo, SectionCount> Sections{{
     {"twist move table", std::size_t(Twists) * 18 * 2, false},
@@ -21,19 +19,19 @@ constexpr std::array<SectionInfo, SectionCount> Sections{{
     {"corner move table", std::size_t(CornerPerms) * 10 * 2, false},
     {"edge move table", std::size_t(EdgePerms8) * 10 * 2, false},
     {"middle edge move table", std::size_t(SlicePerms) * 10, false},
-    {"top corner move table", std::size_t(Combs) * 10, false},
-    {"top edge move table", std::size_t(Combs) * 10, false},
-    {"twist x slice table", std::size_t(Twists) * Slices, false},
-    {"flip x slice table", std::size_t(Flips) * Slices, false},
-    {"twist x flip table", std::size_t(Twists) * Flips, false},
-    {"corner x middle edge table", std::size_t(CornerPerms) * SlicePerms, false},
-    {"edge x middle edge table", std::size_t(EdgePerms8) * SlicePerms, false},
-    {"corner x top edge table", std::size_t(CornerPerms) * Combs, false},
-    {"edge x top corner table", std::size_t(EdgePerms8) * Combs, false},
-    {"first phase's classes", std::size_t(Flips) * Slices * 4, false},
+    {"first phase's classes", std::size_t(Flips) * Slices * 3 + 1, false},
     {"first phase's twist symmetries", std::size_t(Twists) * Syms * 2, false},
     {"first phase's class symmetries", std::size_t(FlipSliceClasses) * 2, false},
-    {"first phase's table", Words(std::size_t(FlipSliceClasses) * Twists) * 8, true},
+    {"first phase's table", Words(std::size_t(FlipSliceClasses) * Twists), true},
+    {"second phase's classes", std::size_t(CornerPerms) * 2, false},
+    {"second phase's edge symmetries", std::size_t(EdgePerms8) * Syms * 2, false},
+    {"second phase's middle edge symmetries", std::size_t(SlicePerms) * Syms, false},
+    {"second phase's class symmetries", std::size_t(CornerClasses) * 2, false},
+    {"corner x middle edge table", std::size_t(CornerClasses) * SlicePerms, false},
+    {"second phase's table", Words(std::size_t(CornerClasses) * EdgePerms8), true},
+    {"second phase's edge classes", std::size_t(EdgePerms8) * 2, false},
+    {"second phase's top corner symmetries", std::size_t(Combs) * Syms, false},
+    {"edge x top corner table", std::size_t(EdgeClasses) * Combs, false},
 }};
 
 struct Places {
@@ -55,23 +53,42 @@ constexpr Places Layout()
 
 constexpr Places Where = Layout();
 
-// Distances to the goal (a = 0, b = goal) of the pair (a, b), breadth first.
-void Distances(Block& blk, const PairTable& pt)
+const std::array<Coordinate, CoordinateCount> Coordinates{{
+    {Twists, 18, SetTwist, Twist, true, TwistMove},
+    {Flips, 18, SetFlip, Flip, false, FlipMove},
+    {Slices, 18, SetSlice, Slice, false, SliceMove},
+    {CornerPerms, 10, SetCornerPerm, CornerPerm, true, CornerMove2},
+    {EdgePerms8, 10, SetEdgePerm8, EdgePerm8, false, EdgeMove2},
+    {SlicePerms, 10, SetSlicePerm, SlicePerm, false, SliceMove2},
+    {Combs, 10, SetCornerComb, CornerComb, true, SectionCount},
+    {Combs, 10, SetEdgeComb, EdgeComb, false, SectionCount},
+}};
+
+// A coordinate's moves as ints, from its table in the block, or made here.
+std::vector<int> MovesOf(const Block& b, int id)
 {
-    const Coordinate &ca = CoordinateOf(pt.a), &cb = CoordinateOf(pt.b);
-    const int na = ca.count, nb = cb.count, n = ca.moves;
-    // The moves of both, as ints, so that the passes read one kind of table.
-    std::vector<int> ma(std::size_t(na) * n), mb(std::size_t(nb) * n);
-    for (int v = 0; v < na; ++v)
-        for (int k = 0; k < n; ++k)
-            ma[std::size_t(v) * n + k] = MoveEntry(blk, ca, v, k);
-    for (int v = 0; v < nb; ++v)
-        for (int k = 0; k < n; ++k)
-            mb[std::size_t(v) * n + k] = MoveEntry(blk, cb, v, k);
-    uint8_t* d = blk.At<uint8_t>(pt.section);
+    const Coordinate& c = Coordinates[id];
+    std::vector<int> m(std::size_t(c.count) * c.moves);
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        if (c.section == SectionCount)
+            m[i] = Moved(c, int(i / c.moves), int(i % c.moves));
+        else if (Sections[c.section].bytes / m.size() == 2)
+            m[i] = b.At<uint16_t>(c.section)[i];
+        else
+            m[i] = b.At<uint8_t>(c.section)[i];
+    }
+    return m;
+}
+
+} // namespace
+
+std::vector<uint8_t> PairDistances(const Block& blk, CoordinateId ida, CoordinateId idb, int goal)
+{
+    const std::vector<int> ma = MovesOf(blk, ida), mb = MovesOf(blk, idb);
+    const int na = Coordinates[ida].count, nb = Coordinates[idb].count, n = Coordinates[ida].moves;
     const std::size_t total = std::size_t(na) * nb;
-    std::memset(d, 0xFF, total);
-    d[pt.goal] = 0;
+    std::vector<uint8_t> d(total, 0xFF);
+    d[goal] = 0;
     std::size_t done = 1;
     for (uint8_t depth = 0; done < total; ++depth) {
         std::size_t added = 0;
@@ -100,20 +117,8 @@ void Distances(Block& blk, const PairTable& pt)
             break;
         done += added;
     }
+    return d;
 }
-
-const std::array<Coordinate, CoordinateCount> Coordinates{{
-    {TwistMove, Twists, 18, 2, SetTwist, Twist, true},
-    {FlipMove, Flips, 18, 2, SetFlip, Flip, false},
-    {SliceMove, Slices, 18, 2, SetSlice, Slice, false},
-    {CornerMove2, CornerPerms, 10, 2, SetCornerPerm, CornerPerm, true},
-    {EdgeMove2, EdgePerms8, 10, 2, SetEdgePerm8, EdgePerm8, false},
-    {SliceMove2, SlicePerms, 10, 1, SetSlicePerm, SlicePerm, false},
-    {CornerCombMove2, Combs, 10, 1, SetCornerComb, CornerComb, true},
-    {EdgeCombMove2, Combs, 10, 1, SetEdgeComb, EdgeComb, false},
-}};
-
-} // namespace
 
 const SectionInfo& Info(Section s) { return Sections[s]; }
 std::size_t Offset(Section s) { return Where.offset[s]; }
@@ -139,21 +144,25 @@ std::shared_ptr<Block> Block::Map(int fd, bool writable, std::string& error)
 
 Block::~Block() { munmap(m_Data, BlockBytes()); }
 
-Tables Tables::Of(const Block& b)
+Moves Moves::Of(const Block& b)
 {
-    return {b.At<uint16_t>(TwistMove),     b.At<uint16_t>(FlipMove),        b.At<uint16_t>(SliceMove),
-            b.At<uint16_t>(CornerMove2),   b.At<uint16_t>(EdgeMove2),       b.At<uint8_t>(SliceMove2),
-            b.At<uint8_t>(CornerCombMove2), b.At<uint8_t>(EdgeCombMove2),   b.At<uint8_t>(TwistSlice),
-            b.At<uint8_t>(FlipSlice),      b.At<uint8_t>(TwistFlip),        b.At<uint8_t>(CornerSlice2),
-            b.At<uint8_t>(EdgeSlice2),     b.At<uint8_t>(CornerComb2),      b.At<uint8_t>(EdgeComb2)};
+    return {b.At<uint16_t>(TwistMove), b.At<uint16_t>(FlipMove),  b.At<uint16_t>(SliceMove),
+            b.At<uint16_t>(CornerMove2), b.At<uint16_t>(EdgeMove2), b.At<uint8_t>(SliceMove2)};
 }
 
 Phase1Table Phase1Table::Of(const Block& b)
 {
-    return {b.At<uint32_t>(P1Classes), b.At<uint16_t>(P1TwistConj), b.At<uint16_t>(P1Stable), b.At<uint64_t>(P1Distance)};
+    return {b.At<uint8_t>(P1Classes), b.At<uint16_t>(P1TwistConj), b.At<uint16_t>(P1Stable), b.At<uint64_t>(P1Distance)};
 }
 
-int Phase1Table::Distance(int tw, int fl, int sl, const Tables& t) const
+Phase2Table Phase2Table::Of(const Block& b)
+{
+    return {b.At<uint16_t>(P2Classes),      b.At<uint16_t>(P2EdgeConj),    b.At<uint8_t>(P2SliceConj),
+            b.At<uint16_t>(P2Stable),       b.At<uint8_t>(P2CornerSlice), b.At<uint64_t>(P2Distance),
+            b.At<uint16_t>(P2EdgeClasses), b.At<uint8_t>(P2CombConj),    b.At<uint8_t>(P2EdgeComb)};
+}
+
+int Phase1Table::Distance(int tw, int fl, int sl, const Moves& mv) const
 {
     // Down, a move at a time, to the group: each step to a neighbour one nearer.
     int d = 0;
@@ -161,18 +170,100 @@ int Phase1Table::Distance(int tw, int fl, int sl, const Tables& t) const
         const int here = Mod3(tw, fl, sl);
         if (d > 20 || here == 3)
             return -1;
-        const int want = (here + 2) % 3;
-        int to[54], idx[18], m = 0;
-        Children(tw, fl, sl, t, to, idx);
-        for (; m < 18; ++m)
-            if (Mod3At(std::size_t(idx[m])) == want) {
-                tw = to[3 * m], fl = to[3 * m + 1], sl = to[3 * m + 2];
-                break;
-            }
+        int to[54], m = 0;
+        std::size_t idx[18];
+        Children(tw, fl, sl, mv, to, idx);
+        for (; m < 18 && Mod3At(dist, idx[m]) != (here + 2) % 3; ++m) {
+        }
         if (m == 18)
             return -1;
+        tw = to[3 * m], fl = to[3 * m + 1], sl = to[3 * m + 2];
     }
     return d;
+}
+
+int Phase2Table::Distance(int cp, int ep, const Moves& mv, int most) const
+{
+    int d = 0;
+    for (; !(cp == 0 && ep == 0); ++d) {
+        if (d > most)
+            return d;
+        const int here = Mod3At(dist, Index(cp, ep));
+        if (d > 30 || here == 3)
+            return -1;
+        int to[20], k = 0;
+        std::size_t idx[10];
+        Children(cp, ep, mv, to, idx);
+        for (; k < 10 && Mod3At(dist, idx[k]) != (here + 2) % 3; ++k) {
+        }
+        if (k == 10)
+            return -1;
+        cp = to[2 * k], ep = to[2 * k + 1];
+    }
+    return d;
+}
+
+namespace {
+
+// Walks down a table from several entries at once, a step of each in turn, so that the fetches of
+// one step of all of them overlap. `children(s, to, idx)` fetches the children of s (into `to`, K
+// ints each) and their entries; `goal(s)`; `index(s)`, its entry.
+template <int K, int Moves, typename Children, typename Goal, typename Index>
+void InStep(int count, const int (*cube)[K], const uint64_t* dist, int* out, Children children, Goal goal, Index index)
+{
+    int at[19][K], here[19], to[19][Moves * K];
+    std::size_t idx[19][Moves];
+    for (int i = 0; i < count; ++i) {
+        std::copy_n(cube[i], K, at[i]);
+        here[i] = Mod3At(dist, index(at[i]));
+        out[i] = here[i] == 3 ? -1 : -2; // -2: under way
+    }
+    for (int step = 0; step <= 30; ++step) {
+        bool any = false;
+        for (int i = 0; i < count; ++i) {
+            if (out[i] == -2 && goal(at[i]))
+                out[i] = step;
+            if (out[i] == -2) {
+                children(at[i], to[i], idx[i]);
+                any = true;
+            }
+        }
+        if (!any)
+            return;
+        for (int i = 0; i < count; ++i) {
+            if (out[i] != -2)
+                continue;
+            int m = 0;
+            for (; m < Moves && Mod3At(dist, idx[i][m]) != (here[i] + 2) % 3; ++m) {
+            }
+            if (m == Moves) {
+                out[i] = -1;
+                continue;
+            }
+            std::copy_n(to[i] + K * m, K, at[i]);
+            here[i] = (here[i] + 2) % 3;
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        if (out[i] == -2)
+            out[i] = -1;
+}
+
+} // namespace
+
+void Phase1Table::Distances(int count, const int (*cube)[3], const Moves& mv, int* out) const
+{
+    InStep<3, 18>(
+        count, cube, dist, out, [&](const int* c, int* to, std::size_t* idx) { Children(c[0], c[1], c[2], mv, to, idx); },
+        [](const int* c) { return c[0] == 0 && c[1] == 0 && c[2] == SliceHome; },
+        [this](const int* c) { return Index(c[0], c[1], c[2]); });
+}
+
+void Phase2Table::Distances(int count, const int (*cube)[2], const Moves& mv, int* out) const
+{
+    InStep<2, 10>(
+        count, cube, dist, out, [&](const int* c, int* to, std::size_t* idx) { Children(c[0], c[1], mv, to, idx); },
+        [](const int* c) { return c[0] == 0 && c[1] == 0; }, [this](const int* c) { return Index(c[0], c[1]); });
 }
 
 const Coordinate& CoordinateOf(int id) { return Coordinates[id]; }
@@ -199,51 +290,35 @@ int Moved(const Coordinate& co, int v, int k)
     return co.get(d);
 }
 
-int MoveEntry(const Block& b, const Coordinate& c, int v, int k)
-{
-    const std::size_t i = std::size_t(v) * c.moves + k;
-    return c.width == 2 ? b.At<uint16_t>(c.section)[i] : b.At<uint8_t>(c.section)[i];
-}
-
-const std::array<PairTable, 7>& PairTables()
-{
-    static const std::array<PairTable, 7> pairs{{
-        {TwistSlice, CTwist, CSlice, SliceHome},
-        {FlipSlice, CFlip, CSlice, SliceHome},
-        {TwistFlip, CTwist, CFlip, 0},
-        {CornerSlice2, CCorner2, CSlice2, 0},
-        {EdgeSlice2, CEdge2, CSlice2, 0},
-        {CornerComb2, CCorner2, CEdgeComb2, CombHome},
-        {EdgeComb2, CEdge2, CCornerComb2, CombHome},
-    }};
-    return pairs;
-}
-
 void BuildMoves(Block& b)
 {
-    for (const Coordinate& c : Coordinates)
+    for (const Coordinate& c : Coordinates) {
+        if (c.section == SectionCount)
+            continue;
+        const bool wide = Sections[c.section].bytes == std::size_t(c.count) * c.moves * 2;
         for (int v = 0; v < c.count; ++v)
             for (int k = 0; k < c.moves; ++k) {
                 const std::size_t i = std::size_t(v) * c.moves + k;
-                if (c.width == 2)
+                if (wide)
                     b.At<uint16_t>(c.section)[i] = uint16_t(Moved(c, v, k));
                 else
                     b.At<uint8_t>(c.section)[i] = uint8_t(Moved(c, v, k));
             }
+    }
 }
 
-void BuildSmall(Block& b)
+std::unique_ptr<SmallTables> BuildSmall(const Block& b)
 {
-    const auto& p = PairTables();
-    // The largest table (twist x flip) on a core of its own, the others beside it; then the two
-    // next largest side by side.
-    std::thread big([&] { Distances(b, p[2]); });
-    for (int i : {0, 1, 3, 4})
-        Distances(b, p[i]);
-    big.join();
-    std::thread other([&] { Distances(b, p[5]); });
-    Distances(b, p[6]);
-    other.join();
+    auto s = std::make_unique<SmallTables>();
+    for (auto [id, to] : {std::pair{CCornerComb2, &s->cornerCombMove}, std::pair{CEdgeComb2, &s->edgeCombMove}}) {
+        const std::vector<int> m = MovesOf(b, id);
+        to->assign(m.begin(), m.end());
+    }
+    s->cornerSlice = PairDistances(b, CCorner2, CSlice2, 0);
+    s->edgeSlice = PairDistances(b, CEdge2, CSlice2, 0);
+    s->cornerComb = PairDistances(b, CCorner2, CEdgeComb2, CombHome);
+    s->edgeComb = PairDistances(b, CEdge2, CCornerComb2, CombHome);
+    return s;
 }
 
 } // namespace shortsolve::detail

@@ -1,6 +1,7 @@
 // The search's tables: one block of memory laid out exactly as the cache file (a header page, then
 // each table at a fixed place), either mapped from that file or anonymous and filled here. The
-// search reads them through plain pointers into the block.
+// search reads them through plain pointers into the block. Small tables, quick to build, serve
+// until the full ones are there; they are never saved.
 #pragma once
 
 #include "Cubie.h"
@@ -9,16 +10,19 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace shortsolve::detail {
 
-// The tables, in the file's order.
+// The tables of the file, in its order.
 enum Section : int {
-    TwistMove, FlipMove, SliceMove, CornerMove2, EdgeMove2, SliceMove2, CornerCombMove2, EdgeCombMove2,
-    TwistSlice, FlipSlice, TwistFlip, CornerSlice2, EdgeSlice2, CornerComb2, EdgeComb2,
+    TwistMove, FlipMove, SliceMove, CornerMove2, EdgeMove2, SliceMove2,
     P1Classes, P1TwistConj, P1Stable, P1Distance,
+    P2Classes, P2EdgeConj, P2SliceConj, P2Stable, P2CornerSlice, P2Distance,
+    P2EdgeClasses, P2CombConj, P2EdgeComb,
     SectionCount
 };
 
@@ -33,8 +37,10 @@ std::size_t Offset(Section s);
 constexpr std::size_t HeaderBytes = 4096;
 std::size_t BlockBytes();
 
-// The first phase's symmetry classes of flip and middle-edge places: a known count.
-constexpr int FlipSliceClasses = 64430;
+// The symmetry classes (under the 16 symmetries that keep the U-D axis): of flip and middle-edge
+// places together (the first phase's), and of corner orders (the second phase's). Known counts.
+// The top and bottom edges' orders fall into as many classes as the corners'.
+constexpr int FlipSliceClasses = 64430, CornerClasses = 2768, EdgeClasses = 2768;
 
 // Memory holding a block, given back when the last table set using it goes.
 class Block {
@@ -59,103 +65,173 @@ private:
     uint8_t* m_Data;
 };
 
-// The move tables, [value * 18 + move] (second phase: [value * 10 + index]), and the small tables
-// of distances, each a lower bound on the moves still needed.
-struct Tables {
-    const uint16_t *twistMove, *flipMove, *sliceMove, *cornerMove2, *edgeMove2;
-    const uint8_t *sliceMove2, *cornerCombMove2, *edgeCombMove2;
-    // To the first phase's group, at least: twist x slice, flip x slice, twist x flip.
-    const uint8_t *twistSlice, *flipSlice, *twistFlip;
-    // To solved within it: corners x middle edges, other edges x middle edges, corners x where the
-    // top edges are, edges x where the top corners are.
-    const uint8_t *cornerSlice2, *edgeSlice2, *cornerComb2, *edgeComb2;
-
-    static Tables Of(const Block& b);
+// The move tables, [value * 18 + move] (second phase: [value * 10 + index]).
+struct Moves {
+    const uint16_t *twist, *flip, *slice, *corner2, *edge2;
+    const uint8_t* slice2;
+    static Moves Of(const Block& b);
 };
 
+// Two bits an entry, the distance mod 3: enough, since a move changes a distance by one at most.
+// 3 while unknown: a table being built is read while it is filled (an entry, once set, stays).
+inline int Mod3At(const uint64_t* words, std::size_t i)
+{
+    return int(__atomic_load_n(&words[i >> 5], __ATOMIC_RELAXED) >> ((i & 31) * 2) & 3);
+}
+// The distance of a neighbour of an entry `d` away, from its entry mod 3: one of d - 1, d, d + 1.
+inline int Near(int d, int mod3) { return d - 1 + (mod3 - d % 3 + 4) % 3; }
+
 // Exact distances to the first phase's group, by symmetry class of flip and middle-edge places,
-// times the twist; two bits an entry: the distance mod 3, enough since a move changes it by one.
+// times the twist.
 struct Phase1Table {
-    const uint32_t* classOf;   // [flip * Slices + slice]: class << 4 | the symmetry taking it there
+    const uint8_t* classOf;    // [flip * Slices + slice], 3 bytes: class << 4 | the symmetry taking it there
     const uint16_t* twistConj; // [twist * Syms + symmetry]
     const uint16_t* stable;    // [class]: the symmetries that keep its representative
     const uint64_t* dist;      // [class * Twists + twist]
 
     static Phase1Table Of(const Block& b);
-    int Index(int tw, int fl, int sl) const
+    uint32_t Class(std::size_t raw) const
     {
-        const uint32_t cs = classOf[std::size_t(fl) * Slices + sl];
-        return int(cs >> 4) * Twists + twistConj[std::size_t(tw) * Syms + (cs & 15)];
+        uint32_t v;
+        std::memcpy(&v, classOf + 3 * raw, 4);
+        return v & 0xFFFFFF;
     }
-    int Mod3At(std::size_t i) const { return int(dist[i >> 5] >> ((i & 31) * 2) & 3); }
-    int Mod3(int tw, int fl, int sl) const { return Mod3At(std::size_t(Index(tw, fl, sl))); }
+    std::size_t Index(int tw, int fl, int sl) const
+    {
+        const uint32_t cs = Class(std::size_t(fl) * Slices + sl);
+        return std::size_t(cs >> 4) * Twists + twistConj[std::size_t(tw) * Syms + (cs & 15)];
+    }
+    int Mod3(int tw, int fl, int sl) const { return Mod3At(dist, Index(tw, fl, sl)); }
     // The entries of the 18 children of (tw, fl, sl), their coordinates in `to` (3 each): asked for
     // all at once, in two rounds (classes, then distances), so that the memory fetches overlap.
-    void Children(int tw, int fl, int sl, const Tables& t, int* to, int* idx) const
+    void Children(int tw, int fl, int sl, const Moves& mv, int* to, std::size_t* idx) const
     {
         std::size_t raw[18];
         for (int m = 0; m < 18; ++m) {
-            to[3 * m] = t.twistMove[tw * 18 + m], to[3 * m + 1] = t.flipMove[fl * 18 + m], to[3 * m + 2] = t.sliceMove[sl * 18 + m];
+            to[3 * m] = mv.twist[tw * 18 + m], to[3 * m + 1] = mv.flip[fl * 18 + m], to[3 * m + 2] = mv.slice[sl * 18 + m];
             raw[m] = std::size_t(to[3 * m + 1]) * Slices + to[3 * m + 2];
-            __builtin_prefetch(&classOf[raw[m]]);
+            __builtin_prefetch(classOf + 3 * raw[m]);
         }
         for (int m = 0; m < 18; ++m) {
-            const uint32_t cs = classOf[raw[m]];
-            idx[m] = int(cs >> 4) * Twists + twistConj[std::size_t(to[3 * m]) * Syms + (cs & 15)];
-            __builtin_prefetch(&dist[std::size_t(idx[m]) >> 5]);
+            const uint32_t cs = Class(raw[m]);
+            idx[m] = std::size_t(cs >> 4) * Twists + twistConj[std::size_t(to[3 * m]) * Syms + (cs & 15)];
+            __builtin_prefetch(&dist[idx[m] >> 5]);
         }
     }
     // The exact distance, walking down the table; -1 when the walk finds no way down (a table
     // that lies).
-    int Distance(int tw, int fl, int sl, const Tables& t) const;
+    int Distance(int tw, int fl, int sl, const Moves& mv) const;
+    // The same of up to 19 cubes ((tw, fl, sl) each) at once, their walks in step so that their
+    // fetches overlap.
+    void Distances(int count, const int (*cube)[3], const Moves& mv, int* out) const;
+};
+
+// Exact distances to solved within the first phase's group, of the corners' and the top and bottom
+// edges' orders (by symmetry class of the corners' order), of the corners' and the middle edges'
+// orders, and of the edges' order and where the top corners are (by class of the edges' order).
+struct Phase2Table {
+    const uint16_t* classOf;     // [corners]: class << 4 | the symmetry taking it there
+    const uint16_t* edgeConj;    // [edges * Syms + symmetry]
+    const uint8_t* sliceConj;    // [middle edges * Syms + symmetry]
+    const uint16_t* stable;      // [class]
+    const uint8_t* cornerSlice;  // [class * SlicePerms + middle edges], exact
+    const uint64_t* dist;        // [class * EdgePerms8 + edges], mod 3
+    const uint16_t* edgeClassOf; // [edges]: class << 4 | symmetry
+    const uint8_t* combConj;     // [top corners' places * Syms + symmetry]
+    const uint8_t* edgeComb;     // [edge class * Combs + top corners' places], exact
+
+    static Phase2Table Of(const Block& b);
+    std::size_t Index(int cp, int ep) const
+    {
+        const uint32_t cs = classOf[cp];
+        return std::size_t(cs >> 4) * EdgePerms8 + edgeConj[std::size_t(ep) * Syms + (cs & 15)];
+    }
+    // The entries of the 10 children of (cp, ep), their coordinates in `to` (2 each): asked for all
+    // at once, in two rounds (classes and edge symmetries, then distances).
+    void Children(int cp, int ep, const Moves& mv, int* to, std::size_t* idx) const
+    {
+        for (int k = 0; k < 10; ++k) {
+            to[2 * k] = mv.corner2[cp * 10 + k], to[2 * k + 1] = mv.edge2[ep * 10 + k];
+            __builtin_prefetch(&classOf[to[2 * k]]);
+            __builtin_prefetch(&edgeConj[std::size_t(to[2 * k + 1]) * Syms]);
+        }
+        for (int k = 0; k < 10; ++k) {
+            idx[k] = Index(to[2 * k], to[2 * k + 1]);
+            __builtin_prefetch(&dist[idx[k] >> 5]);
+        }
+    }
+    int CornerSlice(int cp, int sp) const
+    {
+        const uint32_t cs = classOf[cp];
+        return cornerSlice[(cs >> 4) * SlicePerms + sliceConj[sp * Syms + (cs & 15)]];
+    }
+    int EdgeComb(int ep, int cc) const
+    {
+        const uint32_t es = edgeClassOf[ep];
+        return edgeComb[(es >> 4) * Combs + combConj[cc * Syms + (es & 15)]];
+    }
+    // The exact distance of corners and top and bottom edges, when at most `most`, else more; -1
+    // when the walk finds no way down.
+    int Distance(int cp, int ep, const Moves& mv, int most = 30) const;
+    // The same of up to 11 (cp, ep) at once, in step.
+    void Distances(int count, const int (*cube)[2], const Moves& mv, int* out) const;
 };
 
 // The coordinates that have move tables, and how each is made.
 struct Coordinate {
-    Section section;
-    int count, moves, width; // values, moves (18, or 10 in the second phase), bytes an entry
+    int count, moves; // values, moves (18, or 10 in the second phase)
     void (*set)(Cubie&, int);
     int (*get)(const Cubie&);
     bool corners;
+    Section section; // where its table is in the block; SectionCount: in the small tables
 };
 enum CoordinateId { CTwist, CFlip, CSlice, CCorner2, CEdge2, CSlice2, CCornerComb2, CEdgeComb2, CoordinateCount };
 const Coordinate& CoordinateOf(int id);
 // The coordinate after move k (an index into the phase's moves), from its definition.
 int Moved(const Coordinate& c, int v, int k);
-// The same from the block's table.
-int MoveEntry(const Block& b, const Coordinate& c, int v, int k);
 
-// The small distance tables: pairs of two coordinates, [a * b's count + b].
-struct PairTable {
-    Section section;
-    CoordinateId a, b;
-    int goal; // b's value when solved; a's is 0
+// Until the second phase's full table is there: lower bounds from tables that pair two of its
+// coordinates, [a * b's count + b], built here in a fraction of a second. Never saved.
+struct SmallTables {
+    std::vector<uint8_t> cornerCombMove, edgeCombMove; // where the top layer's corners, edges are
+    // Corners x middle edges, edges x middle edges, corners x where the top edges are, edges x
+    // where the top corners are.
+    std::vector<uint8_t> cornerSlice, edgeSlice, cornerComb, edgeComb;
 };
-const std::array<PairTable, 7>& PairTables();
-
-// Filling a block, in this order: the move tables, then the small distance tables.
+// The move tables first, then the small tables from them.
 void BuildMoves(Block& b);
-void BuildSmall(Block& b);
+// Distances to the goal (a = 0, b = goal) of a pair of coordinates, breadth first.
+std::vector<uint8_t> PairDistances(const Block& b, CoordinateId a, CoordinateId b2, int goal);
+std::unique_ptr<SmallTables> BuildSmall(const Block& b);
 
-// The first phase's full table, built breadth first, a pass per distance. It can stop between
-// any two rows and go on from the pass it was in, in this process or, from the saved block, the next.
-class Phase1Builder {
+// The full tables, built breadth first, a pass per distance, the first phase's then the second's.
+// The build can stop between any two rows and go on from the pass it was in, in this process or,
+// from the saved block, the next. While it goes on, the first phase's table holds every entry up to
+// the distance `known` says (-1: none yet; 99: all of them).
+class FullBuilder {
 public:
     // `pass`: where a saved build stopped (0: from the start).
-    Phase1Builder(Block& b, int pass) : m_B(b), m_Pass(pass) {}
-    Phase1Builder(const Phase1Builder&) = delete;
-    // False when stopped by `abort` first; then Run again goes on.
-    bool Run(const std::atomic<bool>& abort, int threads);
+    FullBuilder(Block& b, int pass, std::atomic<int>& known);
+    FullBuilder(const FullBuilder&) = delete;
+    // False when stopped by `abort` first, or once the first phase's table is known up to `until`;
+    // then Run again goes on.
+    bool Run(const std::atomic<bool>& abort, int threads, int until = 99);
     int Pass() const { return m_Pass; }
     // How far it has got, 0 to 1.
     double Done() const;
 
 private:
-    bool Classes(const std::atomic<bool>& abort);
-
     Block& m_B;
-    int m_Pass; // 0: the classes are still to be made; k > 0: distance k - 1 is being filled
+    int m_Pass; // first phase's in the low byte, second's above (0: its classes still to be made)
     std::atomic<uint64_t> m_Filled{0};
+    std::atomic<int>& m_Known;
 };
+
+// The classes, symmetries and small exact table of each phase, then a breadth-first pass of its
+// table: false when stopped by `abort`. `filled` counts the entries known, 0 when not yet counted.
+bool Phase1Classes(Block& b, const std::atomic<bool>& abort);
+bool Phase1Pass(Block& b, int depth, std::atomic<uint64_t>& filled, const std::atomic<bool>& abort, int threads, bool& full);
+bool Phase2Classes(Block& b, const std::atomic<bool>& abort);
+bool Phase2Pass(Block& b, int depth, std::atomic<uint64_t>& filled, const std::atomic<bool>& abort, int threads, bool& full);
 
 } // namespace shortsolve::detail

@@ -55,29 +55,27 @@ struct Damage {
     bool unfinished = false;
 };
 
-TEST(ShortSolveCache, EveryDamagedFileIsRefusedWithItsTrueReason)
+// Every family of damage, from the good file of `n` bytes.
+std::vector<Damage> Damages(qint64 n)
 {
-    const QByteArray& good = GoodFile();
-    ASSERT_EQ(std::size_t(good.size()), BlockBytes());
-    const qint64 n = good.size();
     const auto as = [](QByteArray b, const QString& path) { return Write(path, b); };
-    const std::vector<Damage> damages{
+    return {
         {"a FIFO", [](const QString& p, QByteArray) { return mkfifo(QFile::encodeName(p), 0600) == 0; }, "not a regular file"},
         {"a folder", [](const QString& p, QByteArray) { return QDir().mkpath(p); }, "not a regular file"},
-        {"a symbolic link", [&](const QString& p, QByteArray b) { return as(b, p + ".real") && QFile::link(p + ".real", p); },
+        {"a symbolic link", [=](const QString& p, QByteArray b) { return as(b, p + ".real") && QFile::link(p + ".real", p); },
          "a symbolic link"},
         {"another user's",
-         [&](const QString& p, QByteArray b) { return geteuid() == 0 && as(b, p) && chown(QFile::encodeName(p), 4242, gid_t(-1)) == 0; },
+         [=](const QString& p, QByteArray b) { return geteuid() == 0 && as(b, p) && chown(QFile::encodeName(p), 4242, gid_t(-1)) == 0; },
          "owned by uid 4242"},
-        {"writable by others", [&](const QString& p, QByteArray b) { return as(b, p) && chmod(QFile::encodeName(p), 0666) == 0; },
+        {"writable by others", [=](const QString& p, QByteArray b) { return as(b, p) && chmod(QFile::encodeName(p), 0666) == 0; },
          "writable by others"},
-        {"truncated", [&](const QString& p, QByteArray b) { return as(b.left(n - 1), p); },
+        {"truncated", [=](const QString& p, QByteArray b) { return as(b.left(n - 1), p); },
          QStringLiteral("size %1, expected %2").arg(n - 1).arg(n)},
-        {"empty", [&](const QString& p, QByteArray) { return as({}, p); }, QStringLiteral("size 0, expected %1").arg(n)},
-        {"a byte too many", [&](const QString& p, QByteArray b) { return as(b + 'x', p); },
+        {"empty", [=](const QString& p, QByteArray) { return as({}, p); }, QStringLiteral("size 0, expected %1").arg(n)},
+        {"a byte too many", [=](const QString& p, QByteArray b) { return as(b + 'x', p); },
          QStringLiteral("size %1, expected %2").arg(n + 1).arg(n)},
         {"a size that lies",
-         [&](const QString& p, QByteArray b) {
+         [=](const QString& p, QByteArray b) {
              const uint64_t huge = uint64_t(1) << 30;
              std::memcpy(b.data() + offsetof(FileHeader, size), &huge, 8);
              SealHeader(reinterpret_cast<uint8_t*>(b.data()));
@@ -85,22 +83,22 @@ TEST(ShortSolveCache, EveryDamagedFileIsRefusedWithItsTrueReason)
          },
          QStringLiteral("size field 1073741824, expected %1").arg(n)},
         {"another format",
-         [&](const QString& p, QByteArray b) {
-             b[int(offsetof(FileHeader, version))] = 2;
+         [=](const QString& p, QByteArray b) {
+             b[int(offsetof(FileHeader, version))] = char(TablesVersion - 1);
              SealHeader(reinterpret_cast<uint8_t*>(b.data()));
              return as(b, p);
          },
-         "format version 2, expected 3"},
-        {"another program's", [&](const QString& p, QByteArray b) { return as(b.replace(0, 8, "NOTOURS!"), p); },
+         QStringLiteral("format version %1, expected %2").arg(TablesVersion - 1).arg(TablesVersion)},
+        {"another program's", [=](const QString& p, QByteArray b) { return as(b.replace(0, 8, "NOTOURS!"), p); },
          "not a tables file of this program"},
         {"a byte damaged",
-         [&](const QString& p, QByteArray b) {
-             At(b, FlipSlice)[1000] ^= 0x10;
+         [=](const QString& p, QByteArray b) {
+             At(b, P2EdgeComb)[1000] ^= 0x10;
              return as(b, p);
          },
-         "the checksum of the flip x slice table is wrong"},
+         "the checksum of the edge x top corner table is wrong"},
         {"moves that lie under a right checksum",
-         [&](const QString& p, QByteArray b) {
+         [=](const QString& p, QByteArray b) {
              auto* moves = reinterpret_cast<uint16_t*>(At(b, FlipMove));
              for (int i = 0; i < Flips * 18; i += 8)
                  moves[i] = uint16_t((moves[i] + 1) % Flips);
@@ -108,23 +106,37 @@ TEST(ShortSolveCache, EveryDamagedFileIsRefusedWithItsTrueReason)
              return as(b, p);
          },
          R"(^flip move table: entry \d+ is \d+, expected \d+$)"},
-        {"distances that lie under a right checksum: the last 1 % zeroed",
-         [&](const QString& p, QByteArray b) {
+        {"distances that lie under a right checksum: the last 1 % of the first phase's zeroed",
+         [=](const QString& p, QByteArray b) {
              const std::size_t bytes = Info(P1Distance).bytes;
              std::memset(At(b, P1Distance) + bytes - bytes / 100, 0, bytes / 100);
              Reseal(b);
              return as(b, p);
          },
          R"(^first phase's table: entry \d+ is -?\d+, expected \d+$)"},
+        {"the same in the second phase's table",
+         [=](const QString& p, QByteArray b) {
+             const std::size_t bytes = Info(P2Distance).bytes;
+             std::memset(At(b, P2Distance) + bytes - bytes / 100, 0, bytes / 100);
+             Reseal(b);
+             return as(b, p);
+         },
+         R"(^second phase's table: entry \d+ is -?\d+, expected \d+$)"},
         {"an unfinished build damaged where only a full check looks",
-         [&](const QString& p, QByteArray b) {
+         [=](const QString& p, QByteArray b) {
              Reseal(b, 4);
              At(b, P1Distance)[12345] ^= 1;
              return as(b, p);
          },
          "the checksum of the first phase's table is wrong", true},
     };
-    for (const Damage& d : damages) {
+}
+
+TEST(ShortSolveCache, EveryDamagedFileIsRefusedWithItsTrueReason)
+{
+    const QByteArray& good = GoodFile();
+    ASSERT_EQ(std::size_t(good.size()), BlockBytes());
+    for (const Damage& d : Damages(good.size())) {
         SCOPED_TRACE(d.family);
         QTemporaryDir dir;
         const auto folder = OpenFolder(QFile::encodeName(dir.filePath(QStringLiteral("merlos"))).toStdString());
@@ -232,21 +244,29 @@ TEST(ShortSolveTool, AFifoForTheCacheIsNeverWaitedOn)
     EXPECT_EQ(r.err[0], QStringLiteral("merlos-solve: the tables' cache %1 was not used (not a regular file); building the tables again").arg(fifo));
 }
 
-// A first short run saves what it has built; the second finishes it; the third reads it.
+// A first short run saves what it has built; the second finishes it; the third reads it. Each
+// answers one of the hardest cubes known, the first and second as their tables are being built.
 TEST(ShortSolveTool, TwoShortRunsLeaveTheFullTables)
 {
     QTemporaryDir dir;
     const QDir folder(dir.filePath(QStringLiteral("merlos")));
     const QString tables = QString::fromStdString(TablesFileName()), unfinished = QString::fromStdString(PartialFileName());
-    const QStringList args{QStringLiteral("--stats"), QStringLiteral("R U F2")};
+    const QString hard = QStringLiteral("UFRRURBFFLDFLRBLUDLRUDFFBUDRLFBDRBBBRBDFLLLUUDDFLBURDU");
+    const QStringList args{QStringLiteral("--stats"), QStringLiteral("--time-limit"), QStringLiteral("0"), hard};
+    const auto solves = [&](const ToolRun& r) {
+        const notation::Parsed moves = notation::Parse(r.out.value(0));
+        const notation::Position start = notation::ReadPosition(hard).position;
+        return r.status == 0 && r.out.size() == 1 && moves && moves.turns.size() <= 40
+               && notation::HeldStandard(shortsolve::Played(start, moves.turns)) == notation::Position::Solved();
+    };
     const ToolRun first = Tool(args, dir.path());
-    EXPECT_EQ(first.out, QStringList{QStringLiteral("F2 U' R'")});
+    EXPECT_TRUE(solves(first)) << first.err.join('\n').toStdString();
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList{unfinished});
     const ToolRun second = Tool(args, dir.path());
-    EXPECT_EQ(second.out, QStringList{QStringLiteral("F2 U' R'")});
+    EXPECT_TRUE(solves(second)) << second.err.join('\n').toStdString();
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList{tables}) << second.err.join('\n').toStdString();
     const ToolRun third = Tool(args, dir.path());
-    EXPECT_EQ(third.out, QStringList{QStringLiteral("F2 U' R'")});
+    EXPECT_TRUE(solves(third));
     EXPECT_TRUE(third.err.join('\n').contains(QStringLiteral("tables: loaded from"))) << third.err.join('\n').toStdString();
 }
 
@@ -255,11 +275,12 @@ TEST(ShortSolveTool, TwoShortRunsLeaveTheFullTables)
 TEST(ShortSolveTool, TablesThatLieStillGiveAnAnswer)
 {
     QByteArray b = GoodFile();
-    auto* cornerSlice = At(b, CornerSlice2);
     const auto* cornerMove = reinterpret_cast<const uint16_t*>(At(b, CornerMove2));
-    const auto* sliceMove = At(b, SliceMove2);
-    for (int k = 0; k < 10; ++k)
-        cornerSlice[std::size_t(cornerMove[k]) * SlicePerms + sliceMove[k]] = 30;
+    const auto* classOf = reinterpret_cast<const uint16_t*>(At(b, P2Classes));
+    for (int k = 0; k < 10; ++k) {
+        const uint16_t cs = classOf[cornerMove[k]];
+        At(b, P2CornerSlice)[(cs >> 4) * SlicePerms + At(b, P2SliceConj)[At(b, SliceMove2)[k] * Syms + (cs & 15)]] = 30;
+    }
     Reseal(b);
     QTemporaryDir dir;
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("merlos"))));

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <unordered_map>
 
 namespace {
 
@@ -93,9 +94,11 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
     using namespace shortsolve::detail;
     const auto set = WaitFullTables();
     ASSERT_TRUE(set->full);
-    const Tables& t = set->t;
     const Phase1Table* full = &set->p1;
-    const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), t); };
+    const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), set->mv); };
+    // Two projections of the distance, each filled whole by a plain breadth-first search.
+    const std::vector<uint8_t> twistSlice = PairDistances(*set->block, CTwist, CSlice, SliceHome),
+                               flipSlice = PairDistances(*set->block, CFlip, CSlice, SliceHome);
     std::mt19937 rng(64430);
     for (int i = 0; i < 300; ++i) {
         // Random cubes, and cubes a few moves from the group, where the distance is at most that.
@@ -114,9 +117,7 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         }
         EXPECT_LE(d, 12);
         EXPECT_EQ(d == 0, Twist(c) == 0 && Flip(c) == 0 && Slice(c) == SliceHome);
-        const int small = std::max({t.twistSlice[Twist(c) * Slices + Slice(c)], t.flipSlice[Flip(c) * Slices + Slice(c)],
-                                    t.twistFlip[Twist(c) * Flips + Flip(c)]});
-        EXPECT_GE(d, small);
+        EXPECT_GE(d, std::max(twistSlice[Twist(c) * Slices + Slice(c)], flipSlice[Flip(c) * Slices + Slice(c)]));
         int nearer = 0;
         for (int m = 0; m < 18; ++m) {
             const int e = distance(c.Then(MoveCubes()[m]));
@@ -142,6 +143,69 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         const int k = 1 + i % 6;
         const notation::Pieces q = shortsolve::Apply(shortsolve::SolvedPieces(), RandomMoves(rng, k));
         EXPECT_LE(shortsolve::Solve(q, first).moves.size(), std::size_t(k));
+    }
+}
+
+TEST(ShortSolve, TheSecondPhaseTablesHoldExactDistances)
+{
+    using namespace shortsolve::detail;
+    const auto set = WaitFullTables();
+    const Moves& mv = set->mv;
+    const Phase2Table& p2 = set->p2;
+    // Corners x top and bottom edges: every state up to six moves from solved, by a breadth-first
+    // search on the move tables alone, has its distance; the others are further.
+    std::unordered_map<uint32_t, int> near{{0, 0}};
+    std::vector<uint32_t> layer{0};
+    for (int d = 1; d <= 6; ++d) {
+        std::vector<uint32_t> next;
+        for (uint32_t s : layer)
+            for (int k = 0; k < 10; ++k) {
+                const uint32_t t = uint32_t(mv.corner2[s / EdgePerms8 * 10 + k]) * EdgePerms8 + mv.edge2[s % EdgePerms8 * 10 + k];
+                if (near.emplace(t, d).second)
+                    next.push_back(t);
+            }
+        layer = std::move(next);
+    }
+    std::mt19937 rng(2768);
+    std::vector<std::pair<uint32_t, int>> all(near.begin(), near.end());
+    for (int i = 0; i < 3000; ++i) {
+        const auto [s, d] = all[rng() % all.size()];
+        EXPECT_EQ(p2.Distance(int(s / EdgePerms8), int(s % EdgePerms8), mv), d) << s;
+        const int cp = int(rng() % CornerPerms), ep = int(rng() % EdgePerms8), far = p2.Distance(cp, ep, mv);
+        EXPECT_EQ(far <= 6, near.contains(uint32_t(cp) * EdgePerms8 + uint32_t(ep))) << cp << ' ' << ep;
+        EXPECT_LE(far, 18);
+        // The symmetries keep it.
+        Cubie c = Cubie::Solved();
+        SetCornerPerm(c, cp);
+        SetEdgePerm8(c, ep);
+        const Cubie x = Symmetric(c, int(rng() % Syms));
+        EXPECT_EQ(p2.Distance(CornerPerm(x), EdgePerm8(x), mv), far);
+    }
+    // The small exact tables kept by class: every entry as the whole table's.
+    const std::vector<uint8_t> cornerSlice = PairDistances(*set->block, CCorner2, CSlice2, 0),
+                               edgeComb = PairDistances(*set->block, CEdge2, CCornerComb2, CombHome);
+    int wrong = 0;
+    for (int v = 0; v < CornerPerms; ++v) {
+        for (int sp = 0; sp < SlicePerms; ++sp)
+            wrong += p2.CornerSlice(v, sp) != cornerSlice[std::size_t(v) * SlicePerms + sp];
+        for (int cc = 0; cc < Combs; ++cc)
+            wrong += p2.EdgeComb(v, cc) != edgeComb[std::size_t(v) * Combs + cc];
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(ShortSolve, TheHardestKnownCubesGetTwentyMovesOrFewer)
+{
+    shortsolve::Options first;
+    first.timeLimitMs = 0;
+    for (const char* text : {"UFRRURBFFLDFLRBLUDLRUDFFBUDRLFBDRBBBRBDFLLLUUDDFLBURDU", "LBBUUDBDRBFLDRUDRRRRDLFBRRFDULLDFLLUDBUBLFFUFULBFBRFDU",
+                             "UBULURUFURURFRBRDRFUFLFRFDFDFDLDRDBDLULBLFLDLBUBRBLBDB"}) {
+        const auto p = notation::PiecesOf(notation::ReadPosition(QString::fromLatin1(text)).position);
+        ASSERT_TRUE(p);
+        const shortsolve::Result r = shortsolve::Solve(*p, first);
+        ASSERT_EQ(r.status, shortsolve::Result::Solved) << text;
+        EXPECT_LE(r.moves.size(), 20u);
+        EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(*p, r.moves))) << text;
     }
 }
 
