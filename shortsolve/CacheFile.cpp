@@ -102,11 +102,12 @@ std::string CacheFolderPath(std::string& why)
     const char* xdg = std::getenv("XDG_CACHE_HOME");
     if (xdg && xdg[0] == '/')
         return std::string(xdg) + "/merlos";
+    // Never a folder at the root of the file system, which every user would share.
     const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
+    if (home && home[0] == '/' && std::string_view(home).find_first_not_of('/') != std::string_view::npos)
         return std::string(home) + "/.cache/merlos";
     const passwd* pw = getpwuid(geteuid());
-    if (pw && pw->pw_dir && pw->pw_dir[0] == '/' && std::string_view(pw->pw_dir) != "/")
+    if (pw && pw->pw_dir && pw->pw_dir[0] == '/' && std::string_view(pw->pw_dir).find_first_not_of('/') != std::string_view::npos)
         return std::string(pw->pw_dir) + "/.cache/merlos";
     why = "neither XDG_CACHE_HOME nor HOME is set, and the account has no home folder";
     return {};

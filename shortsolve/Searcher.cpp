@@ -11,7 +11,7 @@ namespace {
 // A search on tables from a file that has found nothing after this much work, where a solution of
 // 20 moves always exists and takes far less, has tables that lie: each thread's own processor time
 // (a busy machine is not mistaken for them), or, on a machine too busy to give it that, this long.
-constexpr double SuspectSeconds = 5;
+constexpr double SuspectSeconds = 3;
 constexpr auto SuspectWait = std::chrono::seconds(15);
 
 Cubie Power(const Cubie& c, int k)

@@ -38,9 +38,10 @@ struct ToolRun {
 };
 
 // merlos-solve with these arguments and input, its cache in `cache`; `env` adds to or, with an
-// empty value, takes from its environment.
+// empty value, takes from its environment. A run may build the full tables before it ends, which
+// takes minutes in a sanitizer build on a busy machine.
 inline ToolRun Tool(const QStringList& args, const QString& cache, const QByteArray& input = {},
-                    const QList<QPair<QString, QString>>& env = {})
+                    const QList<QPair<QString, QString>>& env = {}, int waitMs = 120'000)
 {
     QProcess p;
     auto e = QProcessEnvironment::systemEnvironment();
@@ -56,7 +57,7 @@ inline ToolRun Tool(const QStringList& args, const QString& cache, const QByteAr
     EXPECT_TRUE(p.waitForStarted());
     p.write(input);
     p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(120'000));
+    EXPECT_TRUE(p.waitForFinished(waitMs));
     const auto lines = [](const QByteArray& b) {
         QStringList l = QString::fromUtf8(b).split(QLatin1Char('\n'));
         if (!l.isEmpty() && l.last().isEmpty())

