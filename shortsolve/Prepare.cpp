@@ -146,14 +146,17 @@ void CompleteBuild()
 // few entries are that near.
 constexpr int KnownFirst = 7;
 
-// Tables made here: the moves, then the second phase's small tables beside the first phase's table
-// up to KnownFirst; its build goes on in the background.
+// Tables made here, on two threads: the second phase's moves and small tables beside the first
+// phase's moves and table up to KnownFirst; its build goes on in the background.
 std::shared_ptr<TableSet> FreshSet()
 {
     auto set = std::make_shared<TableSet>(Block::Anonymous());
-    BuildMoves(*set->block);
     auto build = std::make_unique<Build>(set, 0, false);
-    std::thread small([&] { set->small = BuildSmall(*set->block); });
+    std::thread small([&] {
+        BuildMoves(*set->block, 2);
+        set->small = BuildSmall(*set->block);
+    });
+    BuildMoves(*set->block, 1);
     build->builder.Run(build->stop, std::max(1, BuildThreads() - 1), KnownFirst);
     small.join();
     set->file = PathOf(TablesFileName());

@@ -290,10 +290,10 @@ int Moved(const Coordinate& co, int v, int k)
     return co.get(d);
 }
 
-void BuildMoves(Block& b)
+void BuildMoves(Block& b, int phase)
 {
     for (const Coordinate& c : Coordinates) {
-        if (c.section == SectionCount)
+        if (c.section == SectionCount || (phase != 0 && (c.moves == 18) != (phase == 1)))
             continue;
         const bool wide = Sections[c.section].bytes == std::size_t(c.count) * c.moves * 2;
         for (int v = 0; v < c.count; ++v)

@@ -198,8 +198,9 @@ struct SmallTables {
     // where the top corners are.
     std::vector<uint8_t> cornerSlice, edgeSlice, cornerComb, edgeComb;
 };
-// The move tables first, then the small tables from them.
-void BuildMoves(Block& b);
+// The move tables first (of one phase's coordinates, 1 or 2, or of both), then the small tables
+// from them.
+void BuildMoves(Block& b, int phase = 0);
 // Distances to the goal (a = 0, b = goal) of a pair of coordinates, breadth first.
 std::vector<uint8_t> PairDistances(const Block& b, CoordinateId a, CoordinateId b2, int goal);
 std::unique_ptr<SmallTables> BuildSmall(const Block& b);
