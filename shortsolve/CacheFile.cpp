@@ -52,13 +52,14 @@ std::string CheckHeader(const uint8_t* page, bool unfinished)
     return {};
 }
 
-std::string CheckSums(const Block& b, bool large)
+std::string CheckSums(const Block& b, bool large, const std::atomic<bool>* stop = nullptr)
 {
     FileHeader h;
     std::memcpy(&h, b.Data(), sizeof h);
     for (int s = 0; s < SectionCount; ++s)
         if (Info(Section(s)).large == large
-            && Checksum(b.Data() + Offset(Section(s)), Info(Section(s)).bytes) != h.section[s].checksum)
+            && Checksum(b.Data() + Offset(Section(s)), Info(Section(s)).bytes, stop) != h.section[s].checksum
+            && !(stop && *stop))
             return std::string("the checksum of the ") + Info(Section(s)).name + " is wrong";
     return {};
 }
@@ -129,18 +130,22 @@ bool MakeFolders(const std::string& path)
 
 } // namespace
 
-uint64_t Checksum(const uint8_t* p, std::size_t n)
+uint64_t Checksum(const uint8_t* p, std::size_t n, const std::atomic<bool>* stop)
 {
     constexpr uint64_t K = 0x9E3779B97F4A7C15ULL, M = 0xff51afd7ed558ccdULL;
     uint64_t lane[4] = {K, K ^ n, ~K, K + 1};
     std::size_t i = 0;
-    for (; i + 32 <= n; i += 32)
+    for (; i + 32 <= n; i += 32) {
+        // Now and then, whether to go on.
+        if ((i & 0xFFFFF) == 0 && stop && stop->load(std::memory_order_relaxed))
+            return 0;
         for (int k = 0; k < 4; ++k) {
             uint64_t w;
             std::memcpy(&w, p + i + 8 * k, 8);
             lane[k] = (lane[k] ^ w) * M;
             lane[k] ^= lane[k] >> 29;
         }
+    }
     uint64_t h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
     for (; i < n; ++i)
         h = (h ^ p[i]) * M;
@@ -237,7 +242,7 @@ Opened OpenTables(const CacheFolder& folder, const std::string& name, bool unfin
     return o;
 }
 
-std::string CheckLarge(const Block& b) { return CheckSums(b, true); }
+std::string CheckLarge(const Block& b, const std::atomic<bool>& stop) { return CheckSums(b, true, &stop); }
 
 void Seal(uint8_t* file, int pass)
 {

@@ -9,6 +9,7 @@
 
 #include "Tables.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -44,8 +45,8 @@ struct Opened {
 // The file `name` of the folder, checked and mapped. An unfinished build's is mapped writable and
 // checked whole; a complete one's large tables are checked later, by CheckLarge.
 Opened OpenTables(const CacheFolder& folder, const std::string& name, bool unfinished);
-// The checksums of the large tables: empty when right, else what is wrong.
-std::string CheckLarge(const Block& b);
+// The checksums of the large tables: empty when right (or when stopped first), else what is wrong.
+std::string CheckLarge(const Block& b, const std::atomic<bool>& stop);
 // Writes the block (its header filled here) as `name`: empty when written, else why not. `pass`: -1
 // for complete tables, else the pass an unfinished build is to go on from.
 std::string WriteTables(const CacheFolder& folder, const std::string& name, Block& b, int pass);
@@ -55,8 +56,8 @@ void RemoveFile(const CacheFolder& folder, const std::string& name);
 // of older formats.
 void RemoveLeftovers(const CacheFolder& folder);
 
-// A quick checksum of bytes, eight at a time in four lanes.
-uint64_t Checksum(const uint8_t* p, std::size_t n);
+// A quick checksum of bytes, eight at a time in four lanes; 0 when `stop` stopped it first.
+uint64_t Checksum(const uint8_t* p, std::size_t n, const std::atomic<bool>* stop = nullptr);
 
 // The header page: these fields, then zeros, then its own checksum in its last eight bytes.
 struct FileHeader {

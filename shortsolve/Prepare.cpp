@@ -169,7 +169,7 @@ void CheckInBackground(std::shared_ptr<TableSet> set)
 {
     S().checker = std::thread([set] {
         LowPriority();
-        const std::string why = CheckLarge(*set->block);
+        const std::string why = CheckLarge(*set->block, S().quit);
         if (!why.empty() && !S().quit)
             Distrust(set, why);
     });
