@@ -158,11 +158,15 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
             }
         return;
     }
+    uint32_t skip = 0;
+    for (int m = 0; m < 18; ++m)
+        if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
+            skip |= 1u << m;
     int to[54];
     std::size_t idx[18];
-    m_T->p1.Children(tw, fl, sl, mv, to, idx);
+    m_T->p1.Children(tw, fl, sl, mv, to, idx, skip);
     for (int m = 0; m < 18; ++m) {
-        if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
+        if (skip >> m & 1)
             continue;
         const int v = Mod3At(m_T->p1.dist, idx[m]);
         int d2 = Near(dist, v);

@@ -103,16 +103,21 @@ struct Phase1Table {
     }
     int Mod3(int tw, int fl, int sl) const { return Mod3At(dist, Index(tw, fl, sl)); }
     // The entries of the 18 children of (tw, fl, sl), their coordinates in `to` (3 each): asked for
-    // all at once, in two rounds (classes, then distances), so that the memory fetches overlap.
-    void Children(int tw, int fl, int sl, const Moves& mv, int* to, std::size_t* idx) const
+    // all at once, in two rounds (classes, then distances), so that the memory fetches overlap. The
+    // moves `skip` has a bit for are left out.
+    [[gnu::always_inline]] void Children(int tw, int fl, int sl, const Moves& mv, int* to, std::size_t* idx, uint32_t skip = 0) const
     {
         std::size_t raw[18];
         for (int m = 0; m < 18; ++m) {
+            if (skip >> m & 1)
+                continue;
             to[3 * m] = mv.twist[tw * 18 + m], to[3 * m + 1] = mv.flip[fl * 18 + m], to[3 * m + 2] = mv.slice[sl * 18 + m];
             raw[m] = std::size_t(to[3 * m + 1]) * Slices + to[3 * m + 2];
             __builtin_prefetch(classOf + 3 * raw[m]);
         }
         for (int m = 0; m < 18; ++m) {
+            if (skip >> m & 1)
+                continue;
             const uint32_t cs = Class(raw[m]);
             idx[m] = std::size_t(cs >> 4) * Twists + twistConj[std::size_t(to[3 * m]) * Syms + (cs & 15)];
             __builtin_prefetch(&dist[idx[m] >> 5]);
