@@ -81,7 +81,7 @@ step "files in place, desktop entry and metainfo valid"
 solution=$(in_root merlos-solve "F2 D' L2 B R' U2 F2 D L2 U R2 F' L U2 R D B2 L' F U'") || fail "merlos-solve"
 [ "$(wc -w <<<"$solution")" -le 20 ] || fail "merlos-solve answered in more than 20 moves: $solution"
 [ "$(in_root merlos-solve --time-limit 0 "R U R' U'")" = "U R U' R'" ] || fail "merlos-solve on R U R' U'"
-[ -s "$root/root/.cache/merlos/shortsolve-2.tables" ] || fail "merlos-solve kept no tables in its cache"
+compgen -G "$root/root/.cache/merlos/shortsolve-*.tables" >/dev/null || fail "merlos-solve kept no full tables in its cache after two runs"
 step "merlos-solve solved a scramble: $solution"
 
 # The installed program on a virtual display. A client in the root reaches this Xvfb through its

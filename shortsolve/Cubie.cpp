@@ -1,5 +1,6 @@
 #include "Cubie.h"
 
+#include <bit>
 #include <numeric>
 
 namespace shortsolve::detail {
@@ -45,15 +46,29 @@ constexpr int Choose(int n, int k)
     return r;
 }
 
+// How many of the (at most 12) pieces in a set of places are there.
+int Bits(unsigned v)
+{
+    static constexpr auto count = [] {
+        std::array<uint8_t, 256> c{};
+        for (int i = 0; i < 256; ++i)
+            c[i] = uint8_t(std::popcount(unsigned(i)));
+        return c;
+    }();
+    return count[v & 255] + count[v >> 8 & 255];
+}
+
+// The rank of an order of the pieces `first` to `first` + N - 1: each piece counts the smaller ones
+// after it, which are the smaller ones less those already seen.
 template <std::size_t N>
-int Lehmer(const int8_t* p)
+int Lehmer(const int8_t* p, int first = 0)
 {
     int v = 0;
+    unsigned seen = 0;
     for (std::size_t i = 0; i < N; ++i) {
-        int smaller = 0;
-        for (std::size_t j = i + 1; j < N; ++j)
-            smaller += p[j] < p[i];
-        v += smaller * Factorial(int(N - 1 - i));
+        const unsigned bit = 1u << p[i];
+        v = v * int(N - i) + p[i] - first - Bits(seen & (bit - 1));
+        seen |= bit;
     }
     return v;
 }
@@ -169,7 +184,9 @@ int Slice(const Cubie& c)
 
 int CornerPerm(const Cubie& c) { return Lehmer<8>(c.cp.data()); }
 int EdgePerm8(const Cubie& c) { return Lehmer<8>(c.ep.data()); }
-int SlicePerm(const Cubie& c) { return Lehmer<4>(c.ep.data() + 8); }
+int SlicePerm(const Cubie& c) { return Lehmer<4>(c.ep.data() + 8, 8); }
+int Order8(const int8_t* p) { return Lehmer<8>(p); }
+int Order4(const int8_t* p) { return Lehmer<4>(p, 8); }
 
 void SetTwist(Cubie& c, int v)
 {
@@ -244,10 +261,87 @@ void SetComb(int8_t* p, int v)
 }
 } // namespace
 
+int CombOf(const int8_t* p) { return Comb(p); }
 int CornerComb(const Cubie& c) { return Comb(c.cp.data()); }
 int EdgeComb(const Cubie& c) { return Comb(c.ep.data()); }
 void SetCornerComb(Cubie& c, int v) { SetComb(c.cp.data(), v); }
 void SetEdgeComb(Cubie& c, int v) { SetComb(c.ep.data(), v); }
 const int CombHome = CornerComb(Cubie::Solved());
+
+namespace {
+
+// A quarter turn of the whole cube about the U-D axis, as U turns.
+Cubie TurnY()
+{
+    Cubie y = MoveCubes()[0].Then(MoveCubes()[11]);
+    y.ep[8] = 11, y.ep[9] = 8, y.ep[10] = 9, y.ep[11] = 10;
+    for (int i = 8; i < 12; ++i)
+        y.eo[i] = 1;
+    return y;
+}
+
+// A half turn about the F-B axis.
+const Cubie& TurnZ2()
+{
+    static const Cubie z{{5, 4, 7, 6, 1, 0, 3, 2}, {0, 0, 0, 0, 0, 0, 0, 0},
+                         {6, 5, 4, 7, 2, 1, 0, 3, 9, 8, 11, 10}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
+    return z;
+}
+
+// The cube seen in a mirror between left and right: places and pieces swap, twists turn the other way.
+Cubie Mirror(const Cubie& x)
+{
+    static constexpr int8_t c[8] = {1, 0, 3, 2, 5, 4, 7, 6};
+    static constexpr int8_t e[12] = {2, 1, 0, 3, 6, 5, 4, 7, 9, 8, 11, 10};
+    Cubie r;
+    for (int i = 0; i < 8; ++i) {
+        r.cp[i] = c[x.cp[c[i]]];
+        r.co[i] = int8_t((3 - x.co[c[i]]) % 3);
+    }
+    for (int i = 0; i < 12; ++i) {
+        r.ep[i] = e[x.ep[e[i]]];
+        r.eo[i] = x.eo[e[i]];
+    }
+    return r;
+}
+
+} // namespace
+
+Cubie Symmetric(const Cubie& x, int s)
+{
+    // The turns of symmetry s, and their inverse, made once: a conjugation is then two products.
+    // Symmetry s turns a quarter turn about U-D (s & 3) times, then a half turn about F-B (s & 4).
+    static const auto turns = [] {
+        std::array<std::pair<Cubie, Cubie>, 8> t;
+        for (int k = 0; k < 8; ++k) {
+            Cubie after = Cubie::Solved();
+            for (int q = 0; q < (k & 3); ++q)
+                after = after.Then(TurnY());
+            if (k & 4)
+                after = after.Then(TurnZ2());
+            t[k] = {after.Inverse(), after};
+        }
+        return t;
+    }();
+    const auto& [before, after] = turns[s & 7];
+    const Cubie r = before.Then(x).Then(after);
+    return s & 8 ? Mirror(r) : r;
+}
+
+const std::array<int8_t, Syms>& UndoSym()
+{
+    static const std::array<int8_t, Syms> undo = [] {
+        std::array<int8_t, Syms> u{};
+        Cubie probe = Cubie::Solved();
+        for (Move m : {0, 4, 7, 10, 14, 17, 2, 5})
+            probe = probe.Then(MoveCubes()[m]);
+        for (int s = 0; s < Syms; ++s)
+            for (int v = 0; v < Syms; ++v)
+                if (Symmetric(Symmetric(probe, s), v) == probe)
+                    u[s] = int8_t(v);
+        return u;
+    }();
+    return undo;
+}
 
 } // namespace shortsolve::detail

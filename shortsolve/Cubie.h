@@ -45,6 +45,12 @@ extern const int CombHome;
 void SetCornerComb(Cubie& c, int v);
 void SetEdgeComb(Cubie& c, int v);
 
+// The same read from the pieces' places alone: the order of 8 pieces 0 to 7, of 4 pieces 8 to 11
+// (the middle edges), which 4 of 8 places hold the pieces 0 to 3.
+int Order8(const int8_t* p);
+int Order4(const int8_t* p);
+int CombOf(const int8_t* p);
+
 void SetTwist(Cubie& c, int v);
 void SetFlip(Cubie& c, int v);
 void SetSlice(Cubie& c, int v);
@@ -55,50 +61,13 @@ void SetSlicePerm(Cubie& c, int v);
 // The moves of the second phase: U, D in quarter and half turns, R2 L2 F2 B2.
 constexpr std::array<Move, 10> Phase2Moves{0, 1, 2, 9, 10, 11, 4, 13, 7, 16};
 
-struct Tables {
-    // Moves of the coordinates, [value * 18 + move] (second phase: [value * 10 + index]).
-    std::vector<uint16_t> twistMove, flipMove, sliceMove;
-    std::vector<uint16_t> cornerMove2, edgeMove2;
-    std::vector<uint8_t> sliceMove2, cornerCombMove2, edgeCombMove2;
-    // Moves to the first phase's group, at least: twist x slice, flip x slice, twist x flip.
-    std::vector<uint8_t> twistSlice, flipSlice, twistFlip;
-    // Moves to solved within it, at least: corners x middle edges, other edges x middle edges.
-    std::vector<uint8_t> cornerSlice2, edgeSlice2;
-    // And: corners x where the top edges are, edges x where the top corners are.
-    std::vector<uint8_t> cornerComb2, edgeComb2;
-
-    void Build();
-    // All of it as one block of bytes, and back (false when the block does not fit).
-    std::vector<uint8_t> Save() const;
-    bool Load(const std::vector<uint8_t>& bytes);
-};
-
-const Tables& Ready(); // PrepareTables() and the tables it made
-
-// The cube seen through symmetry s of the 16 that keep the U-D axis (a conjugation: moves go to moves).
+// The 16 symmetries of the cube that keep the U-D axis (a quarter turn about it, a half turn about
+// the F-B axis, a mirror between left and right): moves go to moves, the first phase's group and
+// the second phase's moves to themselves.
+constexpr int Syms = 16;
+// The cube seen through symmetry s (a conjugation).
 Cubie Symmetric(const Cubie& x, int s);
-
-// Exact distances to the first phase's group, by symmetry class of flip and middle-edge places.
-struct Phase1Table {
-    static constexpr int Syms = 16;
-    int classes = 0;
-    std::vector<uint32_t> classOf;   // [flip * Slices + slice]: class << 4 | the symmetry taking it there
-    std::vector<uint16_t> twistConj; // [twist * Syms + symmetry]
-    std::vector<uint64_t> dist;      // two bits an entry, [class * Twists + twist]: distance mod 3
-
-    // False when stopped by `abort` before the end.
-    bool Build(const Tables& t, const std::atomic<bool>& abort);
-    int Index(int tw, int fl, int sl) const;
-    int Mod3At(std::size_t i) const { return int(dist[i >> 5] >> ((i & 31) * 2) & 3); }
-    int Mod3(int tw, int fl, int sl) const { return Mod3At(std::size_t(Index(tw, fl, sl))); }
-    // The exact distance, walking down the table.
-    int Distance(int tw, int fl, int sl, const Tables& t) const;
-    std::vector<uint8_t> Save() const;
-    bool Load(const std::vector<uint8_t>& bytes);
-};
-
-// The full first-phase table once built or loaded (null until then), and a wait for it.
-const Phase1Table* FullTable();
-void WaitFullTable();
+// The symmetry that undoes each one.
+const std::array<int8_t, Syms>& UndoSym();
 
 } // namespace shortsolve::detail

@@ -1,6 +1,6 @@
-// A cube made by moves, and the faces as the cube is held: the solver works on a cube held white up
-// and green in front, a person on the cube as it stands.
-#include "ShortSolve.h"
+// Moves written and played on the pieces; a cube made by moves, and the faces as the cube is held:
+// the solver works on a cube held white up and green in front, a person on the cube as it stands.
+#include "Cubie.h"
 
 namespace shortsolve {
 
@@ -76,6 +76,40 @@ notation::Position Turn(const notation::Position& p, notation::Turn t)
 }
 
 } // namespace
+
+std::string Name(Move m)
+{
+    static const char faces[] = "URFDLB";
+    std::string s(1, faces[FaceOf(m)]);
+    if (PowerOf(m) == 2)
+        s += '2';
+    else if (PowerOf(m) == 3)
+        s += '\'';
+    return s;
+}
+
+std::string Write(const std::vector<Move>& moves)
+{
+    std::string s;
+    for (Move m : moves) {
+        if (!s.empty())
+            s += ' ';
+        s += Name(m);
+    }
+    return s;
+}
+
+notation::Pieces SolvedPieces() { return detail::ToPieces(detail::Cubie::Solved()); }
+
+notation::Pieces Apply(const notation::Pieces& pieces, const std::vector<Move>& moves)
+{
+    detail::Cubie c = detail::FromPieces(pieces);
+    for (Move m : moves)
+        c = c.Then(detail::MoveCubes()[m % 18]);
+    return detail::ToPieces(c);
+}
+
+bool IsSolved(const notation::Pieces& pieces) { return detail::FromPieces(pieces) == detail::Cubie::Solved(); }
 
 notation::Position Played(const notation::Position& from, const std::vector<notation::Turn>& turns)
 {

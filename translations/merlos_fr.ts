@@ -1779,6 +1779,22 @@ une écriture a échoué, 2 pour un mauvais usage. Voir merlos-solve(1).
         <source>Solves 3×3×3 cubes in few moves: for each TEXT, writes one line of face turns that solve it.</source>
         <translation>Résout des cubes 3×3×3 en peu de coups&#xa0;: pour chaque TEXT, écrit une ligne de mouvements de faces qui le résolvent.</translation>
     </message>
+    <message>
+        <source>no folder for the tables&apos; cache (%1); keeping them in memory only</source>
+        <translation>pas de dossier pour le cache des tables (%1)&#xa0;; elles restent en mémoire seulement</translation>
+    </message>
+    <message>
+        <source>the tables&apos; cache %1 was not used (%2); building the tables again</source>
+        <translation>le cache des tables %1 n&apos;a pas servi (%2)&#xa0;; les tables sont refaites</translation>
+    </message>
+    <message>
+        <source>the tables from %1 failed a search (%2); building them again</source>
+        <translation>les tables de %1 ont fait échouer une recherche (%2)&#xa0;; elles sont refaites</translation>
+    </message>
+    <message>
+        <source>still searching for at most %1 moves, first phase of %2, %3 s</source>
+        <translation>recherche toujours en cours, au plus %1 coups, première phase de %2, %3 s</translation>
+    </message>
 </context>
 <context>
     <name>notation</name>

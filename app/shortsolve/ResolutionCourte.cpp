@@ -58,6 +58,7 @@ void ResolutionCourte::Lancer()
         shortsolve::PrepareTables();
         shortsolve::Options o;
         o.cancel = &m_Annuler;
+        o.untilFirst = true; // 100 ms for a shorter one, but never without an answer
         const shortsolve::Result r = shortsolve::Solve(pieces, o);
         if (!m_Annuler)
             QMetaObject::invokeMethod(this, [this, r] { Trouve(r); }, Qt::QueuedConnection);

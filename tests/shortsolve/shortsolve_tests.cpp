@@ -1,7 +1,9 @@
-// The short solver on random cubes, and its cache file as merlos-solve meets it.
-#include "Cubie.h"
+// The short solver on random cubes and the ends of its searches; merlos-solve itself is tested in
+// tests/solvecli, its cache in shortsolve_cache_tests.cpp.
+#include "Prepared.h"
 #include "ShortSolve.h"
 #include "notation_support.h"
+#include "shortsolve_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <unordered_map>
 
 namespace {
 
@@ -20,28 +23,7 @@ using notation::Position;
 using shortsolve::Move;
 using namespace notationtest;
 
-// The suite's tables live in a cache of this run, built once for the whole process.
-struct CacheOfThisRun {
-    std::string dir;
-    CacheOfThisRun()
-    {
-        char name[] = "/tmp/merlos-shortsolve-XXXXXX";
-        dir = mkdtemp(name);
-        setenv("XDG_CACHE_HOME", dir.c_str(), 1);
-    }
-    ~CacheOfThisRun() { std::filesystem::remove_all(dir); }
-} const cacheOfThisRun;
-
-std::vector<Move> RandomMoves(std::mt19937& rng, int n)
-{
-    std::vector<Move> m;
-    while (int(m.size()) < n) {
-        const Move next = Move(rng() % 18);
-        if (m.empty() || shortsolve::FaceOf(m.back()) != shortsolve::FaceOf(next))
-            m.push_back(next);
-    }
-    return m;
-}
+using namespace shortsolvetest;
 
 TEST(ShortSolve, MovesAndTurnsAreTheWindowsOwn)
 {
@@ -66,6 +48,7 @@ TEST(ShortSolve, RandomCubesAreSolvedWithinTheBoundAndChecked)
         const notation::Pieces p = RandomPieces(rng);
         shortsolve::Options o;
         o.timeLimitMs = i % 3 == 0 ? 20 : 0;
+        o.untilFirst = true; // the window's way: at least one answer
         // A bound under 20 with no time limit: searched until met, however slow the machine.
         o.maxMoves = i % 5 == 4 && o.timeLimitMs == 0 ? 19 : 20;
         const shortsolve::Result r = shortsolve::Solve(p, o);
@@ -100,12 +83,13 @@ TEST(ShortSolve, ShortScramblesGetTheirShortestAnswer)
 TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
 {
     using namespace shortsolve::detail;
-    WaitFullTable();
-    const Phase1Table* full = FullTable();
-    ASSERT_NE(full, nullptr);
-    EXPECT_EQ(full->classes, 64430); // the known count of flip and middle-edge classes
-    const Tables& t = Ready();
-    const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), t); };
+    const auto set = WaitFullTables();
+    ASSERT_TRUE(set->full);
+    const Phase1Table* full = &set->p1;
+    const auto distance = [&](const Cubie& c) { return full->Distance(Twist(c), Flip(c), Slice(c), set->mv); };
+    // Two projections of the distance, each filled whole by a plain breadth-first search.
+    const std::vector<uint8_t> twistSlice = PairDistances(*set->block, CTwist, CSlice, SliceHome),
+                               flipSlice = PairDistances(*set->block, CFlip, CSlice, SliceHome);
     std::mt19937 rng(64430);
     for (int i = 0; i < 300; ++i) {
         // Random cubes, and cubes a few moves from the group, where the distance is at most that.
@@ -124,9 +108,7 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         }
         EXPECT_LE(d, 12);
         EXPECT_EQ(d == 0, Twist(c) == 0 && Flip(c) == 0 && Slice(c) == SliceHome);
-        const int small = std::max({t.twistSlice[Twist(c) * Slices + Slice(c)], t.flipSlice[Flip(c) * Slices + Slice(c)],
-                                    t.twistFlip[Twist(c) * Flips + Flip(c)]});
-        EXPECT_GE(d, small);
+        EXPECT_GE(d, std::max(twistSlice[Twist(c) * Slices + Slice(c)], flipSlice[Flip(c) * Slices + Slice(c)]));
         int nearer = 0;
         for (int m = 0; m < 18; ++m) {
             const int e = distance(c.Then(MoveCubes()[m]));
@@ -135,7 +117,7 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         }
         EXPECT_EQ(nearer > 0, d > 0);
         // The symmetries keep the distance, and take moves to moves.
-        const int s = int(rng() % Phase1Table::Syms);
+        const int s = int(rng() % Syms);
         EXPECT_EQ(distance(Symmetric(c, s)), d) << s;
         const Cubie turned = Symmetric(MoveCubes()[i % 18], s);
         EXPECT_NE(std::find(MoveCubes().begin(), MoveCubes().end(), turned), MoveCubes().end());
@@ -155,6 +137,69 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
     }
 }
 
+TEST(ShortSolve, TheSecondPhaseTablesHoldExactDistances)
+{
+    using namespace shortsolve::detail;
+    const auto set = WaitFullTables();
+    const Moves& mv = set->mv;
+    const Phase2Table& p2 = set->p2;
+    // Corners x top and bottom edges: every state up to six moves from solved, by a breadth-first
+    // search on the move tables alone, has its distance; the others are further.
+    std::unordered_map<uint32_t, int> near{{0, 0}};
+    std::vector<uint32_t> layer{0};
+    for (int d = 1; d <= 6; ++d) {
+        std::vector<uint32_t> next;
+        for (uint32_t s : layer)
+            for (int k = 0; k < 10; ++k) {
+                const uint32_t t = uint32_t(mv.corner2[s / EdgePerms8 * 10 + k]) * EdgePerms8 + mv.edge2[s % EdgePerms8 * 10 + k];
+                if (near.emplace(t, d).second)
+                    next.push_back(t);
+            }
+        layer = std::move(next);
+    }
+    std::mt19937 rng(2768);
+    std::vector<std::pair<uint32_t, int>> all(near.begin(), near.end());
+    for (int i = 0; i < 3000; ++i) {
+        const auto [s, d] = all[rng() % all.size()];
+        EXPECT_EQ(p2.Distance(int(s / EdgePerms8), int(s % EdgePerms8), mv), d) << s;
+        const int cp = int(rng() % CornerPerms), ep = int(rng() % EdgePerms8), far = p2.Distance(cp, ep, mv);
+        EXPECT_EQ(far <= 6, near.contains(uint32_t(cp) * EdgePerms8 + uint32_t(ep))) << cp << ' ' << ep;
+        EXPECT_LE(far, 18);
+        // The symmetries keep it.
+        Cubie c = Cubie::Solved();
+        SetCornerPerm(c, cp);
+        SetEdgePerm8(c, ep);
+        const Cubie x = Symmetric(c, int(rng() % Syms));
+        EXPECT_EQ(p2.Distance(CornerPerm(x), EdgePerm8(x), mv), far);
+    }
+    // The small exact tables kept by class: every entry as the whole table's.
+    const std::vector<uint8_t> cornerSlice = PairDistances(*set->block, CCorner2, CSlice2, 0),
+                               edgeComb = PairDistances(*set->block, CEdge2, CCornerComb2, CombHome);
+    int wrong = 0;
+    for (int v = 0; v < CornerPerms; ++v) {
+        for (int sp = 0; sp < SlicePerms; ++sp)
+            wrong += p2.CornerSlice(v, sp) != cornerSlice[std::size_t(v) * SlicePerms + sp];
+        for (int cc = 0; cc < Combs; ++cc)
+            wrong += p2.EdgeComb(v, cc) != edgeComb[std::size_t(v) * Combs + cc];
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(ShortSolve, TheHardestKnownCubesGetTwentyMovesOrFewer)
+{
+    shortsolve::Options first;
+    first.timeLimitMs = 0;
+    for (const char* text : {"UFRRURBFFLDFLRBLUDLRUDFFBUDRLFBDRBBBRBDFLLLUUDDFLBURDU", "LBBUUDBDRBFLDRUDRRRRDLFBRRFDULLDFLLUDBUBLFFUFULBFBRFDU",
+                     }) {
+        const auto p = notation::PiecesOf(notation::ReadPosition(QString::fromLatin1(text)).position);
+        ASSERT_TRUE(p);
+        const shortsolve::Result r = shortsolve::Solve(*p, first);
+        ASSERT_EQ(r.status, shortsolve::Result::Solved) << text;
+        EXPECT_LE(r.moves.size(), 20u);
+        EXPECT_TRUE(shortsolve::IsSolved(shortsolve::Apply(*p, r.moves))) << text;
+    }
+}
+
 TEST(ShortSolve, AnswersFitTheCubeAsItIsHeld)
 {
     std::mt19937 rng(61);
@@ -162,7 +207,9 @@ TEST(ShortSolve, AnswersFitTheCubeAsItIsHeld)
         const Position p = shortsolve::Played(Position::Solved(), RandomTurns(rng, 40));
         const auto held = shortsolve::Hold(p);
         ASSERT_TRUE(held);
-        const shortsolve::Result r = shortsolve::Solve(held->pieces, {20, 0});
+        shortsolve::Options first;
+        first.timeLimitMs = 0;
+        const shortsolve::Result r = shortsolve::Solve(held->pieces, first);
         ASSERT_EQ(r.status, shortsolve::Result::Solved);
         const Position after = shortsolve::Played(p, shortsolve::Turns(shortsolve::AsHeld(r.moves, *held)));
         EXPECT_EQ(notation::HeldStandard(after), Position::Solved());
@@ -180,81 +227,43 @@ TEST(ShortSolve, ACancelledSearchStopsWithoutAnAnswer)
     EXPECT_EQ(shortsolve::Solve(RandomPieces(rng), o).status, shortsolve::Result::Cancelled);
 }
 
-// The tool, run as a user runs it.
-struct ToolRun {
-    int status;
-    QStringList out, err;
-};
-
-ToolRun Tool(const QStringList& args, const QString& cache, const QByteArray& input = {})
+TEST(ShortSolve, EverySearchEndsAndSaysHowFarItHasGot)
 {
-    QProcess p;
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MERLO_BIN_DIR "/merlos-solve"), args);
-    EXPECT_TRUE(p.waitForStarted());
-    p.write(input);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(120'000));
-    const auto lines = [](const QByteArray& b) {
-        QStringList l = QString::fromUtf8(b).split(QLatin1Char('\n'));
-        if (!l.isEmpty() && l.last().isEmpty())
-            l.removeLast();
-        return l;
+    std::mt19937 rng(28);
+    const notation::Pieces p = RandomPieces(rng);
+    // A bound no cube like this meets: the time limit holds from the first move, the time said is true.
+    shortsolve::Options tight;
+    tight.maxMoves = 16;
+    tight.timeLimitMs = 200;
+    const shortsolve::Result r = shortsolve::Solve(p, tight);
+    EXPECT_EQ(r.status, shortsolve::Result::NotFound);
+    EXPECT_GE(r.seconds, 0.2);
+    EXPECT_LT(r.seconds, 30.0);
+
+    // Without a time limit it says how far it has got, until stopped.
+    std::atomic<bool> cancel{false};
+    std::vector<shortsolve::Progress> seen;
+    shortsolve::Options open;
+    open.maxMoves = 16;
+    open.timeLimitMs = 0;
+    open.cancel = &cancel;
+    open.progressMs = 50;
+    open.progress = [&](const shortsolve::Progress& at) {
+        seen.push_back(at);
+        if (seen.size() == 3)
+            cancel = true;
     };
-    return {p.exitCode(), lines(p.readAllStandardOutput()), lines(p.readAllStandardError())};
-}
-
-bool Loaded(const ToolRun& r) { return r.err.join('\n').contains(QStringLiteral("tables: loaded from")); }
-
-TEST(ShortSolveTool, TheCacheIsCheckedRebuiltAndNeverBroken)
-{
-    QTemporaryDir cache;
-    const QString file = cache.filePath(QStringLiteral("merlos/") + QString::fromStdString(shortsolve::CacheFileName()));
-    const QStringList args{QStringLiteral("--stats"), QStringLiteral("R U F2")};
-    const auto ok = [&](const ToolRun& r) { return r.status == 0 && r.out == QStringList{QStringLiteral("F2 U' R'")}; };
-
-    // Two processes building at once on an empty cache: both answer, and the file is whole.
-    ToolRun a, b;
-    std::thread other([&] { b = Tool(args, cache.path()); });
-    a = Tool(args, cache.path());
-    other.join();
-    EXPECT_TRUE(ok(a) && ok(b));
-    EXPECT_FALSE(Loaded(a) && Loaded(b));
-    EXPECT_EQ(QDir(cache.filePath(QStringLiteral("merlos"))).entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
-    const ToolRun loaded = Tool(args, cache.path());
-    EXPECT_TRUE(ok(loaded) && Loaded(loaded));
-
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray whole = f.readAll();
-    f.close();
-    QByteArray damaged = whole;
-    damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x10);
-    QByteArray lateDamage = whole;
-    lateDamage[lateDamage.size() - 3] = char(lateDamage[lateDamage.size() - 3] ^ 0x01);
-    for (const QByteArray& bad : {damaged, lateDamage, whole.left(whole.size() - 1), whole.left(30), whole + "x",
-                                  QByteArray("not a cache file at all\n"), QByteArray()}) {
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bad);
-        f.close();
-        const ToolRun rebuilt = Tool(args, cache.path());
-        EXPECT_TRUE(ok(rebuilt) && !Loaded(rebuilt)) << bad.size();
-        const ToolRun again = Tool(args, cache.path());
-        EXPECT_TRUE(ok(again) && Loaded(again));
+    EXPECT_EQ(shortsolve::Solve(p, open).status, shortsolve::Result::Cancelled);
+    ASSERT_GE(seen.size(), 3u);
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].bound, 16);
+        EXPECT_GE(seen[i].phase1, 1);
+        EXPECT_LE(seen[i].phase1, 16);
+        if (i > 0) {
+            EXPECT_GE(seen[i].seconds, seen[i - 1].seconds + 0.04);
+            EXPECT_GE(seen[i].phase1, seen[i - 1].phase1);
+        }
     }
-
-    // A cache that cannot be written: the tables live in memory, and one line says so.
-    QTemporaryDir blocked;
-    QFile plug(blocked.filePath(QStringLiteral("merlos")));
-    ASSERT_TRUE(plug.open(QIODevice::WriteOnly));
-    plug.close();
-    const ToolRun memory = Tool(args, blocked.path());
-    EXPECT_TRUE(ok(memory));
-    ASSERT_FALSE(memory.err.isEmpty());
-    EXPECT_TRUE(memory.err[0].startsWith(QStringLiteral("merlos-solve: cannot write the tables' cache"))) << memory.err[0].toStdString();
-    EXPECT_TRUE(memory.err[0].contains(QStringLiteral("in memory only")));
 }
 
 } // namespace

@@ -169,24 +169,37 @@ std::optional<int> UndecodedColumn(QStringView text)
 
 // --- solving ---------------------------------------------------------------------------------------
 
-// Where the tables went (or why none were kept), said once.
+// Where the tables went, said once when that may surprise: the library says itself when there is
+// no cache at all or it could not be written.
 void SayWhereTablesAre(const shortsolve::TablesInfo& info)
 {
-    if (info.source == shortsolve::TablesInfo::MemoryOnly) {
-        Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"))
-                .arg(QString::fromStdString(info.file), QString::fromStdString(info.reason)));
-    } else if (qEnvironmentVariableIsEmpty("HOME")) {
+    if (info.source != shortsolve::TablesInfo::MemoryOnly && qEnvironmentVariableIsEmpty("HOME")) {
         // Without a home the cache may not be where its user would look for it.
         Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "HOME is not set: the tables' cache is %1"))
                 .arg(QFileInfo(QString::fromStdString(info.file)).absolutePath()));
     }
 }
 
+// What the library says of its cache as it happens, on standard error.
+void SayCacheNotes()
+{
+    shortsolve::OnCacheNote([](const shortsolve::CacheNote& n) {
+        static const char* const says[] = {
+            QT_TRANSLATE_NOOP("merlos-solve", "no folder for the tables' cache (%1); keeping them in memory only"),
+            QT_TRANSLATE_NOOP("merlos-solve", "the tables' cache %1 was not used (%2); building the tables again"),
+            QT_TRANSLATE_NOOP("merlos-solve", "cannot write the tables' cache %1 (%2); keeping them in memory only"),
+            QT_TRANSLATE_NOOP("merlos-solve", "the tables from %1 failed a search (%2); building them again"),
+        };
+        const QString file = QString::fromStdString(n.file), reason = QString::fromStdString(n.reason);
+        Say(n.kind == shortsolve::CacheNote::NoCache ? Tr(says[n.kind]).arg(reason) : Tr(says[n.kind]).arg(file, reason));
+    });
+}
+
 // The one call of the solver: its tables made ready on first use, then the search, timed.
-shortsolve::Result Search(const notation::Pieces& pieces, const shortsolve::Options& options, const shortsolve::TablesInfo*& tables, double* ms)
+shortsolve::Result Search(const notation::Pieces& pieces, const shortsolve::Options& options, std::optional<shortsolve::TablesInfo>& tables, double* ms)
 {
     if (!tables) {
-        tables = &shortsolve::PrepareTables();
+        tables = shortsolve::PrepareTables();
         SayWhereTablesAre(*tables);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -205,7 +218,7 @@ struct Answer {
 
 Answer Failure(const QString& reason, int column = 0, int line = 0) { return {false, QString(), line, column, reason, 0}; }
 
-Answer SolveText(const QString& text, const shortsolve::Options& options, const shortsolve::TablesInfo*& tables)
+Answer SolveText(const QString& text, const shortsolve::Options& options, std::optional<shortsolve::TablesInfo>& tables)
 {
     notation::Position position;
     if (notation::LooksLikePosition(text)) {
@@ -266,7 +279,15 @@ T Median(std::vector<T> v)
 
 class Run {
 public:
-    explicit Run(const Command& c) : m_Command(c) {}
+    explicit Run(const Command& c) : m_Command(c), m_Options(c.options)
+    {
+        // A long search is never silent: how far it has got, every few seconds.
+        m_Options.progress = [this](const shortsolve::Progress& p) {
+            Say(Where(m_Ici, Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "still searching for at most %1 moves, first phase of %2, %3 s"))
+                                         .arg(QLocale().toString(p.bound), QLocale().toString(p.phase1),
+                                              QLocale().toString(qRound64(p.seconds))))));
+        };
+    }
 
     // Answers every input in order; the exit status.
     int Answer();
@@ -277,7 +298,9 @@ private:
     void Stats() const;
 
     const Command& m_Command;
-    const shortsolve::TablesInfo* m_Tables = nullptr;
+    shortsolve::Options m_Options;
+    Place m_Ici;  // the text being answered
+    std::optional<shortsolve::TablesInfo> m_Tables;
     lines::FileReader m_Input{STDIN_FILENO};
     int m_Texts = 0, m_Unsolved = 0;
     bool m_ReadFailed = false;
@@ -287,18 +310,21 @@ private:
 
 int Run::Answer()
 {
-    const auto solve = [this](const QString& text) { return SolveText(text, m_Command.options, m_Tables); };
+    const auto solve = [this](const QString& text) { return SolveText(text, m_Options, m_Tables); };
     int argument = 0, line = 0;
     for (const QString& input : m_Command.inputs) {
         if (input != QLatin1String("-")) {
+            m_Ici = {true, ++argument};
             const auto bad = UndecodedColumn(input);
-            if (!One({true, ++argument}, bad ? Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "not valid UTF-8")), *bad) : solve(input)))
+            if (!One(m_Ici, bad ? Failure(Tr(QT_TRANSLATE_NOOP("merlos-solve", "not valid UTF-8")), *bad) : solve(input)))
                 return 1;
             continue;
         }
-        while (const std::optional<lines::Line> l = m_Input.Next())
-            if (!One({false, ++line}, l->kind == lines::Line::Text ? solve(l->text) : Refused(*l)))
+        while (const std::optional<lines::Line> l = m_Input.Next()) {
+            m_Ici = {false, ++line};
+            if (!One(m_Ici, l->kind == lines::Line::Text ? solve(l->text) : Refused(*l)))
                 return 1;
+        }
         // Said once; the arguments after it are still answered.
         if (!m_Input.Error().isEmpty() && !m_ReadFailed) {
             Say(Tr(QT_TRANSLATE_NOOP("merlos-solve", "cannot read standard input: %1")).arg(m_Input.Error()));
@@ -371,5 +397,9 @@ int main(int argc, char** argv)
     case Command::Solve:
         break;
     }
-    return Run(c).Answer();
+    SayCacheNotes();
+    const int status = Run(c).Answer();
+    // A build of the full tables this run started is finished and kept, or kept for the next run.
+    shortsolve::SaveBeforeExit();
+    return status;
 }
