@@ -280,9 +280,10 @@ TEST_F(OnXvfb, ClosingTheWindowWhileAStageRunsEndsTheProgram)
         SCOPED_TRACE(stage.name);
         // The clicks and the close leave in one flush once the program's event loop runs: the close
         // waits in the queue while the stage starts, and the stage's first yield hands it to the
-        // window.
-        const xdisplay::Run run =
-            xdisplay::RunProgram(display(), QStringList{"wait", "click"} + xdisplay::Melange().at + QStringList{"click"} + stage.at);
+        // window, which asks about the scramble's unsaved work.
+        const xdisplay::Run run = xdisplay::RunProgram(
+            display(), xdisplay::WaitForWindow() + QStringList{"click"} + xdisplay::Melange().at + QStringList{"click"} + stage.at, {},
+            xdisplay::DiscardOnClose());
         ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
         EXPECT_FALSE(run.crashed);
         EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
