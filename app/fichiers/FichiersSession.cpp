@@ -94,7 +94,7 @@ void FichiersSession::OffrirReprise(const QString& dossier)
     if (lu) {
         q.setIcon(QMessageBox::Question);
         q.setText(tr("Merlos last ended without being closed; it kept the work you had not saved. Restore it?"));
-        QString detail = tr("Kept %1, with %n log line(s).", nullptr, int(lu.etat->lignes.size()))
+        QString detail = tr("Kept on %1, with %n log line(s).", nullptr, int(lu.etat->lignes.size()))
                              .arg(QLocale().toString(reprise->Date(), QLocale::ShortFormat));
         if (!lu.fichier.isEmpty())
             detail += QLatin1Char(' ') + tr("Its file: %1.").arg(QFileInfo(lu.fichier).fileName());

@@ -303,12 +303,9 @@ TEST_F(OnXvfb, TheRealWindowNamesItsEntryShowsItsIconOpensOneHelpAndQuitsWithCtr
     merlos.start(QDir(binDir).filePath("Merlos"), {});
     ASSERT_TRUE(merlos.waitForStarted(10000));
     auto xmerlo = [&](const QString& title, const QStringList& actions) {
-        QProcess helper;
-        helper.setProcessEnvironment(env);
-        helper.start(QDir(binDir).filePath("xmerlo"), QStringList{title} + actions);
-        EXPECT_TRUE(helper.waitForFinished(60000));
-        EXPECT_EQ(helper.exitCode(), 0) << helper.readAllStandardError().toStdString();
-        return QString::fromLatin1(helper.readAllStandardOutput()).trimmed();
+        const xdisplay::XmerloRun r = xdisplay::Xmerlo(env, title, actions);
+        EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
+        return r.out;
     };
     const QString facts = xmerlo("MERLO's", {"wait", "class", "icon"});
     const QStringList lines = facts.split('\n');

@@ -236,6 +236,23 @@ Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
     return r;
 }
 
+XmerloRun Xmerlo(const QProcessEnvironment& env, const QString& title, const QStringList& actions)
+{
+    QProcess helper;
+    helper.setProcessEnvironment(env);
+    helper.start(helperPath(), QStringList{title} + actions);
+    XmerloRun r;
+    if (!helper.waitForFinished(60000)) {
+        End(helper);
+        r.errors = QStringLiteral("xmerlo did not end within 60 s");
+        return r;
+    }
+    r.exitCode = helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(helper.readAllStandardOutput()).trimmed();
+    r.errors = QString::fromLocal8Bit(helper.readAllStandardError()).trimmed();
+    return r;
+}
+
 QStringList WaitForWindow()
 {
     // The window's drawn height, 7680 twips at 15 twips a pixel.

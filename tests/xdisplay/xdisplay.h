@@ -68,6 +68,14 @@ Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
 // Presses Discard in the question a close asks over unsaved work.
 QStringList DiscardOnClose();
 
+// One run of xmerlo with `env` (the display's environment, and the program's folders): its exit
+// code (-1 when it did not end within a minute) and what it wrote.
+struct XmerloRun {
+    int exitCode = -1;
+    QString out, errors;
+};
+XmerloRun Xmerlo(const QProcessEnvironment& env, const QString& title, const QStringList& actions);
+
 // xmerlo's first actions: wait for the window, then measure the clicks' places from the top of the
 // drawn layout, below the menu bar.
 QStringList WaitForWindow();
