@@ -155,6 +155,17 @@ TEST_F(FichiersFenetre, OpeningOrClosingOverUnsavedWorkAsksAndCancelLetsAStageGo
     EXPECT_EQ(Log(), LogLines(ref));
     EXPECT_EQ(Cube(), ReadCube(ref.CUBE()));
 
+    // A file named on the command line that cannot be read says why; the window goes on as it was.
+    const QString absent = m_Dossier.filePath("absent.merlos");
+    Merlo demarre;
+    const auto pourquoi = Repondre(QMessageBox::Ok);
+    demarre.Demarrer(absent);
+    EXPECT_TRUE(pourquoi->contains("absent.merlos")) << pourquoi->toStdString();
+    EXPECT_EQ(demarre.windowTitle(), "MERLO's");
+    EXPECT_EQ(demarre.Session().Instantane(), EtatSession{});
+    demarre.Demarrer(f);
+    EXPECT_EQ(demarre.windowTitle(), "vide.merlos[*] — MERLO's");
+
     // Nothing is opened over a command under way.
     w->Histoire().Executer(QString(), QStringLiteral("test"), [&] {
         const auto refus = Repondre(QMessageBox::Ok);

@@ -70,14 +70,15 @@ std::string Property(Display* d, Window w, Atom name)
     return value;
 }
 
-// The viewable top-level windows titled `title`.
-std::vector<Window> FindAll(Display* d, const std::string& title)
+// The viewable top-level windows titled `title`: the root's children, or under a window manager
+// (screenshots with a title bar) its frames' children.
+std::vector<Window> FindAll(Display* d, const std::string& title, Window under = 0)
 {
     const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
     std::vector<Window> found;
-    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n))
+    if (!XQueryTree(d, under ? under : DefaultRootWindow(d), &root, &parent, &children, &n))
         return found;
     for (unsigned int i = 0; i < n; ++i) {
         XWindowAttributes a;
@@ -85,6 +86,9 @@ std::vector<Window> FindAll(Display* d, const std::string& title)
             continue;
         if (Property(d, children[i], netName) == title || Property(d, children[i], XA_WM_NAME) == title)
             found.push_back(children[i]);
+        else if (!under)
+            for (Window w : FindAll(d, title, children[i]))
+                found.push_back(w);
     }
     if (children)
         XFree(children);
