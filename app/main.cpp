@@ -36,6 +36,6 @@ int main(int argc, char** argv)
     Merlo merlo;
     merlo.show();
     merlo.Form_Load();
-    OuvrirAuDemarrage(merlo, demande->fichier);
+    merlo.Demarrer(demande->fichier);
     return app.exec();
 }

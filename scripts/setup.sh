@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev libgl-dev
           libx11-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           fonts-urw-base35 librsvg2-bin file desktop-file-utils appstream debootstrap
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libnss-wrapper python3)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libnss-wrapper python3
+          x11-utils twm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -36,6 +36,16 @@
     </message>
 </context>
 <context>
+    <name>FichiersSession</name>
+    <message numerus="yes">
+        <source>Kept on %1, with %n log line(s).</source>
+        <translation>
+            <numerusform>Kept on %1, with %n log line.</numerusform>
+            <numerusform>Kept on %1, with %n log lines.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MenuJournal</name>
     <message numerus="yes">
         <source>%n move(s)</source>

@@ -252,6 +252,10 @@ Module du contrôle&#xa0;: %3</translation>
         <source>No recent sessions</source>
         <translation>Aucune session récente</translation>
     </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>DocumentSession</name>
@@ -490,6 +494,56 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>FichiersSession</name>
+    <message>
+        <source>A command is still running: open the session once it has finished.</source>
+        <translation>Une commande est encore en cours&#xa0;: ouvrez la session une fois qu&apos;elle est finie.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>Merlos last ended without being closed; it kept the work you had not saved. Restore it?</source>
+        <translation>Merlos s&apos;est arrêté la dernière fois sans avoir été fermé&#xa0;; il a gardé le travail que vous n&apos;aviez pas enregistré. Le restaurer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Its file: %1.</source>
+        <translation>Son fichier&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Merlos last ended without being closed, but the work it kept cannot be read.</source>
+        <translation>Merlos s&apos;est arrêté la dernière fois sans avoir été fermé, mais le travail qu&apos;il a gardé ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep it for later</source>
+        <translation>&amp;Le garder pour plus tard</translation>
+    </message>
+    <message>
+        <source>The work was restored, but its recovery file could not be taken over: it will be offered again.</source>
+        <translation>Le travail a été restauré, mais son fichier de récupération n&apos;a pas pu être repris&#xa0;: il sera proposé de nouveau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on %1, with %n log line(s).</source>
+        <translation>
+            <numerusform>Gardé le %1, avec %n ligne de journal.</numerusform>
+            <numerusform>Gardé le %1, avec %n lignes de journal.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Historique</name>
     <message>
         <source>&amp;Undo</source>
@@ -640,14 +694,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Paint the squares of your own cube and set it up</source>
         <translation>Peindre les cases de votre propre cube et le poser</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Close the window</source>
-        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Copy moves</source>
@@ -1606,6 +1652,10 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,8 @@ Historique::Historique(ModeleSession& session, QObject* parent) : QObject(parent
     connect(m_Annuler, &QAction::triggered, this, &Historique::Annuler);
     connect(m_Refaire, &QAction::triggered, this, &Historique::Refaire);
     connect(&m_Pile, &QUndoStack::indexChanged, this, &Historique::MajActions);
+    connect(&m_Pile, &QUndoStack::indexChanged, this, &Historique::Change);
+    connect(&m_Pile, &QUndoStack::cleanChanged, this, &Historique::PropreChange);
     MajActions();
 
     // Where the log changes, so that only the lines from there on are compared after a command.
@@ -138,6 +140,28 @@ void Historique::Refaire()
         return;
     emit AvantCommande();
     m_Pile.redo();
+}
+
+void Historique::Recommencer(const std::function<void()>& faire)
+{
+    emit AvantCommande();
+    faire();
+    m_Pile.clear();
+    m_Miroir.Remplacer(0, m_Miroir.Nombre(), m_S.LeJournal().Lignes());
+    m_Hors = false;
+    m_Bas = std::numeric_limits<int>::max();
+    for (const LigneJournal& l : m_S.LeJournal().Lignes())
+        m_Serie = std::max(m_Serie, l.serie);
+    MajActions();
+    emit Change();
+}
+
+void Historique::DefinirPropre(bool propre)
+{
+    if (propre)
+        m_Pile.setClean();
+    else
+        m_Pile.resetClean();
 }
 
 void Historique::MajActions()

@@ -35,6 +35,15 @@ public:
     int Pas() const { return m_Pile.count(); }
     int Index() const { return m_Pile.index(); }
 
+    // The session replaced as a whole (a file opened, work restored): `faire` runs after the usual
+    // AvantCommande, and no step leads back across it afterwards. Marks go on numbering runs above
+    // the highest the new session holds.
+    void Recommencer(const std::function<void()>& faire);
+    // Whether the session is as it was last saved: true marks it so (Save, Open); false marks work
+    // that no step leads back to saved (restored after a crash).
+    bool Propre() const { return m_Pile.isClean(); }
+    void DefinirPropre(bool propre);
+
     // The menu's actions, enabled and named after the step they would undo or redo.
     QAction* ActionAnnuler() const { return m_Annuler; }
     QAction* ActionRefaire() const { return m_Refaire; }
@@ -49,6 +58,10 @@ signals:
     // replay ends itself here, and a turn still being animated finishes at once. A slot must not
     // start a command of its own.
     void AvantCommande();
+    // After every step pushed, undone or redone, and after Recommencer().
+    void Change();
+    // The session came back to what was saved, or left it.
+    void PropreChange(bool propre);
 
 private:
     class Etape;

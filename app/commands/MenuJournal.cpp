@@ -72,9 +72,6 @@ MenuJournal::MenuJournal(const Contexte& c) : QObject(&c.fenetre), m_C(c)
               bouton("Init"));
     QAction* couleurs = t.Ajouter(T::Cube, "EntrerCouleurs", tr("&Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
               tr("Paint the squares of your own cube and set it up"), ici(&MenuJournal::EntrerCouleurs));
-    t.Separer(T::Cube);
-    // The same close as the window's close button: the close event, then the end of the program.
-    t.Ajouter(T::Cube, "Quitter", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("Close the window"), [f = &c.fenetre] { f->close(); });
 
     t.Ajouter(T::Edition, c.histoire.ActionAnnuler());
     t.Ajouter(T::Edition, c.histoire.ActionRefaire());

@@ -16,8 +16,8 @@ TableCommandes::TableCommandes(QWidget* fenetre, QWidget* journal)
     police.setFamily(police.family());
     police.setPointSizeF(police.pointSizeF() > 0 ? police.pointSizeF() : 9);
     m_Barre->setFont(police);
-    const QString titres[NombreMenus] = {tr("&Cube"), tr("&Edit"), tr("&Solve"), tr("&View"), tr("&Help")};
-    const char* noms[NombreMenus] = {"MenuCube", "MenuEdition", "MenuResolution", "MenuAffichage", "MenuAide"};
+    const QString titres[NombreMenus] = {tr("&File"), tr("&Cube"), tr("&Edit"), tr("&Solve"), tr("&View"), tr("&Help")};
+    const char* noms[NombreMenus] = {"MenuFichier", "MenuCube", "MenuEdition", "MenuResolution", "MenuAffichage", "MenuAide"};
     for (int m = 0; m < NombreMenus; ++m) {
         QMenu* menu = m_Barre->addMenu(titres[m]);
         menu->setObjectName(QLatin1String(noms[m]));

@@ -25,7 +25,7 @@ class TableCommandes : public QObject {
 
 public:
     // The menus of the bar, in their order on it.
-    enum Menu { Cube, Edition, Resolution, Affichage, AideMenu, NombreMenus };
+    enum Menu { Fichier, Cube, Edition, Resolution, Affichage, AideMenu, NombreMenus };
 
     // The bar goes at the top of `fenetre`; `journal` gets the context menu.
     TableCommandes(QWidget* fenetre, QWidget* journal);

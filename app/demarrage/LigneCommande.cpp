@@ -86,10 +86,3 @@ std::optional<Demande> LireLigneCommande(const QStringList& arguments, int* fin)
     }
     return Demande{fichiers.value(0)};
 }
-
-void OuvrirAuDemarrage(Merlo& fenetre, const QString& fichier)
-{
-    // The reading of saved sessions comes with their format; the window stays as it started.
-    (void)fenetre;
-    (void)fichier;
-}

@@ -7,8 +7,6 @@
 
 #include <optional>
 
-class Merlo;
-
 // Answers --help and --version written out in full with a QCoreApplication of its own, before the
 // QApplication exists, so that they need no display. The exit status when the program ends here.
 std::optional<int> RepondreSansFenetre(int argc, char** argv);
@@ -21,8 +19,3 @@ struct Demande {
 // Reads `arguments` (the application's, Qt's own options taken out). Help, version and bad usage
 // end the program: the exit status is then in `fin`.
 std::optional<Demande> LireLigneCommande(const QStringList& arguments, int* fin);
-
-// Opens the saved session `fichier` named on the command line, once the window is up and its
-// start-up step done. Saved sessions cannot be read yet: until they can, this opens nothing and
-// the program starts as it always does, on a solved cube and an empty log.
-void OuvrirAuDemarrage(Merlo& fenetre, const QString& fichier);

@@ -9,23 +9,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QWidget>
 
-namespace {
-
-// The desktop's Save As key, unless it is Ctrl+Shift+S ("Solve in few moves"), as it is on the
-// usual Linux desktops; then Ctrl+Alt+S, free in the window and beside Save's key.
-QList<QKeySequence> ToucheEnregistrerSous()
-{
-    QList<QKeySequence> touches = QKeySequence::keyBindings(QKeySequence::SaveAs);
-    touches.removeAll(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    if (touches.isEmpty())
-        touches << QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S);
-    return touches;
-}
-
-} // namespace
 
 ControleurFichiers::ControleurFichiers(QWidget* fenetre, std::function<EtatSession()> instantane)
     : QObject(fenetre)
@@ -43,7 +30,8 @@ ControleurFichiers::ControleurFichiers(QWidget* fenetre, std::function<EtatSessi
     m_Enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_Enregistrer->setStatusTip(tr("Save the session: the cube however it is held, the log, the counter and the layers chosen"));
     m_EnregistrerSous->setObjectName(QStringLiteral("EnregistrerSous"));
-    m_EnregistrerSous->setShortcuts(ToucheEnregistrerSous());
+    // Not the desktop's Ctrl+Shift+S, which is "Solve in few moves" here: Ctrl+Alt+S, beside Save.
+    m_EnregistrerSous->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     m_EnregistrerSous->setStatusTip(tr("Save the session in a new file"));
     m_Recents->setObjectName(QStringLiteral("OuvrirRecent"));
     m_Recents->menuAction()->setObjectName(QStringLiteral("OuvrirRecent"));
@@ -94,9 +82,17 @@ void ControleurFichiers::Avertir(const QString& message)
     QMessageBox::warning(m_Fenetre, TitreSeul(), message);
 }
 
+bool ControleurFichiers::Refuse()
+{
+    const QString pourquoi = m_Refus ? m_Refus() : QString();
+    if (!pourquoi.isEmpty())
+        Avertir(pourquoi);
+    return !pourquoi.isEmpty();
+}
+
 bool ControleurFichiers::Ouvrir(const QString& chemin, bool sansQuestion)
 {
-    if (!sansQuestion && !PeutAbandonner())
+    if (Refuse() || (!sansQuestion && !PeutAbandonner()))
         return false;
     const document::Lu lu = document::Ouvrir(chemin);
     if (!lu) {
@@ -150,22 +146,25 @@ bool ControleurFichiers::DemanderEtEnregistrer()
 
 bool ControleurFichiers::DemanderEtOuvrir()
 {
-    if (!PeutAbandonner())
+    if (Refuse() || !PeutAbandonner())
         return false;
     const QString chemin = QFileDialog::getOpenFileName(m_Fenetre, tr("Open session"), DossierDeDepart(m_Chemin),
                                                         tr("Merlos sessions (*.merlos);;All files (*)"));
     return !chemin.isEmpty() && Ouvrir(chemin, true);
 }
 
-bool ControleurFichiers::PeutAbandonner()
+bool ControleurFichiers::PeutAbandonner(bool demander)
 {
-    if (!m_Modifie)
+    if (!m_Modifie && !demander)
         return true;
     QMessageBox q(QMessageBox::Warning, TitreSeul(), tr("The session has changes that are not saved."),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_Fenetre);
     q.setObjectName(QStringLiteral("QuestionEnregistrer"));
     q.setInformativeText(m_Chemin.isEmpty() ? tr("Save them in a file first?")
                                             : tr("Save them in %1 first?").arg(QFileInfo(m_Chemin).fileName()));
+    // Letters of their own, so each answer has a key, whatever the desktop calls the buttons.
+    q.button(QMessageBox::Save)->setText(tr("&Save"));
+    q.button(QMessageBox::Discard)->setText(tr("&Discard"));
     q.setDefaultButton(QMessageBox::Save);
     q.setEscapeButton(QMessageBox::Cancel);
     switch (q.exec()) {

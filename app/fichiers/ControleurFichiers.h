@@ -55,8 +55,11 @@ public:
     // Asks for a file and opens it.
     bool DemanderEtOuvrir();
     // True when the session may be closed or replaced: nothing unsaved, or the person saved it or
-    // chose to discard it; false when they cancelled (or the save failed).
-    bool PeutAbandonner();
+    // chose to discard it; false when they cancelled (or the save failed). `demander`: ask even
+    // with nothing unsaved yet (a command under way is changing the session).
+    bool PeutAbandonner(bool demander = false);
+    // When it gives a sentence, the session cannot be replaced now: Open says it and opens nothing.
+    void DefinirRefus(std::function<QString()> refus) { m_Refus = std::move(refus); }
 
 signals:
     // A session read from a file, for the window to take.
@@ -68,11 +71,13 @@ signals:
 
 private:
     void Appliquer();
+    bool Refuse();
     void Avertir(const QString& message);
     void RemplirRecents();
 
     QWidget* m_Fenetre;
     std::function<EtatSession()> m_Instantane;
+    std::function<QString()> m_Refus;
     QAction* m_Ouvrir;
     QAction* m_Enregistrer;
     QAction* m_EnregistrerSous;

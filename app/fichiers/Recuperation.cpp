@@ -91,10 +91,26 @@ void Recuperation::DefinirFichier(const QString& document)
     m_Document = document;
 }
 
+void Recuperation::Effacer()
+{
+    if (m_Fichier.isEmpty() || m_Termine)
+        return;
+    m_Minuterie.stop();
+    m_Sale = false;
+    if (m_EnVol)
+        m_Effacer = true;
+    else
+        QFile::remove(m_Fichier);
+}
+
 void Recuperation::Ecrire()
 {
     if (m_EnVol || m_Termine || !m_Sale)
         return;
+    if (m_Attendre && m_Attendre()) {
+        m_Minuterie.start();
+        return;
+    }
     m_Sale = false;
     if (!Prendre()) {
         Fini(QCoreApplication::translate("Recuperation", "Work cannot be kept for recovery in %1.").arg(QDir::toNativeSeparators(m_Dossier)));
@@ -112,6 +128,11 @@ void Recuperation::Fini(const QString& erreur)
     m_EnVol = false;
     if (m_Termine)
         return;
+    if (m_Effacer) {
+        // Written while the session was being saved: it holds nothing to keep.
+        QFile::remove(m_Fichier);
+        m_Effacer = false;
+    }
     if (!erreur.isEmpty()) {
         if (!m_EchecDit)
             emit Echec(erreur);

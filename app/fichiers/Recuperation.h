@@ -38,6 +38,12 @@ public:
 
     // The session changed: it is written within DelaiMs plus two writes.
     void Modifie();
+    // Nothing unsaved to keep any more (the session was saved, or is as it was): this process's
+    // file goes, and a write under way is removed once it lands. The next Modifie() writes again.
+    void Effacer();
+    // While `attendre` answers true the session is not itself (a replay has turned the cube back
+    // along its log): writes wait for it to end.
+    void DefinirAttente(std::function<bool()> attendre) { m_Attendre = std::move(attendre); }
     // The saved file the session belongs to, kept in the recovery file; empty for none.
     void DefinirFichier(const QString& document);
     // A clean end: nothing more is written, and this process's file and lock go.
@@ -62,11 +68,12 @@ private:
 
     QString m_Dossier, m_Fichier, m_Verrou, m_Document;
     std::function<EtatSession()> m_Instantane;
+    std::function<bool()> m_Attendre;
     QTimer m_Minuterie;
     QThreadPool m_Fil;
     std::atomic<bool> m_Annule{false};
     int m_Fd = -1;
-    bool m_Sale = false, m_EnVol = false, m_Termine = false, m_EchecDit = false;
+    bool m_Sale = false, m_EnVol = false, m_Termine = false, m_EchecDit = false, m_Effacer = false;
 };
 
 // A recovery file left by a Merlos that no longer runs. While this object lives it holds that

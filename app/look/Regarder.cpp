@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 
 namespace {
 
@@ -35,16 +34,6 @@ void AjouterZ(const Contexte& c, AnimationTours& animation, bool prime)
             animation.Montrer(animation::MouvementZ(prime));
     });
     c.commandes.Ajouter(TableCommandes::Cube, a);
-    // With the other ways of turning the cube, before Quit.
-    QMenu* menu = c.commandes.MenuDe(TableCommandes::Cube);
-    const QList<QAction*> actions = menu->actions();
-    for (qsizetype i = 0; i < actions.size(); ++i)
-        if (actions[i]->objectName() == QLatin1String("Quitter")) {
-            QAction* avant = i > 0 && actions[i - 1]->isSeparator() ? actions[i - 1] : actions[i];
-            menu->removeAction(a);
-            menu->insertAction(avant, a);
-            break;
-        }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "Clavier.h"
 #include "Contexte.h"
 #include "Fatal.h"
+#include "FichiersSession.h"
 #include "GuideEtapes.h"
 #include "Historique.h"
 #include "MenuJournal.h"
@@ -71,7 +72,9 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     new MenuJournal(*m_Contexte);
     m_Animation = new AnimationTours(*m_Contexte);
     // Last: it ends itself before any command of the window runs.
-    new Relecture(*m_Contexte, *m_Animation);
+    auto* relecture = new Relecture(*m_Contexte, *m_Animation);
+    // The File menu; nothing is kept for recovery while a replay has turned the cube back.
+    m_Fichiers = new FichiersSession(*m_Contexte, [relecture] { return relecture->EnCours(); });
 
     // The drawn layout at one scale, centred under the menu bar: every control keeps its place and
     // shape, down to a size where the captions still read.
@@ -178,17 +181,27 @@ void Merlo::Form_Load()
                   .arg(QDir::toNativeSeparators(dossier), outil.errorString()));
 }
 
+void Merlo::Demarrer(const QString& fichier)
+{
+    m_Fichiers->Demarrer(fichier);
+}
+
 void Merlo::Form_Unload()
 {
     // Ends the program here and now. The close may arrive while a command waits in DoEvents()
-    // deep inside its own loop; returning there would run it on a window that is going away. Nothing
-    // is kept after the end, so there is nothing to save: flush what was written and stop.
+    // deep inside its own loop; returning there would run it on a window that is going away. The
+    // person has saved or discarded their work by now: flush what was written and stop.
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
 void Merlo::closeEvent(QCloseEvent* event)
 {
+    // Unsaved work is asked about first; Cancel lets a command under way go on.
+    if (!m_Fichiers->Fermer()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Unload();
 }

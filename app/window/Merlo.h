@@ -20,6 +20,7 @@ class QListView;
 class QPushButton;
 class QRadioButton;
 class AnimationTours;
+class FichiersSession;
 class Avis;
 class CUBEHost;
 class GuideEtapes;
@@ -39,6 +40,9 @@ public:
 
     // Start-up step, run once the window and the cube exist.
     void Form_Load();
+    // Then, with the window shown: the work a crashed Merlos left is offered, and `fichier` (from
+    // the command line; empty for none) opened.
+    void Demarrer(const QString& fichier);
     // The window is being closed: the program ends at once.
     [[noreturn]] void Form_Unload();
 
@@ -57,6 +61,8 @@ public:
     // surface, yielding through DoEvents().
     Resolveur& Etapes() { return *m_Etapes; }
     SurfaceEtapes& Surface();
+    // Save, Open, the unsaved mark and recovery.
+    FichiersSession& Fichiers() { return *m_Fichiers; }
     // Where every control goes for the window's size.
     Disposition& Dispo() { return m_Disposition; }
 
@@ -117,6 +123,7 @@ private:
     Avis* m_Avis = nullptr;
     GuideEtapes* m_Guide = nullptr;
     AnimationTours* m_Animation = nullptr;
+    FichiersSession* m_Fichiers = nullptr;
     std::unique_ptr<Contexte> m_Contexte;
     std::unique_ptr<SurfaceSession> m_Surface;
     std::unique_ptr<Resolveur> m_Etapes;

@@ -2,37 +2,16 @@
 // the size bound), written by stages and macros in runs with their marks, as Save, Open and the
 // recovery file see them.
 #include "DocumentSession.h"
-#include "Notation.h"
+#include "session_longue.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 namespace {
-
-EtatSession Session(int lignes)
-{
-    static const QString commandes[] = {"FaceH", "Arretes", "Coins", "Zone M", "Face B", "PA", "Melange"};
-    std::mt19937 rng(3);
-    EtatSession e;
-    qint64 serie = 0;
-    while (static_cast<int>(e.lignes.size()) < lignes) {
-        const QString& c = commandes[rng() % std::size(commandes)];
-        ++serie;
-        for (int k = 0; k < 13 && static_cast<int>(e.lignes.size()) < lignes; ++k) {
-            const auto t = static_cast<notation::Turn>(rng() % 18);
-            e.lignes.push_back({QString::fromUtf16(notation::Info(t).log), c, serie});
-        }
-    }
-    e.compteur = lignes;
-    e.selection = lignes / 2;
-    return e;
-}
 
 const EtatSession& Longue()
 {
-    static const EtatSession e = Session(100'000);
+    static const EtatSession e = SessionLongue(100'000);
     return e;
 }
 
@@ -83,7 +62,7 @@ BENCHMARK(Snapshot)->Unit(benchmark::kMillisecond);
 // A million lines: the file's size against the bound, and the time to read it.
 void ReadMillion(benchmark::State& state)
 {
-    const QByteArray octets = document::Ecrire(Session(1'000'000));
+    const QByteArray octets = document::Ecrire(SessionLongue(1'000'000));
     for (auto _ : state)
         benchmark::DoNotOptimize(document::Lire(octets).etat->lignes.size());
     state.counters["MB"] = static_cast<double>(octets.size()) / (1 << 20);

@@ -225,7 +225,8 @@ using RealProgram = xdisplay::OnDisplay;
 TEST_F(RealProgram, ClosedWhileATurnIsShownEndsCleanly)
 {
     qputenv("MERLOS_ANIMATION_FIGEE", "0.5");
-    const xdisplay::Run run = xdisplay::RunProgram(display(), {"wait", "key", "r", "sleep", "300", "key", "x", "sleep", "100"});
+    const xdisplay::Run run = xdisplay::RunProgram(display(), {"wait", "key", "r", "sleep", "300", "key", "x", "sleep", "100"}, {},
+                                                   xdisplay::DiscardOnClose());
     qunsetenv("MERLOS_ANIMATION_FIGEE");
     ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
     EXPECT_FALSE(run.crashed) << run.errors.toStdString();

@@ -1,5 +1,6 @@
-// Closing the window of the real program at a random moment while a stage runs ends the program at
-// once and cleanly: exit code 0, within seconds, nothing reported on standard error by a sanitizer.
+// Closing the window of the real program at a random moment while a stage runs asks about the
+// unsaved work; Discard ends the program at once and cleanly: exit code 0, within seconds, nothing
+// reported on standard error by a sanitizer.
 //
 // MERLO_CLOSE_REPEATS and MERLO_CLOSE_SEED change the number of closes and their moments.
 #include "xdisplay.h"
@@ -56,7 +57,7 @@ TEST_F(CloseAtRandom, ClosingDuringAStageEndsTheProgramCleanly)
         // and then every stage in order are pressed: a whole solve, about as long as the pause, so
         // whatever the delay the close mostly finds a stage running (presses that come during a
         // stage land in its yields).
-        QStringList actions{"wait"};
+        QStringList actions = xdisplay::WaitForWindow();
         int at = 0;
         do {
             actions << "click" << xdisplay::Melange().at << "click" << stage.at;
@@ -74,7 +75,7 @@ TEST_F(CloseAtRandom, ClosingDuringAStageEndsTheProgramCleanly)
         const xdisplay::Run run = xdisplay::RunProgram(display(), actions, [&](qint64 pid) {
             if (const long ticks = CpuTicks(pid); ticks >= 0)
                 cpu.push_back(ticks);
-        });
+        }, xdisplay::DiscardOnClose());
         ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
         const bool busy = cpu.size() > 10 && cpu.back() > cpu[cpu.size() - 11];
         busyAtClose += busy;
@@ -83,11 +84,11 @@ TEST_F(CloseAtRandom, ClosingDuringAStageEndsTheProgramCleanly)
         EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
         EXPECT_TRUE(xdisplay::Clean(run.errors)) << run.errors.toStdString();
         std::cout << "close " << i << ": " << stage.name << " closed after " << delay << " ms"
-                  << (busy ? " while it ran" : "") << ", ended " << run.endMs << " ms after the close, exit "
+                  << (busy ? " while it ran" : "") << ", ended " << run.endMs << " ms after Discard, exit "
                   << run.exitCode << "\n";
     }
     std::cout << "close: " << busyAtClose << " of " << repeats << " closes came while the program was busy; slowest end "
-              << slowest << " ms after the close\n";
+              << slowest << " ms after Discard\n";
     // The presses keep a stage running, so the closes must (mostly) have found one at work.
     EXPECT_GT(busyAtClose, 0);
 }

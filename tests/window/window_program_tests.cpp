@@ -280,9 +280,10 @@ TEST_F(OnXvfb, ClosingTheWindowWhileAStageRunsEndsTheProgram)
         SCOPED_TRACE(stage.name);
         // The clicks and the close leave in one flush once the program's event loop runs: the close
         // waits in the queue while the stage starts, and the stage's first yield hands it to the
-        // window.
-        const xdisplay::Run run =
-            xdisplay::RunProgram(display(), QStringList{"wait", "click"} + xdisplay::Melange().at + QStringList{"click"} + stage.at);
+        // window, which asks about the scramble's unsaved work.
+        const xdisplay::Run run = xdisplay::RunProgram(
+            display(), xdisplay::WaitForWindow() + QStringList{"click"} + xdisplay::Melange().at + QStringList{"click"} + stage.at, {},
+            xdisplay::DiscardOnClose());
         ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
         EXPECT_FALSE(run.crashed);
         EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
@@ -302,12 +303,9 @@ TEST_F(OnXvfb, TheRealWindowNamesItsEntryShowsItsIconOpensOneHelpAndQuitsWithCtr
     merlos.start(QDir(binDir).filePath("Merlos"), {});
     ASSERT_TRUE(merlos.waitForStarted(10000));
     auto xmerlo = [&](const QString& title, const QStringList& actions) {
-        QProcess helper;
-        helper.setProcessEnvironment(env);
-        helper.start(QDir(binDir).filePath("xmerlo"), QStringList{title} + actions);
-        EXPECT_TRUE(helper.waitForFinished(60000));
-        EXPECT_EQ(helper.exitCode(), 0) << helper.readAllStandardError().toStdString();
-        return QString::fromLatin1(helper.readAllStandardOutput()).trimmed();
+        const xdisplay::XmerloRun r = xdisplay::Xmerlo(env, title, actions);
+        EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
+        return r.out;
     };
     const QString facts = xmerlo("MERLO's", {"wait", "class", "icon"});
     const QStringList lines = facts.split('\n');

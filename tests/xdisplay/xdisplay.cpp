@@ -135,8 +135,10 @@ QProcessEnvironment VirtualDisplay::environment() const
     return env;
 }
 
+QStringList DiscardOnClose() { return {QStringLiteral("dialog"), QStringLiteral("key"), QStringLiteral("d")}; }
+
 Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
-               const std::function<void(qint64 pid)>& whileDriving)
+               const std::function<void(qint64 pid)>& whileDriving, const QStringList& answer)
 {
     Run r;
     // The registry the program's start-up registers the control in, and its messages: its own, so
@@ -149,6 +151,8 @@ Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
     const QString errFile = data.filePath(QStringLiteral("merlos.err"));
     QProcessEnvironment env = display.environment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    // What a run stopped at once leaves for recovery is no other run's to be asked about.
+    env.insert(QStringLiteral("XDG_STATE_HOME"), data.filePath(QStringLiteral("state")));
 
     QProcess merlos;
     merlos.setProcessEnvironment(env);
@@ -177,36 +181,47 @@ Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
     if (!helper.waitForStarted(kStartMs))
         return stop(QStringLiteral("xmerlo did not start: ") + helper.errorString());
 
-    QElapsedTimer driving;
-    driving.start();
     const qint64 pid = merlos.processId();
-    for (;;) {
-        helper.waitForFinished(10);
-        if (helper.state() == QProcess::NotRunning)
-            break;
-        if (whileDriving)
-            whileDriving(pid);
-        merlos.waitForFinished(0);
-        if (merlos.state() == QProcess::NotRunning) {
-            // It may have ended on the close a moment before xmerlo itself did; otherwise xmerlo
-            // waits for a window that is gone.
-            helper.waitForFinished(5000);
-            if (helper.state() != QProcess::NotRunning)
-                return stop(QStringLiteral("the program ended (exit code %1) before xmerlo was done")
-                                .arg(merlos.exitCode()));
-            break;
+    // Drives until xmerlo is done; the failure, or empty.
+    auto drive = [&](bool sample) -> QString {
+        QElapsedTimer driving;
+        driving.start();
+        for (;;) {
+            helper.waitForFinished(10);
+            if (helper.state() == QProcess::NotRunning)
+                break;
+            if (sample && whileDriving)
+                whileDriving(pid);
+            merlos.waitForFinished(0);
+            if (merlos.state() == QProcess::NotRunning) {
+                // It may have ended on the close a moment before xmerlo itself did; otherwise
+                // xmerlo waits for a window that is gone.
+                helper.waitForFinished(5000);
+                if (helper.state() != QProcess::NotRunning)
+                    return QStringLiteral("the program ended (exit code %1) before xmerlo was done").arg(merlos.exitCode());
+                break;
+            }
+            if (driving.elapsed() > kHelperMs)
+                return QStringLiteral("xmerlo was not done within %1 s").arg(kHelperMs / 1000);
         }
-        if (driving.elapsed() > kHelperMs)
-            return stop(QStringLiteral("xmerlo was not done within %1 s").arg(kHelperMs / 1000));
+        if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0)
+            return QStringLiteral("xmerlo failed (%1)%2")
+                .arg(helper.exitStatus() == QProcess::NormalExit ? QStringLiteral("exit code %1").arg(helper.exitCode())
+                                                                 : QStringLiteral("it crashed"),
+                     Said("xmerlo", QString::fromLocal8Bit(helper.readAllStandardError())));
+        return {};
+    };
+    if (const QString failed = drive(true); !failed.isEmpty())
+        return stop(failed);
+    if (!answer.isEmpty() && merlos.state() != QProcess::NotRunning) {
+        helper.start(helperPath(), QStringList{QStringLiteral("MERLO's")} + answer);
+        if (!helper.waitForStarted(kStartMs))
+            return stop(QStringLiteral("xmerlo did not start: ") + helper.errorString());
+        if (const QString failed = drive(false); !failed.isEmpty())
+            return stop(failed);
     }
     QElapsedTimer closed;
     closed.start();
-    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0)
-        return stop(QStringLiteral("xmerlo failed (%1)%2")
-                        .arg(helper.exitStatus() == QProcess::NormalExit
-                                 ? QStringLiteral("exit code %1").arg(helper.exitCode())
-                                 : QStringLiteral("it crashed"),
-                             Said("xmerlo", QString::fromLocal8Bit(helper.readAllStandardError()))));
 
     merlos.waitForFinished(kEndMs);
     r.endMs = closed.elapsed();
@@ -219,6 +234,29 @@ Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
         r.failure = QStringLiteral("the registration the program started did not land within %1 s")
                         .arg(kRegisteredMs / 1000);
     return r;
+}
+
+XmerloRun Xmerlo(const QProcessEnvironment& env, const QString& title, const QStringList& actions)
+{
+    QProcess helper;
+    helper.setProcessEnvironment(env);
+    helper.start(helperPath(), QStringList{title} + actions);
+    XmerloRun r;
+    if (!helper.waitForFinished(60000)) {
+        End(helper);
+        r.errors = QStringLiteral("xmerlo did not end within 60 s");
+        return r;
+    }
+    r.exitCode = helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(helper.readAllStandardOutput()).trimmed();
+    r.errors = QString::fromLocal8Bit(helper.readAllStandardError()).trimmed();
+    return r;
+}
+
+QStringList WaitForWindow()
+{
+    // The window's drawn height, 7680 twips at 15 twips a pixel.
+    return {QStringLiteral("wait"), QStringLiteral("drawn"), QStringLiteral("512")};
 }
 
 QStringList At(int frameL, int frameT, int l, int t, int w, int h)

@@ -51,18 +51,36 @@ struct Run {
     bool crashed = false;
     // The program's standard error.
     QString errors;
-    // From the close to the program's end.
+    // From the close (or the answer to its question) to the program's end.
     qint64 endMs = -1;
 };
 
-// Starts Merlos on `display` with a registry of its own, has xmerlo do `actions` on its window and
-// then close it, and waits for the program's end and for the registration it started. When xmerlo
+// Starts Merlos on `display` with a registry and recovery folder of its own, has xmerlo do
+// `actions` on its window and then close it, and waits for the program's end and for the
+// registration it started. `answer`, when given, is done by a second xmerlo once the first is done:
+// the answer to the question the close asks over unsaved work (DiscardOnClose()). When xmerlo
 // fails, or the program ends before xmerlo is done, the run stops at once and ends the program.
-// `whileDriving` is called every few milliseconds with the program's process id while xmerlo runs.
+// `whileDriving` is called every few milliseconds with the program's process id while the first
+// xmerlo runs.
 Run RunProgram(const VirtualDisplay& display, const QStringList& actions,
-               const std::function<void(qint64 pid)>& whileDriving = {});
+               const std::function<void(qint64 pid)>& whileDriving = {}, const QStringList& answer = {});
 
-// The centre of a control in window pixels, from its frame's place and its own, in twips.
+// Presses Discard in the question a close asks over unsaved work.
+QStringList DiscardOnClose();
+
+// One run of xmerlo with `env` (the display's environment, and the program's folders): its exit
+// code (-1 when it did not end within a minute) and what it wrote.
+struct XmerloRun {
+    int exitCode = -1;
+    QString out, errors;
+};
+XmerloRun Xmerlo(const QProcessEnvironment& env, const QString& title, const QStringList& actions);
+
+// xmerlo's first actions: wait for the window, then measure the clicks' places from the top of the
+// drawn layout, below the menu bar.
+QStringList WaitForWindow();
+
+// The centre of a control in the drawn layout's pixels, from its frame's place and its own, in twips.
 QStringList At(int frameL, int frameT, int l, int t, int w, int h);
 
 // Where to click for "Melange" and for the stages, from top to bottom.

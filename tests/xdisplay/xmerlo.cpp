@@ -1,8 +1,13 @@
 // xmerlo TITLE ACTION...: drives a window of an X display the way a user would, for the tests that
 // run the real program under Xvfb (no window manager there).
 //   wait         until a viewable top-level window has the title TITLE and its program answers a
-//                ping, that is, its event loop runs (30 s at most for each)
+//                ping, that is, its event loop runs (30 s at most for each); a main window goes
+//                before a dialog of the same title
+//   dialog       until a viewable window stands over the window as its dialog (WM_TRANSIENT_FOR),
+//                30 s at most; the actions after it go to that dialog
 //   id           prints the window's id in decimal
+//   drawn H      the clicks after it measure Y from the top of the window's last H pixels: the
+//                drawn layout, below whatever menu bar stands above it
 //   click X Y    presses and releases button 1 at X, Y inside the window
 //   sleep MS     waits
 //   close        asks the window to close, as a window manager does (WM_DELETE_WINDOW)
@@ -65,14 +70,15 @@ std::string Property(Display* d, Window w, Atom name)
     return value;
 }
 
-// The viewable top-level windows titled `title`.
-std::vector<Window> FindAll(Display* d, const std::string& title)
+// The viewable top-level windows titled `title`: the root's children, or under a window manager
+// (screenshots with a title bar) its frames' children.
+std::vector<Window> FindAll(Display* d, const std::string& title, Window under = 0)
 {
     const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
     std::vector<Window> found;
-    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n))
+    if (!XQueryTree(d, under ? under : DefaultRootWindow(d), &root, &parent, &children, &n))
         return found;
     for (unsigned int i = 0; i < n; ++i) {
         XWindowAttributes a;
@@ -80,16 +86,47 @@ std::vector<Window> FindAll(Display* d, const std::string& title)
             continue;
         if (Property(d, children[i], netName) == title || Property(d, children[i], XA_WM_NAME) == title)
             found.push_back(children[i]);
+        else if (!under)
+            for (Window w : FindAll(d, title, children[i]))
+                found.push_back(w);
     }
     if (children)
         XFree(children);
     return found;
 }
 
+// The window `w` stands over as a dialog, or 0.
+Window TransientFor(Display* d, Window w)
+{
+    Window owner = 0;
+    return XGetTransientForHint(d, w, &owner) ? owner : 0;
+}
+
 Window Find(Display* d, const std::string& title)
 {
     const std::vector<Window> all = FindAll(d, title);
+    for (Window w : all)
+        if (!TransientFor(d, w))
+            return w;
     return all.empty() ? 0 : all.front();
+}
+
+// A viewable top-level window that stands over `owner` as its dialog, or 0.
+Window FindDialog(Display* d, Window owner)
+{
+    Window root, parent, *children = nullptr;
+    unsigned int n = 0;
+    Window found = 0;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n))
+        return 0;
+    for (unsigned int i = 0; i < n && !found; ++i) {
+        XWindowAttributes a;
+        if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && TransientFor(d, children[i]) == owner)
+            found = children[i];
+    }
+    if (children)
+        XFree(children);
+    return found;
 }
 
 // Types one key, with modifiers, into the window, after giving it the focus as a window manager would.
@@ -228,7 +265,7 @@ void Close(Display* d, Window w)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xmerlo TITLE wait|id|click X Y|sleep MS|close|key K|count|class|icon ...\n");
+        std::fprintf(stderr, "usage: xmerlo TITLE wait|dialog|id|drawn H|click X Y|sleep MS|close|key K|count|class|icon ...\n");
         return 2;
     }
     Display* d = XOpenDisplay(nullptr);
@@ -242,6 +279,7 @@ int main(int argc, char** argv)
     XSelectInput(d, DefaultRootWindow(d), StructureNotifyMask);
     const std::string title = argv[1];
     Window w = 0;
+    int below = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string action = argv[i];
         if (action == "wait") {
@@ -273,10 +311,27 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "xmerlo: no window \"%s\"\n", title.c_str());
             return 1;
         }
-        if (action == "id") {
+        if (action == "dialog") {
+            const auto end = Clock::now() + kWaitLimit;
+            Window dialog = 0;
+            while (!(dialog = FindDialog(d, w)) && Clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (!dialog) {
+                std::fprintf(stderr, "xmerlo: no dialog over \"%s\" appeared within 30 s\n", title.c_str());
+                return 1;
+            }
+            w = dialog;
+        } else if (action == "id") {
             std::printf("%lu\n", static_cast<unsigned long>(w));
+        } else if (action == "drawn" && i + 1 < argc) {
+            XWindowAttributes a;
+            if (!XGetWindowAttributes(d, w, &a)) {
+                std::fprintf(stderr, "xmerlo: the window \"%s\" has no size\n", title.c_str());
+                return 1;
+            }
+            below = a.height - std::atoi(argv[++i]);
         } else if (action == "click" && i + 2 < argc) {
-            const int x = std::atoi(argv[i + 1]), y = std::atoi(argv[i + 2]);
+            const int x = std::atoi(argv[i + 1]), y = std::atoi(argv[i + 2]) + below;
             i += 2;
             Button(d, w, x, y, true);
             Button(d, w, x, y, false);
