@@ -2,11 +2,12 @@
 """Takes a screenshot of the real program under Xvfb, cropped to its window.
 
     scripts/screenshot.py OUT.png [--size WxH] [--scale F] [--title T] [--setting GROUP/KEY=VALUE ...]
-                          [-- XMERLO-ACTION ...]
+                          [--extent WxH] [-- XMERLO-ACTION ...]
 
 Runs build/bin/Merlos on a private Xvfb whose screen Xvfb keeps as an XWD file (-fbdir), waits for
 the window with xmerlo, plays the given xmerlo actions (clicks, keys), then writes the window's
-part of the screen as PNG. Needs no image library: XWD is read and PNG written here. With --setting
+part of the screen as PNG (with --extent, that many pixels from the window's upper-left corner, so
+that a menu opened beyond the window shows too). Needs no image library: XWD is read and PNG written here. With --setting
 the program starts on settings of its own (a fresh configuration folder holding only those).
 """
 import argparse
@@ -64,6 +65,7 @@ def main():
     parser.add_argument("--size", help="the window's size, WxH (logical pixels)")
     parser.add_argument("--scale", help="QT_SCALE_FACTOR for the program")
     parser.add_argument("--title", default="MERLO's", help="the window to crop to")
+    parser.add_argument("--extent", help="the part of the screen to keep from the window's corner, WxH")
     parser.add_argument("--setting", action="append", default=[],
                         help="a setting the program starts with, GROUP/KEY=VALUE (animation/animer=true)")
     parser.add_argument("actions", nargs="*", help="xmerlo actions after the window shows")
@@ -106,6 +108,8 @@ def main():
         # Let the last paint reach the frame buffer file.
         subprocess.run([xmerlo, args.title, "wait", "sleep", "500"], env=env, check=True)
         x, y, w, h = window_geometry(env, args.title)
+        if args.extent:
+            w, h = (int(v) for v in args.extent.split("x"))
         pixels, width, height, stride, byte_order = read_xwd(os.path.join(fbdir, "Xvfb_screen0"))
         rows = []
         for row in range(y, min(y + h, height)):
