@@ -19,8 +19,6 @@ constexpr struct {
     {"Melange", Qt::CTRL | Qt::Key_M},
     {"Init", Qt::CTRL | Qt::Key_R},
     {"Clear", Qt::CTRL | Qt::Key_Delete},
-    // The mnemonic of its caption "&I", held by its command, so a menu shows it.
-    {"InvD", Qt::ALT | Qt::Key_I},
     // The stages in the order they are pressed.
     {"RangerHaut", Qt::CTRL | Qt::Key_1},
     {"IdM", Qt::CTRL | Qt::Key_2},
@@ -108,18 +106,19 @@ QAction* TableCommandes::Bouton(QAbstractButton* bouton, std::function<void()> f
 {
     const QString nom = bouton->objectName();
     const QKeySequence touche = ToucheBouton(nom);
-    auto* a = new QAction(legendes::Entree(nom), this);
+    // A caption's mnemonic ("&I" is Alt+I) stays the button's own: a menu shows it beside the
+    // entry, after a tab, without binding it a second time.
+    const QKeySequence montree = touche.isEmpty() ? bouton->shortcut() : touche;
+    const QString texte = montree.toString(QKeySequence::NativeText);
+    auto* a = new QAction(legendes::Entree(nom) + (touche.isEmpty() && !texte.isEmpty() ? QLatin1Char('\t') + texte : QString()), this);
     a->setObjectName(nom);
     a->setShortcut(touche);
-    const QString bulle = legendes::Bulle(nom, touche.toString(QKeySequence::NativeText));
+    const QString bulle = legendes::Bulle(nom, texte);
     a->setToolTip(bulle);
     a->setStatusTip(bulle);
     bouton->setToolTip(bulle);
     if (bouton->accessibleDescription().isEmpty())
         bouton->setAccessibleDescription(bulle);
-    // A caption's mnemonic ("&I") is the command's key now: bound once, it shows in the menu.
-    if (!touche.isEmpty() && bouton->shortcut() == touche)
-        bouton->setShortcut(QKeySequence());
     connect(a, &QAction::triggered, this, std::move(faire));
     connect(bouton, &QAbstractButton::clicked, a, [a] { a->trigger(); });
     return Entrer(a);

@@ -71,9 +71,12 @@ TEST_F(Table, TheHelpsKeysAreTheCommandsKeys)
     for (const QAction* a : w->Commandes().Actions())
         for (const QKeySequence& k : a->shortcuts())
             actions.insert(Written(k));
-    // The log's own keys, not commands of the table.
+    // The log's own keys, and the buttons' mnemonics ("&I"), not commands of the table.
     for (const char* k : {"Delete", "Backspace"})
         actions.insert(QString::fromLatin1(k));
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!b->shortcut().isEmpty())
+            actions.insert(Written(b->shortcut()));
     EXPECT_EQ(HelpKeys(), actions);
     // Every turn, both ways, and every key given to a button's command.
     EXPECT_GE(actions.size(), 2u * 11 + 12);
@@ -112,6 +115,9 @@ std::set<QString> ManualKeys()
 TEST_F(Table, TheManualNamesEveryKeyOfTheWindow)
 {
     std::set<QString> window{"Delete", "Backspace"};
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!b->shortcut().isEmpty())
+            window.insert(Written(b->shortcut()));
     for (const QAction* a : w->Commandes().Actions())
         for (const QKeySequence& k : a->shortcuts())
             window.insert(Written(k).remove(QRegularExpression(QStringLiteral("^Shift\\+(?=.$)"))));
