@@ -125,6 +125,11 @@ void MenuJournal::MenuEdition()
     t.Ajouter(T::Edition, m_C.histoire.ActionAnnuler());
     t.Ajouter(T::Edition, m_C.histoire.ActionRefaire());
     t.Separer(T::Edition);
+    // The log's buttons.
+    Bouton(T::Edition, "Clear");
+    Bouton(T::Edition, "Inv");
+    Bouton(T::Edition, "InvD");
+    t.Separer(T::Edition);
     t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
               Ici(&MenuJournal::CopierMouvements), journal);
     // Ctrl+Shift+C copies the solution since the last scramble (the replay's "Copy solution").
@@ -141,11 +146,6 @@ void MenuJournal::MenuEdition()
     t.Ajouter(T::Edition, "CopierPosition", tr("Copy p&osition"), QKeySequence(), tr("Copy the cube as 54 letters"),
               Ici(&MenuJournal::CopierPosition), journal);
     m_C.journal->addAction(m_Couleurs); // beside the position, in the log's menu
-    t.Separer(T::Edition);
-    // The log's buttons.
-    Bouton(T::Edition, "Clear");
-    Bouton(T::Edition, "Inv");
-    Bouton(T::Edition, "InvD");
 }
 
 void MenuJournal::MenuResolution()
