@@ -39,10 +39,15 @@ struct TurnInfo {
     char axis;
     int8_t layer;
     int8_t direction;
+    // The move in words, untranslated (see Words()). Clockwise is as seen facing that face; a slice
+    // turns as the face its letter follows (M as L, E as D, S as F).
+    const char* words;
 };
 const TurnInfo& Info(Turn t);
 // "R", "U'", "x'".
 QString Name(Turn t);
+// "right face, clockwise", in the user's language.
+QString Words(Turn t);
 // The turn the button of that name makes, if it makes one.
 std::optional<Turn> FromButton(QStringView name);
 // The layer turn a primitive makes on an axis ('H', 'V', 'T') with a layer and a direction, if any.

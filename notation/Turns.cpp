@@ -1,6 +1,8 @@
-// The window's 22 turns and their moves in cube notation: one table for the parser, the writers and
-// the window.
+// The window's 22 turns, their moves in cube notation and in words: one table for the parser, the
+// writers, the window's menus and tooltips, and the replay.
 #include "Notation.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <iterator>
@@ -12,28 +14,50 @@ namespace {
 using T = Turn;
 
 constexpr TurnInfo Table[TurnCount] = {
-    {"HHD", 'U', true, u"Horiz Haut Droite", T::HGH, 'H', 0, 1},
-    {"HGH", 'U', false, u"Horiz Haut Gauche", T::HHD, 'H', 0, 0},
-    {"HMD", 'E', false, u"Horiz Milieu Droite", T::HGM, 'H', 2, 1},
-    {"HGM", 'E', true, u"Horiz Milieu Gauche", T::HMD, 'H', 2, 0},
-    {"HBD", 'D', false, u"Horiz Bas Droite", T::HGB, 'H', 1, 1},
-    {"HGB", 'D', true, u"Horiz Bas Gauche", T::HBD, 'H', 1, 0},
-    {"VHG", 'L', true, u"Vert Gauche Haut", T::VBG, 'V', 0, 1},
-    {"VBG", 'L', false, u"Vert Gauche Bas", T::VHG, 'V', 0, 0},
-    {"VHM", 'M', true, u"Vert Milieu Haut", T::VBM, 'V', 2, 1},
-    {"VBM", 'M', false, u"Vert Milieu Bas", T::VHM, 'V', 2, 0},
-    {"VHD", 'R', false, u"Vert Droite Haut", T::VBD, 'V', 1, 1},
-    {"VBD", 'R', true, u"Vert Droite Bas", T::VHD, 'V', 1, 0},
-    {"TDF", 'F', false, u"Trans Front Droite", T::TGF, 'T', 0, 0},
-    {"TGF", 'F', true, u"Trans Front Gauche", T::TDF, 'T', 0, 1},
-    {"TDM", 'S', false, u"Trans Milieu Droite", T::TGM, 'T', 2, 0},
-    {"TGM", 'S', true, u"Trans Milieu Gauche", T::TDM, 'T', 2, 1},
-    {"TDA", 'B', true, u"Trans Arri\u00e8re Droite", T::TGA, 'T', 1, 0},
-    {"TGA", 'B', false, u"Trans Arri\u00e8re Gauche", T::TDA, 'T', 1, 1},
-    {"Haut", 'x', false, u"En haut ", T::Bas, 'C', 5, 0},
-    {"Bas", 'x', true, u"En bas ", T::Haut, 'C', 0, 0},
-    {"Gauche", 'y', false, u"A gauche ", T::Droite, 'C', 3, 0},
-    {"Droite", 'y', true, u"A droite ", T::Gauche, 'C', 1, 0},
+    {"HHD", 'U', true, u"Horiz Haut Droite", T::HGH, 'H', 0, 1,
+     QT_TRANSLATE_NOOP("notation", "top face, anticlockwise")},
+    {"HGH", 'U', false, u"Horiz Haut Gauche", T::HHD, 'H', 0, 0,
+     QT_TRANSLATE_NOOP("notation", "top face, clockwise")},
+    {"HMD", 'E', false, u"Horiz Milieu Droite", T::HGM, 'H', 2, 1,
+     QT_TRANSLATE_NOOP("notation", "middle layer, front to the right")},
+    {"HGM", 'E', true, u"Horiz Milieu Gauche", T::HMD, 'H', 2, 0,
+     QT_TRANSLATE_NOOP("notation", "middle layer, front to the left")},
+    {"HBD", 'D', false, u"Horiz Bas Droite", T::HGB, 'H', 1, 1,
+     QT_TRANSLATE_NOOP("notation", "bottom face, clockwise")},
+    {"HGB", 'D', true, u"Horiz Bas Gauche", T::HBD, 'H', 1, 0,
+     QT_TRANSLATE_NOOP("notation", "bottom face, anticlockwise")},
+    {"VHG", 'L', true, u"Vert Gauche Haut", T::VBG, 'V', 0, 1,
+     QT_TRANSLATE_NOOP("notation", "left face, anticlockwise")},
+    {"VBG", 'L', false, u"Vert Gauche Bas", T::VHG, 'V', 0, 0,
+     QT_TRANSLATE_NOOP("notation", "left face, clockwise")},
+    {"VHM", 'M', true, u"Vert Milieu Haut", T::VBM, 'V', 2, 1,
+     QT_TRANSLATE_NOOP("notation", "middle column, front up")},
+    {"VBM", 'M', false, u"Vert Milieu Bas", T::VHM, 'V', 2, 0,
+     QT_TRANSLATE_NOOP("notation", "middle column, front down")},
+    {"VHD", 'R', false, u"Vert Droite Haut", T::VBD, 'V', 1, 1,
+     QT_TRANSLATE_NOOP("notation", "right face, clockwise")},
+    {"VBD", 'R', true, u"Vert Droite Bas", T::VHD, 'V', 1, 0,
+     QT_TRANSLATE_NOOP("notation", "right face, anticlockwise")},
+    {"TDF", 'F', false, u"Trans Front Droite", T::TGF, 'T', 0, 0,
+     QT_TRANSLATE_NOOP("notation", "front face, clockwise")},
+    {"TGF", 'F', true, u"Trans Front Gauche", T::TDF, 'T', 0, 1,
+     QT_TRANSLATE_NOOP("notation", "front face, anticlockwise")},
+    {"TDM", 'S', false, u"Trans Milieu Droite", T::TGM, 'T', 2, 0,
+     QT_TRANSLATE_NOOP("notation", "middle slice, clockwise seen from the front")},
+    {"TGM", 'S', true, u"Trans Milieu Gauche", T::TDM, 'T', 2, 1,
+     QT_TRANSLATE_NOOP("notation", "middle slice, anticlockwise seen from the front")},
+    {"TDA", 'B', true, u"Trans Arri\u00e8re Droite", T::TGA, 'T', 1, 0,
+     QT_TRANSLATE_NOOP("notation", "back face, anticlockwise")},
+    {"TGA", 'B', false, u"Trans Arri\u00e8re Gauche", T::TDA, 'T', 1, 1,
+     QT_TRANSLATE_NOOP("notation", "back face, clockwise")},
+    {"Haut", 'x', false, u"En haut ", T::Bas, 'C', 5, 0,
+     QT_TRANSLATE_NOOP("notation", "whole cube, front to the top")},
+    {"Bas", 'x', true, u"En bas ", T::Haut, 'C', 0, 0,
+     QT_TRANSLATE_NOOP("notation", "whole cube, front to the bottom")},
+    {"Gauche", 'y', false, u"A gauche ", T::Droite, 'C', 3, 0,
+     QT_TRANSLATE_NOOP("notation", "whole cube, front to the left")},
+    {"Droite", 'y', true, u"A droite ", T::Gauche, 'C', 1, 0,
+     QT_TRANSLATE_NOOP("notation", "whole cube, front to the right")},
 };
 
 bool IsCubeTurn(Turn t) { return t >= T::Haut; }
@@ -41,6 +65,8 @@ bool IsCubeTurn(Turn t) { return t >= T::Haut; }
 } // namespace
 
 const TurnInfo& Info(Turn t) { return Table[static_cast<int>(t)]; }
+
+QString Words(Turn t) { return QCoreApplication::translate("notation", Info(t).words); }
 
 QString Name(Turn t)
 {

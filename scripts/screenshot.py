@@ -2,16 +2,18 @@
 """Takes a screenshot of the real program under Xvfb, cropped to its window.
 
     scripts/screenshot.py OUT.png [--size WxH] [--scale F] [--title T] [--setting GROUP/KEY=VALUE ...]
-                          [--open FILE] [--state DIR] [--frame] [--dialog] [-- XMERLO-ACTION ...]
+                          [--open FILE] [--state DIR] [--frame] [--dialog] [--extent WxH]
+                          [-- XMERLO-ACTION ...]
 
 Runs build/bin/Merlos on a private Xvfb whose screen Xvfb keeps as an XWD file (-fbdir), waits for
 the window with xmerlo, plays the given xmerlo actions (clicks, keys), then writes the window's
-part of the screen as PNG. Needs no image library: XWD is read and PNG written here. With --setting
-the program starts on settings of its own (a fresh configuration folder holding only those). Work
-kept for recovery goes to a fresh folder, or to --state DIR ($XDG_STATE_HOME: what a Merlos killed
-there left is offered at the start). --open FILE starts it on a saved session, --frame puts the
-window in twm's frame, so that its title shows, and --dialog takes the dialog standing over the
-window too.
+part of the screen as PNG (with --extent, that many pixels from the window's upper-left corner, so
+that a menu opened beyond the window shows too). Needs no image library: XWD is read and PNG
+written here. With --setting the program starts on settings of its own (a fresh configuration
+folder holding only those). Work kept for recovery goes to a fresh folder, or to --state DIR
+($XDG_STATE_HOME: what a Merlos killed there left is offered at the start). --open FILE starts it
+on a saved session, --frame puts the window in twm's frame, so that its title shows, and --dialog
+takes the dialog standing over the window too.
 """
 import argparse
 import os
@@ -74,6 +76,7 @@ def main():
     parser.add_argument("--size", help="the window's size, WxH (logical pixels)")
     parser.add_argument("--scale", help="QT_SCALE_FACTOR for the program")
     parser.add_argument("--title", default="MERLO's", help="the window to crop to, titled as the actions leave it")
+    parser.add_argument("--extent", help="the part of the screen to keep from the window's corner, WxH")
     parser.add_argument("--setting", action="append", default=[],
                         help="a setting the program starts with, GROUP/KEY=VALUE (animation/animer=true)")
     parser.add_argument("--open", help="a saved session for the program to open")
@@ -141,6 +144,8 @@ def main():
             right, bottom = max(x + w, dx + dw), max(y + h, dy + dh)
             x, y = min(x, dx), min(y, dy)
             w, h = right - x, bottom - y
+        if args.extent:
+            w, h = (int(v) for v in args.extent.split("x"))
         pixels, width, height, stride, byte_order = read_xwd(os.path.join(fbdir, "Xvfb_screen0"))
         rows = []
         for row in range(y, min(y + h, height)):

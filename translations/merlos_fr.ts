@@ -571,6 +571,109 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>Legendes</name>
+    <message>
+        <source>give every face its own colour again; the log stays</source>
+        <translation>redonner à chaque face sa couleur&#xa0;; le journal reste</translation>
+    </message>
+    <message>
+        <source>&amp;Reset colours</source>
+        <translation>&amp;Réinitialiser les couleurs</translation>
+    </message>
+    <message>
+        <source>scramble the cube with 31 random quarter turns of the outer layers, logged</source>
+        <translation>mélanger par 31 quarts de tour au hasard des couronnes extérieures, inscrits au journal</translation>
+    </message>
+    <message>
+        <source>&amp;Scramble</source>
+        <translation>&amp;Mélanger</translation>
+    </message>
+    <message>
+        <source>make the top face one colour</source>
+        <translation>rendre la face du haut d’une seule couleur</translation>
+    </message>
+    <message>
+        <source>bring the top edges over their side centres</source>
+        <translation>amener les arêtes du haut au-dessus des centres de leurs côtés</translation>
+    </message>
+    <message>
+        <source>place the top corners</source>
+        <translation>placer les coins du haut</translation>
+    </message>
+    <message>
+        <source>complete the middle layer (E in notation)</source>
+        <translation>compléter la couronne du milieu (E en notation)</translation>
+    </message>
+    <message>
+        <source>turn the cube over and finish it</source>
+        <translation>retourner le cube et le finir</translation>
+    </message>
+    <message>
+        <source>(the bottom)</source>
+        <translation>(celle du bas)</translation>
+    </message>
+    <message>
+        <source>finish the top face when only its corners are wrong</source>
+        <translation>finir la face du haut quand seuls ses coins sont faux</translation>
+    </message>
+    <message>
+        <source>cycle three top edges, two of them flipped</source>
+        <translation>permuter trois arêtes du haut, dont deux retournées</translation>
+    </message>
+    <message>
+        <source>bring the bottom-right edge up to the front right of the middle layer</source>
+        <translation>monter l’arête en bas à droite à l’avant droit de la couronne du milieu</translation>
+    </message>
+    <message>
+        <source>bring the bottom-right edge up to the back right of the middle layer</source>
+        <translation>monter l’arête en bas à droite à l’arrière droit de la couronne du milieu</translation>
+    </message>
+    <message>
+        <source>top layer only: edges as PA, corners swapped in pairs</source>
+        <translation>couronne du haut seule&#xa0;: arêtes comme PA, coins échangés deux à deux</translation>
+    </message>
+    <message>
+        <source>top layer only: edges the other way, corners swapped in pairs</source>
+        <translation>couronne du haut seule&#xa0;: arêtes dans l’autre sens, coins échangés deux à deux</translation>
+    </message>
+    <message>
+        <source>(a macro, not the B face)</source>
+        <translation>(macro, pas la face B)</translation>
+    </message>
+    <message>
+        <source>cycle three top edges, left to back to right</source>
+        <translation>permuter trois arêtes du haut, de la gauche vers l’arrière vers la droite</translation>
+    </message>
+    <message>
+        <source>cycle three top corners</source>
+        <translation>permuter trois coins du haut</translation>
+    </message>
+    <message>
+        <source>empty the log; the cube stays</source>
+        <translation>vider le journal&#xa0;; le cube reste</translation>
+    </message>
+    <message>
+        <source>C&amp;lear the log</source>
+        <translation>&amp;Vider le journal</translation>
+    </message>
+    <message>
+        <source>undo the selected log line, or the last one</source>
+        <translation>annuler la ligne choisie du journal, ou la dernière</translation>
+    </message>
+    <message>
+        <source>undo every line of the log, last first</source>
+        <translation>annuler chaque ligne du journal, la dernière d’abord</translation>
+    </message>
+    <message>
+        <source>Logs “%1” and the number of the face that comes to the front</source>
+        <translation>Inscrit «&#xa0;%1&#xa0;» et le numéro de la face qui vient devant</translation>
+    </message>
+    <message>
+        <source>Logs “%1”</source>
+        <translation>Inscrit «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>LigneCommande</name>
     <message>
         <source>cannot write standard output: %1
@@ -672,22 +775,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         </translation>
     </message>
     <message>
-        <source>&amp;Scramble</source>
-        <translation>&amp;Mélanger</translation>
-    </message>
-    <message>
-        <source>31 random quarter turns of the outer layers, logged (Melange)</source>
-        <translation>31 quarts de tour au hasard des couronnes extérieures, inscrits au journal (Melange)</translation>
-    </message>
-    <message>
-        <source>&amp;Reset colours</source>
-        <translation>&amp;Réinitialiser les couleurs</translation>
-    </message>
-    <message>
-        <source>Give every face its own colour again; the log stays (Init)</source>
-        <translation>Rendre à chaque face sa couleur&#xa0;; le journal reste (Init)</translation>
-    </message>
-    <message>
         <source>&amp;Enter cube colours…</source>
         <translation>&amp;Saisir les couleurs du cube…</translation>
     </message>
@@ -744,42 +831,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>Copier le cube en 54 lettres</translation>
     </message>
     <message>
-        <source>C&amp;lear the log</source>
-        <translation>&amp;Vider le journal</translation>
-    </message>
-    <message>
-        <source>Empty the log; the cube stays (Clear)</source>
-        <translation>Vider le journal&#xa0;; le cube reste (Clear)</translation>
-    </message>
-    <message>
-        <source>Make the top face one colour</source>
-        <translation>Rendre la face du haut d&apos;une seule couleur</translation>
-    </message>
-    <message>
-        <source>Bring the top-layer edges over their side centres</source>
-        <translation>Amener les arêtes du haut au-dessus des centres de leurs côtés</translation>
-    </message>
-    <message>
-        <source>Place the top-layer corners</source>
-        <translation>Placer les coins du haut</translation>
-    </message>
-    <message>
-        <source>Complete the middle layer</source>
-        <translation>Compléter la couronne du milieu</translation>
-    </message>
-    <message>
-        <source>Turn the cube over and finish the new top layer</source>
-        <translation>Retourner le cube et finir la nouvelle couronne du haut</translation>
-    </message>
-    <message>
-        <source>Finish the top face when only its corners are wrong</source>
-        <translation>Finir la face du haut quand seuls ses coins sont faux</translation>
-    </message>
-    <message>
-        <source>Stage %1</source>
-        <translation>Étape %1</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -814,6 +865,14 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Paste moves</source>
         <translation>Coller des coups</translation>
+    </message>
+    <message>
+        <source>&amp;Turns</source>
+        <translation>&amp;Tours</translation>
+    </message>
+    <message>
+        <source>&amp;Macros</source>
+        <translation>&amp;Macros</translation>
     </message>
 </context>
 <context>
@@ -851,176 +910,88 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>Tourner le cube entier vers le haut (x)</translation>
     </message>
     <message>
-        <source>x — En haut: the bottom face comes to the front</source>
-        <translation>x — En haut&#xa0;: la face du bas vient devant</translation>
-    </message>
-    <message>
         <source>Turn the whole cube down (x&apos;)</source>
         <translation>Tourner le cube entier vers le bas (x&apos;)</translation>
-    </message>
-    <message>
-        <source>x&apos; — En bas: the top face comes to the front</source>
-        <translation>x&apos; — En bas&#xa0;: la face du haut vient devant</translation>
     </message>
     <message>
         <source>Turn the whole cube left (y)</source>
         <translation>Tourner le cube entier vers la gauche (y)</translation>
     </message>
     <message>
-        <source>y — A gauche: the right face comes to the front</source>
-        <translation>y — A gauche&#xa0;: la face de droite vient devant</translation>
-    </message>
-    <message>
         <source>Turn the whole cube right (y&apos;)</source>
         <translation>Tourner le cube entier vers la droite (y&apos;)</translation>
-    </message>
-    <message>
-        <source>y&apos; — A droite: the left face comes to the front</source>
-        <translation>y&apos; — A droite&#xa0;: la face de gauche vient devant</translation>
     </message>
     <message>
         <source>Reset the colours</source>
         <translation>Réinitialiser les couleurs</translation>
     </message>
     <message>
-        <source>Init: give every face its own colour again; the log stays</source>
-        <translation>Init&#xa0;: rendre à chaque face sa couleur&#xa0;; le journal reste</translation>
-    </message>
-    <message>
         <source>Scramble</source>
         <translation>Mélanger</translation>
-    </message>
-    <message>
-        <source>Melange: scramble the cube with 31 random quarter turns of the outer layers, logged</source>
-        <translation>Melange&#xa0;: mélanger le cube par 31 quarts de tour au hasard des couronnes extérieures, inscrits au journal</translation>
     </message>
     <message>
         <source>Stage FaceH</source>
         <translation>Étape FaceH</translation>
     </message>
     <message>
-        <source>FaceH: make the top face one colour</source>
-        <translation>FaceH&#xa0;: rendre la face du haut d&apos;une seule couleur</translation>
-    </message>
-    <message>
         <source>Stage Arretes</source>
         <translation>Étape Arretes</translation>
-    </message>
-    <message>
-        <source>Arretes: bring the four top-layer edges over their side centres</source>
-        <translation>Arretes&#xa0;: amener les quatre arêtes du haut au-dessus des centres de leurs côtés</translation>
     </message>
     <message>
         <source>Stage Coins</source>
         <translation>Étape Coins</translation>
     </message>
     <message>
-        <source>Coins: place the four top-layer corners</source>
-        <translation>Coins&#xa0;: placer les quatre coins du haut</translation>
-    </message>
-    <message>
         <source>Stage Zone M</source>
         <translation>Étape Zone M</translation>
-    </message>
-    <message>
-        <source>Zone M: complete the middle layer</source>
-        <translation>Zone M&#xa0;: compléter la couronne du milieu</translation>
     </message>
     <message>
         <source>Stage Face B</source>
         <translation>Étape Face B</translation>
     </message>
     <message>
-        <source>Face B: turn the cube over and finish the new top layer</source>
-        <translation>Face B&#xa0;: retourner le cube et finir la nouvelle couronne du haut</translation>
-    </message>
-    <message>
         <source>Stage T</source>
         <translation>Étape T</translation>
-    </message>
-    <message>
-        <source>T: finish the top face when only its corners are wrong</source>
-        <translation>T&#xa0;: finir la face du haut quand seuls ses coins sont faux</translation>
     </message>
     <message>
         <source>Macro Ar</source>
         <translation>Macro Ar</translation>
     </message>
     <message>
-        <source>Ar: cycles three top edges, two of them flipped</source>
-        <translation>Ar&#xa0;: permute trois arêtes du haut, dont deux retournées</translation>
-    </message>
-    <message>
         <source>Macro CG</source>
         <translation>Macro CG</translation>
-    </message>
-    <message>
-        <source>CG: brings the bottom-right edge up to the front-right of the middle layer</source>
-        <translation>CG&#xa0;: monte l&apos;arête en bas à droite à l&apos;avant droit de la couronne du milieu</translation>
     </message>
     <message>
         <source>Macro CD</source>
         <translation>Macro CD</translation>
     </message>
     <message>
-        <source>CD: brings the bottom-right edge up to the back-right of the middle layer</source>
-        <translation>CD&#xa0;: monte l&apos;arête en bas à droite à l&apos;arrière droit de la couronne du milieu</translation>
-    </message>
-    <message>
         <source>Macro A</source>
         <translation>Macro A</translation>
-    </message>
-    <message>
-        <source>A: top layer only; edges as PA, corners swapped in pairs</source>
-        <translation>A&#xa0;: couronne du haut seule&#xa0;; arêtes comme PA, coins échangés deux à deux</translation>
     </message>
     <message>
         <source>Macro B</source>
         <translation>Macro B</translation>
     </message>
     <message>
-        <source>B: top layer only; edges the other way, corners swapped in pairs</source>
-        <translation>B&#xa0;: couronne du haut seule&#xa0;; arêtes dans l&apos;autre sens, coins échangés deux à deux</translation>
-    </message>
-    <message>
         <source>Macro PA</source>
         <translation>Macro PA</translation>
-    </message>
-    <message>
-        <source>PA: cycles three top edges (left to back to right)</source>
-        <translation>PA&#xa0;: permute trois arêtes du haut (de gauche vers l&apos;arrière vers la droite)</translation>
     </message>
     <message>
         <source>Macro PC</source>
         <translation>Macro PC</translation>
     </message>
     <message>
-        <source>PC: cycles three top corners</source>
-        <translation>PC&#xa0;: permute trois coins du haut</translation>
-    </message>
-    <message>
         <source>Clear the log</source>
         <translation>Vider le journal</translation>
-    </message>
-    <message>
-        <source>Clear: empty the log; the cube stays</source>
-        <translation>Clear&#xa0;: vider le journal&#xa0;; le cube reste</translation>
     </message>
     <message>
         <source>Undo one log line</source>
         <translation>Annuler une ligne du journal</translation>
     </message>
     <message>
-        <source>I: undo the selected log line, or the last one (Alt+I)</source>
-        <translation>I&#xa0;: annuler la ligne choisie du journal, ou la dernière (Alt+I)</translation>
-    </message>
-    <message>
         <source>Undo the whole log</source>
         <translation>Annuler tout le journal</translation>
-    </message>
-    <message>
-        <source>Inv: undo every line of the log, last first</source>
-        <translation>Inv&#xa0;: annuler chaque ligne du journal, la dernière d’abord</translation>
     </message>
     <message>
         <source>Left column</source>
@@ -1159,10 +1130,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Logs “%1”</source>
-        <translation>Inscrit «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>Cannot run &quot;regocx32.exe cube.ocx&quot; in %1: %2</source>
         <translation>Impossible de lancer «&#xa0;regocx32.exe cube.ocx&#xa0;» dans %1&#xa0;: %2</translation>
     </message>
@@ -1254,118 +1221,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
 </context>
 <context>
     <name>Relecture</name>
-    <message>
-        <source>top face, anticlockwise</source>
-        <translation>face du haut, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>top face, clockwise</source>
-        <translation>face du haut, sens horaire</translation>
-    </message>
-    <message>
-        <source>middle layer, front to the right</source>
-        <translation>couronne du milieu, devant vers la droite</translation>
-    </message>
-    <message>
-        <source>middle layer, front to the left</source>
-        <translation>couronne du milieu, devant vers la gauche</translation>
-    </message>
-    <message>
-        <source>bottom face, clockwise</source>
-        <translation>face du bas, sens horaire</translation>
-    </message>
-    <message>
-        <source>bottom face, anticlockwise</source>
-        <translation>face du bas, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>left face, anticlockwise</source>
-        <translation>face de gauche, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>left face, clockwise</source>
-        <translation>face de gauche, sens horaire</translation>
-    </message>
-    <message>
-        <source>middle column, front up</source>
-        <translation>colonne du milieu, devant vers le haut</translation>
-    </message>
-    <message>
-        <source>middle column, front down</source>
-        <translation>colonne du milieu, devant vers le bas</translation>
-    </message>
-    <message>
-        <source>right face, clockwise</source>
-        <translation>face de droite, sens horaire</translation>
-    </message>
-    <message>
-        <source>right face, anticlockwise</source>
-        <translation>face de droite, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>front face, clockwise</source>
-        <translation>face de devant, sens horaire</translation>
-    </message>
-    <message>
-        <source>front face, anticlockwise</source>
-        <translation>face de devant, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>middle slice, clockwise seen from the front</source>
-        <translation>tranche du milieu, sens horaire vu de devant</translation>
-    </message>
-    <message>
-        <source>middle slice, anticlockwise seen from the front</source>
-        <translation>tranche du milieu, sens antihoraire vu de devant</translation>
-    </message>
-    <message>
-        <source>back face, anticlockwise</source>
-        <translation>face de derrière, sens antihoraire</translation>
-    </message>
-    <message>
-        <source>back face, clockwise</source>
-        <translation>face de derrière, sens horaire</translation>
-    </message>
-    <message>
-        <source>whole cube, front to the top</source>
-        <translation>cube entier, devant vers le haut</translation>
-    </message>
-    <message>
-        <source>whole cube, front to the bottom</source>
-        <translation>cube entier, devant vers le bas</translation>
-    </message>
-    <message>
-        <source>whole cube, front to the left</source>
-        <translation>cube entier, devant vers la gauche</translation>
-    </message>
-    <message>
-        <source>whole cube, front to the right</source>
-        <translation>cube entier, devant vers la droite</translation>
-    </message>
-    <message>
-        <source>make the top face one colour</source>
-        <translation>rendre la face du haut d&apos;une seule couleur</translation>
-    </message>
-    <message>
-        <source>bring the top edges over their side centres</source>
-        <translation>amener les arêtes du haut au-dessus des centres de leurs côtés</translation>
-    </message>
-    <message>
-        <source>place the top corners</source>
-        <translation>placer les coins du haut</translation>
-    </message>
-    <message>
-        <source>complete the middle layer</source>
-        <translation>compléter la couronne du milieu</translation>
-    </message>
-    <message>
-        <source>turn the cube over and finish it</source>
-        <translation>retourner le cube et le finir</translation>
-    </message>
-    <message>
-        <source>finish the corners of the top face</source>
-        <translation>finir les coins de la face du haut</translation>
-    </message>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
@@ -1474,10 +1329,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>coup %1 sur %2</translation>
     </message>
     <message>
-        <source>Log line %1: %2</source>
-        <translation>Ligne %1 du journal&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Select the log line to replay from, then choose &quot;Replay from here&quot;.</source>
         <translation>Choisissez la ligne du journal d&apos;où rejouer, puis «&#xa0;Rejouer depuis ici&#xa0;».</translation>
     </message>
@@ -1519,6 +1370,10 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>by hand</source>
         <translation>à la main</translation>
+    </message>
+    <message>
+        <source>Log line %1: %2 — %3</source>
+        <translation>Ligne %1 du journal&#xa0;: %2 — %3</translation>
     </message>
 </context>
 <context>
@@ -2144,6 +1999,94 @@ une écriture a échoué, 2 pour un mauvais usage. Voir merlos-solve(1).
             <numerusform>%n case n&apos;a pas encore de couleur.</numerusform>
             <numerusform>%n cases n&apos;ont pas encore de couleur.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>top face, anticlockwise</source>
+        <translation>face du haut, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>top face, clockwise</source>
+        <translation>face du haut, sens horaire</translation>
+    </message>
+    <message>
+        <source>middle layer, front to the right</source>
+        <translation>couronne du milieu, devant vers la droite</translation>
+    </message>
+    <message>
+        <source>middle layer, front to the left</source>
+        <translation>couronne du milieu, devant vers la gauche</translation>
+    </message>
+    <message>
+        <source>bottom face, clockwise</source>
+        <translation>face du bas, sens horaire</translation>
+    </message>
+    <message>
+        <source>bottom face, anticlockwise</source>
+        <translation>face du bas, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>left face, anticlockwise</source>
+        <translation>face de gauche, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>left face, clockwise</source>
+        <translation>face de gauche, sens horaire</translation>
+    </message>
+    <message>
+        <source>middle column, front up</source>
+        <translation>colonne du milieu, devant vers le haut</translation>
+    </message>
+    <message>
+        <source>middle column, front down</source>
+        <translation>colonne du milieu, devant vers le bas</translation>
+    </message>
+    <message>
+        <source>right face, clockwise</source>
+        <translation>face de droite, sens horaire</translation>
+    </message>
+    <message>
+        <source>right face, anticlockwise</source>
+        <translation>face de droite, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>front face, clockwise</source>
+        <translation>face de devant, sens horaire</translation>
+    </message>
+    <message>
+        <source>front face, anticlockwise</source>
+        <translation>face de devant, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>middle slice, clockwise seen from the front</source>
+        <translation>tranche du milieu, sens horaire vu de devant</translation>
+    </message>
+    <message>
+        <source>middle slice, anticlockwise seen from the front</source>
+        <translation>tranche du milieu, sens antihoraire vu de devant</translation>
+    </message>
+    <message>
+        <source>back face, anticlockwise</source>
+        <translation>face de derrière, sens antihoraire</translation>
+    </message>
+    <message>
+        <source>back face, clockwise</source>
+        <translation>face de derrière, sens horaire</translation>
+    </message>
+    <message>
+        <source>whole cube, front to the top</source>
+        <translation>cube entier, devant vers le haut</translation>
+    </message>
+    <message>
+        <source>whole cube, front to the bottom</source>
+        <translation>cube entier, devant vers le bas</translation>
+    </message>
+    <message>
+        <source>whole cube, front to the left</source>
+        <translation>cube entier, devant vers la gauche</translation>
+    </message>
+    <message>
+        <source>whole cube, front to the right</source>
+        <translation>cube entier, devant vers la droite</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "Avis.h"
 #include "EditeurCouleurs.h"
 #include "JouerNotation.h"
+#include "Legendes.h"
 #include "ModeleSession.h"
 #include "Notation.h"
 #include "PositionCube.h"
@@ -19,6 +20,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QAbstractItemView>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace {
@@ -56,72 +58,105 @@ MenuJournal::MenuJournal(const Contexte& c) : QObject(&c.fenetre), m_C(c)
 {
     new SuiviJournal(c.journal);
     new ClicDroit(c.journal->viewport());
-    using T = TableCommandes;
-    TableCommandes& t = c.commandes;
-    // A menu entry for a button's command triggers the button's action.
-    auto bouton = [&t](const char* nom) {
-        QAction* a = t.ActionBouton(QLatin1String(nom));
-        return [a] { a->trigger(); };
-    };
-    auto ici = [this](void (MenuJournal::*faire)()) { return [this, faire] { (this->*faire)(); }; };
-    constexpr bool journal = true;
-
-    t.Ajouter(T::Cube, "Melanger", tr("&Scramble"), QKeySequence(), tr("31 random quarter turns of the outer layers, logged (Melange)"),
-              bouton("Melange"));
-    t.Ajouter(T::Cube, "Reinitialiser", tr("&Reset colours"), QKeySequence(), tr("Give every face its own colour again; the log stays (Init)"),
-              bouton("Init"));
-    QAction* couleurs = t.Ajouter(T::Cube, "EntrerCouleurs", tr("&Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
-              tr("Paint the squares of your own cube and set it up"), ici(&MenuJournal::EntrerCouleurs));
-
-    t.Ajouter(T::Edition, c.histoire.ActionAnnuler());
-    t.Ajouter(T::Edition, c.histoire.ActionRefaire());
-    t.Separer(T::Edition);
-    t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
-              ici(&MenuJournal::CopierMouvements), journal);
-    // Ctrl+Shift+C copies the solution since the last scramble (the replay's "Copy solution").
-    t.Ajouter(T::Edition, "CopierSimplifie", tr("Copy moves, &simplified"), QKeySequence(),
-              tr("Copy the moves without whole-cube turns, merged and cancelled"), ici(&MenuJournal::CopierSimplifie), journal);
-    t.Ajouter(T::Edition, "CopierLignes", tr("Copy log &lines"), QKeySequence(), tr("Copy the log's lines as they stand"),
-              ici(&MenuJournal::CopierLignes), journal);
-    t.Separer(T::Edition, journal);
-    t.Ajouter(T::Edition, "CollerMouvements", tr("&Paste moves"), QKeySequence::Paste,
-              tr("Play the moves on the clipboard, or set up the position it holds"), ici(&MenuJournal::Coller), journal);
-    t.Ajouter(T::Edition, "SaisirMouvements", tr("P&lay moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
-              tr("Type moves in cube notation and play them"), ici(&MenuJournal::Saisir), journal);
-    t.Separer(T::Edition, journal);
-    t.Ajouter(T::Edition, "CopierPosition", tr("Copy p&osition"), QKeySequence(), tr("Copy the cube as 54 letters"),
-              ici(&MenuJournal::CopierPosition), journal);
-    c.journal->addAction(couleurs); // beside the position, in the log's menu
-    t.Separer(T::Edition);
-    t.Ajouter(T::Edition, "Vider", tr("C&lear the log"), QKeySequence(), tr("Empty the log; the cube stays (Clear)"), bouton("Clear"));
-
-    const std::pair<const char*, QString> etapes[] = {
-        {"RangerHaut", tr("Make the top face one colour")},
-        {"IdM", tr("Bring the top-layer edges over their side centres")},
-        {"IdC", tr("Place the top-layer corners")},
-        {"RangerM", tr("Complete the middle layer")},
-        {"FaceB", tr("Turn the cube over and finish the new top layer")},
-        {"UneFace", tr("Finish the top face when only its corners are wrong")},
-    };
-    for (const auto& [b, statut] : etapes) {
-        const QByteArray nom = QByteArrayLiteral("Etape") + b;
-        // The stage's caption, as on its button.
-        t.Ajouter(T::Resolution, nom.constData(), tr("Stage %1").arg(t.ActionBouton(QLatin1String(b))->text()), QKeySequence(),
-                  statut, bouton(b));
-    }
-    t.Separer(T::Resolution, journal);
-    // The search runs on a worker thread; the step of Undo is the playing of its moves, when found.
-    auto* court = new ResolutionCourte(c);
-    QAction* resoudre = CreerActionResoudreCourt(this);
-    connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
-    t.Ajouter(T::Resolution, resoudre, journal);
+    MenuCube();
+    MenuEdition();
+    MenuResolution();
 
     auto trait = new QAction(this);
     trait->setSeparator(true);
     c.journal->addAction(trait);
-    t.Ajouter(T::AideMenu, "Aide", tr("&Help"), QKeySequence::HelpContents, tr("How to use Merlos"), ici(&MenuJournal::Aide), journal);
+    using T = TableCommandes;
+    TableCommandes& t = c.commandes;
+    t.Ajouter(T::AideMenu, "Aide", tr("&Help"), QKeySequence::HelpContents, tr("How to use Merlos"), Ici(&MenuJournal::Aide), true);
     t.Ajouter(T::AideMenu, "APropos", tr("&About Merlos"), QKeySequence(), tr("Version, licence and the cube control loaded"),
-              ici(&MenuJournal::APropos), journal);
+              Ici(&MenuJournal::APropos), true);
+}
+
+std::function<void()> MenuJournal::Ici(void (MenuJournal::*faire)())
+{
+    return [this, faire] { (this->*faire)(); };
+}
+
+// A button's command is in a menu as itself: the entry presses the button, its lines are the button's.
+void MenuJournal::Bouton(TableCommandes::Menu menu, const char* nom)
+{
+    m_C.commandes.Ajouter(menu, m_C.commandes.ActionBouton(QLatin1String(nom)));
+}
+
+void MenuJournal::MenuCube()
+{
+    using T = TableCommandes;
+    TableCommandes& t = m_C.commandes;
+    Bouton(T::Cube, "Melange");
+    Bouton(T::Cube, "Init");
+    QAction* couleurs = t.Ajouter(T::Cube, "EntrerCouleurs", tr("&Enter cube colours\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                                  tr("Paint the squares of your own cube and set it up"), Ici(&MenuJournal::EntrerCouleurs));
+    m_Couleurs = couleurs;
+    t.Separer(T::Cube);
+    // Every arrow and whole-cube button, as cube notation reads them: each face clockwise then the
+    // other way, the layers of one axis together.
+    QMenu* tours = t.SousMenu(T::Cube, "MenuTours", tr("&Turns"));
+    for (const char* lettres : {"UED", "RML", "FSB", "xy"}) {
+        if (!tours->isEmpty())
+            tours->addSeparator();
+        for (const char* l = lettres; *l; ++l)
+            for (const bool prime : {false, true})
+                for (int k = 0; k < notation::TurnCount; ++k) {
+                    const notation::TurnInfo& i = notation::Info(static_cast<notation::Turn>(k));
+                    if (i.letter == *l && i.prime == prime)
+                        t.Ajouter(tours, t.ActionBouton(QLatin1String(i.button)));
+                }
+    }
+    QMenu* macros = t.SousMenu(T::Cube, "MenuMacros", tr("&Macros"));
+    for (const legendes::Legende& l : legendes::Toutes())
+        if (l.sorte == legendes::Sorte::Macro)
+            t.Ajouter(macros, t.ActionBouton(QLatin1String(l.nom)));
+}
+
+void MenuJournal::MenuEdition()
+{
+    using T = TableCommandes;
+    TableCommandes& t = m_C.commandes;
+    constexpr bool journal = true;
+    t.Ajouter(T::Edition, m_C.histoire.ActionAnnuler());
+    t.Ajouter(T::Edition, m_C.histoire.ActionRefaire());
+    t.Separer(T::Edition);
+    // The log's buttons.
+    Bouton(T::Edition, "Clear");
+    Bouton(T::Edition, "Inv");
+    Bouton(T::Edition, "InvD");
+    t.Separer(T::Edition);
+    t.Ajouter(T::Edition, "CopierMouvements", tr("&Copy moves"), QKeySequence::Copy, tr("Copy the log as moves in cube notation"),
+              Ici(&MenuJournal::CopierMouvements), journal);
+    // Ctrl+Shift+C copies the solution since the last scramble (the replay's "Copy solution").
+    t.Ajouter(T::Edition, "CopierSimplifie", tr("Copy moves, &simplified"), QKeySequence(),
+              tr("Copy the moves without whole-cube turns, merged and cancelled"), Ici(&MenuJournal::CopierSimplifie), journal);
+    t.Ajouter(T::Edition, "CopierLignes", tr("Copy log &lines"), QKeySequence(), tr("Copy the log's lines as they stand"),
+              Ici(&MenuJournal::CopierLignes), journal);
+    t.Separer(T::Edition, journal);
+    t.Ajouter(T::Edition, "CollerMouvements", tr("&Paste moves"), QKeySequence::Paste,
+              tr("Play the moves on the clipboard, or set up the position it holds"), Ici(&MenuJournal::Coller), journal);
+    t.Ajouter(T::Edition, "SaisirMouvements", tr("P&lay moves\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
+              tr("Type moves in cube notation and play them"), Ici(&MenuJournal::Saisir), journal);
+    t.Separer(T::Edition, journal);
+    t.Ajouter(T::Edition, "CopierPosition", tr("Copy p&osition"), QKeySequence(), tr("Copy the cube as 54 letters"),
+              Ici(&MenuJournal::CopierPosition), journal);
+    m_C.journal->addAction(m_Couleurs); // beside the position, in the log's menu
+}
+
+void MenuJournal::MenuResolution()
+{
+    using T = TableCommandes;
+    TableCommandes& t = m_C.commandes;
+    // The stages in the order they are pressed, each named by its caption and what it does.
+    for (const legendes::Legende& l : legendes::Etapes())
+        Bouton(T::Resolution, l.nom);
+    t.Separer(T::Resolution, true);
+    // The search runs on a worker thread; the step of Undo is the playing of its moves, when found.
+    auto* court = new ResolutionCourte(m_C);
+    QAction* resoudre = CreerActionResoudreCourt(this);
+    connect(resoudre, &QAction::triggered, court, &ResolutionCourte::Lancer);
+    t.Ajouter(T::Resolution, resoudre, true);
 }
 
 void MenuJournal::Aide() { MontrerAide(&m_C.fenetre); }

@@ -5,9 +5,12 @@
 #pragma once
 
 #include "Contexte.h"
+#include "TableCommandes.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 
 class EditeurCouleurs;
 class QAction;
@@ -33,7 +36,15 @@ public:
     void Annoncer(const QString& texte);
 
 private:
+    // The menus of the bar, in their order; the buttons' commands go in them as themselves.
+    void MenuCube();
+    void MenuEdition();
+    void MenuResolution();
+    void Bouton(TableCommandes::Menu menu, const char* nom);
+    std::function<void()> Ici(void (MenuJournal::*faire)());
+
     Contexte m_C;
+    QAction* m_Couleurs = nullptr;
     QPointer<SaisieMouvements> m_Saisie;
     QPointer<EditeurCouleurs> m_Editeur;
 };

@@ -1,10 +1,34 @@
 #include "TableCommandes.h"
 
+#include "Legendes.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace {
+
+// The keys of the buttons that turn no layer; a turn's key is its letter (Touche()). Kept clear of
+// File's (Ctrl+O, Ctrl+S, Ctrl+Alt+S) and of every other command's: a test holds them all apart.
+constexpr struct {
+    const char* bouton;
+    QKeyCombination touche;
+} TouchesBoutons[] = {
+    {"Melange", Qt::CTRL | Qt::Key_M},
+    {"Init", Qt::CTRL | Qt::Key_R},
+    {"Clear", Qt::CTRL | Qt::Key_Delete},
+    // The stages in the order they are pressed.
+    {"RangerHaut", Qt::CTRL | Qt::Key_1},
+    {"IdM", Qt::CTRL | Qt::Key_2},
+    {"IdC", Qt::CTRL | Qt::Key_3},
+    {"RangerM", Qt::CTRL | Qt::Key_4},
+    {"FaceB", Qt::CTRL | Qt::Key_5},
+    {"UneFace", Qt::CTRL | Qt::Key_6},
+};
+
+} // namespace
 
 TableCommandes::TableCommandes(QWidget* fenetre, QWidget* journal)
     : QObject(fenetre), m_Fenetre(fenetre), m_Journal(journal)
@@ -31,11 +55,16 @@ TableCommandes::TableCommandes(QWidget* fenetre, QWidget* journal)
 
 QAction* TableCommandes::Ajouter(Menu menu, QAction* action, bool dansJournal)
 {
+    return Ajouter(MenuDe(menu), action, dansJournal);
+}
+
+QAction* TableCommandes::Ajouter(QMenu* menu, QAction* action, bool dansJournal)
+{
     action->setShortcutContext(Qt::WindowShortcut);
     if (action->toolTip() == QString(action->text()).remove(QLatin1Char('&')) && !action->shortcut().isEmpty())
         action->setToolTip(tr("%1 (%2)").arg(action->toolTip(), action->shortcut().toString(QKeySequence::NativeText)));
-    MenuDe(menu)->addAction(action);
-    MenuDe(menu)->menuAction()->setVisible(true);
+    menu->addAction(action);
+    menu->menuAction()->setVisible(true);
     // On the window too, so its keys work while no menu is open, and with the bar hidden.
     m_Fenetre->addAction(action);
     if (dansJournal)
@@ -65,12 +94,31 @@ void TableCommandes::Separer(Menu menu, bool dansJournal)
     }
 }
 
-QAction* TableCommandes::Bouton(QAbstractButton* bouton, std::function<void()> faire, const QKeySequence& touche)
+QMenu* TableCommandes::SousMenu(Menu menu, const char* nom, const QString& titre)
 {
-    const QString texte = bouton->text().remove(QLatin1Char('&'));
-    auto* a = new QAction(texte.isEmpty() ? bouton->accessibleName() : texte, this);
-    a->setObjectName(bouton->objectName());
+    QMenu* sous = MenuDe(menu)->addMenu(titre);
+    sous->setObjectName(QLatin1String(nom));
+    sous->setToolTipsVisible(true);
+    return sous;
+}
+
+QAction* TableCommandes::Bouton(QAbstractButton* bouton, std::function<void()> faire)
+{
+    const QString nom = bouton->objectName();
+    const QKeySequence touche = ToucheBouton(nom);
+    // A caption's mnemonic ("&I" is Alt+I) stays the button's own: a menu shows it beside the
+    // entry, after a tab, without binding it a second time.
+    const QKeySequence montree = touche.isEmpty() ? bouton->shortcut() : touche;
+    const QString texte = montree.toString(QKeySequence::NativeText);
+    auto* a = new QAction(legendes::Entree(nom) + (touche.isEmpty() && !texte.isEmpty() ? QLatin1Char('\t') + texte : QString()), this);
+    a->setObjectName(nom);
     a->setShortcut(touche);
+    const QString bulle = legendes::Bulle(nom, texte);
+    a->setToolTip(bulle);
+    a->setStatusTip(bulle);
+    bouton->setToolTip(bulle);
+    if (bouton->accessibleDescription().isEmpty())
+        bouton->setAccessibleDescription(bulle);
     connect(a, &QAction::triggered, this, std::move(faire));
     connect(bouton, &QAbstractButton::clicked, a, [a] { a->trigger(); });
     return Entrer(a);
@@ -90,4 +138,14 @@ QKeySequence TableCommandes::Touche(notation::Turn t)
     const notation::TurnInfo& i = notation::Info(t);
     const auto cle = static_cast<Qt::Key>(Qt::Key_A + (QChar(QLatin1Char(i.letter)).toUpper().unicode() - 'A'));
     return i.prime ? QKeySequence(Qt::SHIFT | cle) : QKeySequence(cle);
+}
+
+QKeySequence TableCommandes::ToucheBouton(QStringView nom)
+{
+    if (const auto t = notation::FromButton(nom))
+        return Touche(*t);
+    for (const auto& b : TouchesBoutons)
+        if (nom == QLatin1String(b.bouton))
+            return QKeySequence(b.touche);
+    return {};
 }

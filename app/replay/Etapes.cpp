@@ -1,5 +1,7 @@
 #include "Etapes.h"
 
+#include "Legendes.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -8,57 +10,13 @@ namespace relecture {
 
 namespace {
 
-QString Tr(const char* texte) { return QCoreApplication::translate("Relecture", texte); }
+using legendes::Legende;
 
-// In the order of notation::Turn. Clockwise is as seen facing that face; a slice turns as the face
-// its letter follows (M as L, E as D, S as F).
-constexpr const char* MotsDesTours[] = {
-    QT_TRANSLATE_NOOP("Relecture", "top face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "top face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "middle layer, front to the right"),
-    QT_TRANSLATE_NOOP("Relecture", "middle layer, front to the left"),
-    QT_TRANSLATE_NOOP("Relecture", "bottom face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "bottom face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "left face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "left face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "middle column, front up"),
-    QT_TRANSLATE_NOOP("Relecture", "middle column, front down"),
-    QT_TRANSLATE_NOOP("Relecture", "right face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "right face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "front face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "front face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "middle slice, clockwise seen from the front"),
-    QT_TRANSLATE_NOOP("Relecture", "middle slice, anticlockwise seen from the front"),
-    QT_TRANSLATE_NOOP("Relecture", "back face, anticlockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "back face, clockwise"),
-    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the top"),
-    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the bottom"),
-    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the left"),
-    QT_TRANSLATE_NOOP("Relecture", "whole cube, front to the right"),
-};
-static_assert(std::size(MotsDesTours) == notation::TurnCount);
-
-struct Etape {
-    const char* legende;
-    const char* nom;
-    const char* but;
-};
-// The five stages in the order they solve the cube, then T, which Face B runs and has no rank.
-constexpr Etape Etapes[] = {
-    {"FaceH", "RangerHaut", QT_TRANSLATE_NOOP("Relecture", "make the top face one colour")},
-    {"Arretes", "IdM", QT_TRANSLATE_NOOP("Relecture", "bring the top edges over their side centres")},
-    {"Coins", "IdC", QT_TRANSLATE_NOOP("Relecture", "place the top corners")},
-    {"Zone M", "RangerM", QT_TRANSLATE_NOOP("Relecture", "complete the middle layer")},
-    {"Face B", "FaceB", QT_TRANSLATE_NOOP("Relecture", "turn the cube over and finish it")},
-    {"T", "UneFace", QT_TRANSLATE_NOOP("Relecture", "finish the corners of the top face")},
-};
-
-const Etape* EtapeDe(const QString& commande)
+// A solving stage, by its button's caption or name.
+const Legende* EtapeDe(const QString& commande)
 {
-    for (const Etape& e : Etapes)
-        if (commande == QLatin1String(e.legende) || commande == QLatin1String(e.nom))
-            return &e;
-    return nullptr;
+    const Legende* l = legendes::De(commande);
+    return l && l->sorte == legendes::Sorte::Etape ? l : nullptr;
 }
 
 bool EstDepart(const QString& commande)
@@ -69,8 +27,8 @@ bool EstDepart(const QString& commande)
 // The command as the window's buttons name it, and what it is when it is no button.
 QString Nom(const QString& commande)
 {
-    if (const Etape* e = EtapeDe(commande))
-        return QLatin1String(e->legende);
+    if (const Legende* e = EtapeDe(commande))
+        return QString::fromUtf8(e->legende);
     if (commande == QLatin1String("Melange"))
         return QCoreApplication::translate("Relecture", "Scramble");
     if (commande == QLatin1String("Coller"))
@@ -106,12 +64,12 @@ std::vector<Tranche> Tranches(const QStringList& lignes, const std::vector<Marqu
 
 int RangEtape(const QString& commande)
 {
-    const Etape* e = EtapeDe(commande);
-    const auto rang = e ? static_cast<int>(e - Etapes) + 1 : 0;
+    const Legende* e = EtapeDe(commande);
+    const auto rang = e ? static_cast<int>(e - legendes::Etapes().data()) + 1 : 0;
     return rang <= 5 ? static_cast<int>(rang) : 0;
 }
 
-QString Mots(notation::Turn t) { return Tr(MotsDesTours[static_cast<int>(t)]); }
+QString Mots(notation::Turn t) { return notation::Words(t); }
 
 QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList& lignes, int ligne)
 {
@@ -128,11 +86,17 @@ QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList&
             return QCoreApplication::translate("Relecture", "%1 (%2 of 5): %3, step %4 of %5")
                 .arg(nom)
                 .arg(e)
-                .arg(Tr(EtapeDe(t.marque.commande)->but))
+                .arg(legendes::Sens(*EtapeDe(t.marque.commande)))
                 .arg(rang)
                 .arg(t.tours);
-        if (const Etape* x = EtapeDe(t.marque.commande))
-            return QCoreApplication::translate("Relecture", "%1: %2, step %3 of %4").arg(nom, Tr(x->but)).arg(rang).arg(t.tours);
+        // T and the macros: what they do, and a macro's caption with what it is not ("B", no turn of
+        // the back).
+        const Legende* x = legendes::De(t.marque.commande);
+        if (x && (x->sorte == legendes::Sorte::Etape || x->sorte == legendes::Sorte::Macro))
+            return QCoreApplication::translate("Relecture", "%1: %2, step %3 of %4")
+                .arg(x->sorte == legendes::Sorte::Macro ? legendes::Nom(*x) : nom, legendes::Sens(*x))
+                .arg(rang)
+                .arg(t.tours);
         return QCoreApplication::translate("Relecture", "%1, step %2 of %3").arg(nom).arg(rang).arg(t.tours);
     }
     return {};

@@ -199,7 +199,7 @@ void PanneauRelecture::Montrer(const CurseurRelecture& c)
     m_Compte->setText(QCoreApplication::translate("Relecture", "move %1 of %2").arg(c.Faits() + 1).arg(c.Total()));
     QString ou = relecture::OuDansLaTranche(c.Tranches(), c.Lignes(), suivante);
     if (ou.isEmpty())
-        ou = QCoreApplication::translate("Relecture", "Log line %1: %2").arg(suivante + 1).arg(c.Lignes()[suivante]);
+        ou = QCoreApplication::translate("Relecture", "Log line %1: %2 \u2014 %3").arg(suivante + 1).arg(c.Lignes()[suivante], relecture::Mots(*t));
     m_Etape->setText(ou);
     PlacerBarre();
     QWidget* bouton = m_Fenetre.findChild<QWidget*>(QLatin1String(notation::Info(*t).button));

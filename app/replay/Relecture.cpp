@@ -46,7 +46,7 @@ Relecture::Relecture(const Contexte& c, AnimationTours& animation) : QObject(&c.
     connect(Action(T::Resolution, "Rejouer", tr("&Replay"), QKeySequence(Qt::Key_F5),
                    tr("Step through the log on the cube, move by move, from before its first line")),
             &QAction::triggered, this, &Relecture::Rejouer);
-    connect(Action(T::Resolution, "RejouerDepuis", tr("Replay &from here"), QKeySequence(),
+    connect(Action(T::Resolution, "RejouerDepuis", tr("Replay &from here"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
                    tr("Step through the log from before the selected line")),
             &QAction::triggered, this, &Relecture::RejouerDepuis);
     connect(Action(T::Edition, "CopierSolution", tr("Copy &solution"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),

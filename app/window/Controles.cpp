@@ -7,7 +7,7 @@
 #include "GuideEtapes.h"
 #include "Resolveur.h"
 #include "Historique.h"
-#include "Macros.h"
+#include "Legendes.h"
 #include "Recouvrement.h"
 #include "TableCommandes.h"
 
@@ -46,63 +46,52 @@ constexpr CadreDef cadres[] = {
     {&Merlo::Frame3, "Frame3", {2520, 6960, 2052, 372}, false, QT_TRANSLATE_NOOP("Merlo", "Layer to turn")},
 };
 
+// Its caption, what it means and its tooltip come from the table of captions (legendes::).
 struct BoutonDef {
     QPushButton* Merlo::*membre;
     const char* nom;
-    const char* legende;
     QGroupBox* Merlo::*cadre; // nullptr: on the window
     Place place;
     long couleur; // 0xRRGGBB, or SansCouleur
     void (ModeleSession::*commande)(); // the session's command, or
     void (Resolveur::*etape)();        // a stage
     const char* nomAccessible;
-    // Tooltip. A macro's tooltip goes on with its moves in cube notation.
-    const char* aide;
-    const char* sequence; // macros only
 };
 
 constexpr BoutonDef boutons[] = {
-    {&Merlo::Haut, "Haut", "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &ModeleSession::Haut_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube up (x)"), QT_TRANSLATE_NOOP("Merlo", "x \u2014 En haut: the bottom face comes to the front"), nullptr},
-    {&Merlo::Bas, "Bas", "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &ModeleSession::Bas_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube down (x')"), QT_TRANSLATE_NOOP("Merlo", "x' \u2014 En bas: the top face comes to the front"), nullptr},
-    {&Merlo::Gauche, "Gauche", "<--", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &ModeleSession::Gauche_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube left (y)"), QT_TRANSLATE_NOOP("Merlo", "y \u2014 A gauche: the right face comes to the front"), nullptr},
-    {&Merlo::Droite, "Droite", "-->", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &ModeleSession::Droite_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube right (y')"), QT_TRANSLATE_NOOP("Merlo", "y' \u2014 A droite: the left face comes to the front"), nullptr},
-    {&Merlo::Init, "Init", "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &ModeleSession::Init_Click, nullptr,
-     QT_TRANSLATE_NOOP("Merlo", "Reset the colours"), QT_TRANSLATE_NOOP("Merlo", "Init: give every face its own colour again; the log stays"), nullptr},
-    {&Merlo::Melange, "Melange", "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &ModeleSession::Melange_Click, nullptr,
-     QT_TRANSLATE_NOOP("Merlo", "Scramble"), QT_TRANSLATE_NOOP("Merlo", "Melange: scramble the cube with 31 random quarter turns of the outer layers, logged"), nullptr},
-    {&Merlo::RangerHaut, "RangerHaut", "FaceH", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
-     nullptr, &Resolveur::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH"), QT_TRANSLATE_NOOP("Merlo", "FaceH: make the top face one colour"), nullptr},
-    {&Merlo::IdM, "IdM", "Arretes", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdM_Click,
-     QT_TRANSLATE_NOOP("Merlo", "Stage Arretes"), QT_TRANSLATE_NOOP("Merlo", "Arretes: bring the four top-layer edges over their side centres"), nullptr},
-    {&Merlo::IdC, "IdC", "Coins", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdC_Click,
-     QT_TRANSLATE_NOOP("Merlo", "Stage Coins"), QT_TRANSLATE_NOOP("Merlo", "Coins: place the four top-layer corners"), nullptr},
-    {&Merlo::RangerM, "RangerM", "Zone M", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, nullptr, &Resolveur::RangerM_Click,
-     QT_TRANSLATE_NOOP("Merlo", "Stage Zone M"), QT_TRANSLATE_NOOP("Merlo", "Zone M: complete the middle layer"), nullptr},
-    {&Merlo::FaceB, "FaceB", "Face B", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, nullptr, &Resolveur::FaceB_Click,
-     QT_TRANSLATE_NOOP("Merlo", "Stage Face B"), QT_TRANSLATE_NOOP("Merlo", "Face B: turn the cube over and finish the new top layer"), nullptr},
-    {&Merlo::UneFace, "UneFace", "T", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, nullptr, &Resolveur::UneFace_Click,
-     QT_TRANSLATE_NOOP("Merlo", "Stage T"), QT_TRANSLATE_NOOP("Merlo", "T: finish the top face when only its corners are wrong"), nullptr},
-    {&Merlo::Ar, "Ar", "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &ModeleSession::Ar_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro Ar"),
-     QT_TRANSLATE_NOOP("Merlo", "Ar: cycles three top edges, two of them flipped"), SeqAr},
-    {&Merlo::CG, "CG", "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &ModeleSession::CG_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro CG"),
-     QT_TRANSLATE_NOOP("Merlo", "CG: brings the bottom-right edge up to the front-right of the middle layer"), SeqCG},
-    {&Merlo::CD, "CD", "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &ModeleSession::CD_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro CD"),
-     QT_TRANSLATE_NOOP("Merlo", "CD: brings the bottom-right edge up to the back-right of the middle layer"), SeqCD},
-    {&Merlo::A, "A", "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &ModeleSession::A_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro A"),
-     QT_TRANSLATE_NOOP("Merlo", "A: top layer only; edges as PA, corners swapped in pairs"), SeqA},
-    {&Merlo::B, "B", "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &ModeleSession::B_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro B"),
-     QT_TRANSLATE_NOOP("Merlo", "B: top layer only; edges the other way, corners swapped in pairs"), SeqB},
-    {&Merlo::PA, "PA", "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &ModeleSession::PA_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro PA"),
-     QT_TRANSLATE_NOOP("Merlo", "PA: cycles three top edges (left to back to right)"), SeqPA},
-    {&Merlo::PC, "PC", "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &ModeleSession::PC_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro PC"),
-     QT_TRANSLATE_NOOP("Merlo", "PC: cycles three top corners"), SeqPC},
-    {&Merlo::Clear, "Clear", "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &ModeleSession::Clear_Click, nullptr,
-     QT_TRANSLATE_NOOP("Merlo", "Clear the log"), QT_TRANSLATE_NOOP("Merlo", "Clear: empty the log; the cube stays"), nullptr},
-    {&Merlo::InvD, "InvD", "&I", nullptr, {2040, 7200, 255, 255}, SansCouleur, &ModeleSession::InvD_Click, nullptr,
-     QT_TRANSLATE_NOOP("Merlo", "Undo one log line"), QT_TRANSLATE_NOOP("Merlo", "I: undo the selected log line, or the last one (Alt+I)"), nullptr},
-    {&Merlo::Inv, "Inv", "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &ModeleSession::Inv_Click, nullptr,
-     QT_TRANSLATE_NOOP("Merlo", "Undo the whole log"), QT_TRANSLATE_NOOP("Merlo", "Inv: undo every line of the log, last first"), nullptr},
-};
+    {&Merlo::Haut, "Haut", nullptr, {1800, 480, 492, 252}, 0xFFFF00, &ModeleSession::Haut_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube up (x)")},
+    {&Merlo::Bas, "Bas", nullptr, {1680, 4320, 612, 252}, 0xFFFF00, &ModeleSession::Bas_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube down (x')")},
+    {&Merlo::Gauche, "Gauche", nullptr, {0, 2640, 372, 372}, 0xFFFF00, &ModeleSession::Gauche_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube left (y)")},
+    {&Merlo::Droite, "Droite", nullptr, {3600, 2400, 372, 372}, 0xFFFF00, &ModeleSession::Droite_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Turn the whole cube right (y')")},
+    {&Merlo::Init, "Init", &Merlo::Frame5, {120, 120, 612, 252}, 0xFF8080, &ModeleSession::Init_Click, nullptr,
+     QT_TRANSLATE_NOOP("Merlo", "Reset the colours")},
+    {&Merlo::Melange, "Melange", &Merlo::Frame5, {3000, 120, 855, 255}, 0x80FF80, &ModeleSession::Melange_Click, nullptr,
+     QT_TRANSLATE_NOOP("Merlo", "Scramble")},
+    {&Merlo::RangerHaut, "RangerHaut", &Merlo::Frame4, {120, 240, 612, 252}, 0x00FF00,
+     nullptr, &Resolveur::RangerHaut_Click, QT_TRANSLATE_NOOP("Merlo", "Stage FaceH")},
+    {&Merlo::IdM, "IdM", &Merlo::Frame4, {120, 600, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdM_Click,
+     QT_TRANSLATE_NOOP("Merlo", "Stage Arretes")},
+    {&Merlo::IdC, "IdC", &Merlo::Frame4, {120, 960, 612, 252}, 0x00FF00, nullptr, &Resolveur::IdC_Click,
+     QT_TRANSLATE_NOOP("Merlo", "Stage Coins")},
+    {&Merlo::RangerM, "RangerM", &Merlo::Frame4, {120, 1320, 732, 252}, 0x00FF00, nullptr, &Resolveur::RangerM_Click,
+     QT_TRANSLATE_NOOP("Merlo", "Stage Zone M")},
+    {&Merlo::FaceB, "FaceB", &Merlo::Frame4, {120, 1680, 732, 252}, 0x00FF00, nullptr, &Resolveur::FaceB_Click,
+     QT_TRANSLATE_NOOP("Merlo", "Stage Face B")},
+    {&Merlo::UneFace, "UneFace", &Merlo::Frame4, {480, 2040, 252, 252}, 0xFFFFC0, nullptr, &Resolveur::UneFace_Click,
+     QT_TRANSLATE_NOOP("Merlo", "Stage T")},
+    {&Merlo::Ar, "Ar", &Merlo::Frame6, {120, 120, 375, 255}, SansCouleur, &ModeleSession::Ar_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro Ar")},
+    {&Merlo::CG, "CG", &Merlo::Frame6, {120, 480, 375, 255}, SansCouleur, &ModeleSession::CG_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro CG")},
+    {&Merlo::CD, "CD", &Merlo::Frame6, {600, 480, 375, 255}, SansCouleur, &ModeleSession::CD_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro CD")},
+    {&Merlo::A, "A", &Merlo::Frame6, {120, 840, 255, 255}, SansCouleur, &ModeleSession::A_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro A")},
+    {&Merlo::B, "B", &Merlo::Frame6, {600, 840, 255, 255}, SansCouleur, &ModeleSession::B_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro B")},
+    {&Merlo::PA, "PA", &Merlo::Frame6, {120, 1200, 375, 255}, SansCouleur, &ModeleSession::PA_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro PA")},
+    {&Merlo::PC, "PC", &Merlo::Frame6, {600, 1200, 375, 255}, SansCouleur, &ModeleSession::PC_Click, nullptr, QT_TRANSLATE_NOOP("Merlo", "Macro PC")},
+    {&Merlo::Clear, "Clear", nullptr, {1200, 7200, 495, 375}, SansCouleur, &ModeleSession::Clear_Click, nullptr,
+     QT_TRANSLATE_NOOP("Merlo", "Clear the log")},
+    {&Merlo::InvD, "InvD", nullptr, {2040, 7200, 255, 255}, SansCouleur, &ModeleSession::InvD_Click, nullptr,
+     QT_TRANSLATE_NOOP("Merlo", "Undo one log line")},
+    {&Merlo::Inv, "Inv", nullptr, {2520, 7200, 495, 375}, SansCouleur, &ModeleSession::Inv_Click, nullptr,
+     QT_TRANSLATE_NOOP("Merlo", "Undo the whole log")},};
 
 struct OptionDef {
     SurfaceEtapes::Option option;
@@ -159,16 +148,6 @@ constexpr FlecheDef fleches[] = {
 
 bool EstT(Dessin f) { return f == Dessin::ArcDroite || f == Dessin::ArcGauche; }
 
-// A sequence of arrow names ("VBD HGH") in cube notation ("R' U").
-QString EnNotation(const char* sequence)
-{
-    QStringList coups;
-    for (const QString& nom : QString::fromLatin1(sequence).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        if (const auto t = notation::FromButton(nom))
-            coups << notation::Name(*t);
-    return coups.join(QLatin1Char(' '));
-}
-
 // Face colour of a button. A style sheet keeps the colour under every widget style; the rest keeps
 // the small captions inside their buttons. The style sheet draws the focus mark too: with a border
 // of its own, a button no longer gets the widget style's.
@@ -198,18 +177,12 @@ void Merlo::CreerControles()
 
     for (const BoutonDef& b : boutons) {
         QWidget* parent = b.cadre ? static_cast<QWidget*>(this->*b.cadre) : this;
-        QPushButton* bouton = new QPushButton(QString::fromUtf8(b.legende), parent);
+        QPushButton* bouton = new QPushButton(QString::fromUtf8(legendes::De(QString::fromLatin1(b.nom))->legende), parent);
         bouton->setObjectName(QLatin1String(b.nom));
         Placer(bouton, b.place.Twips());
         bouton->setStyleSheet(Style(b.couleur));
         bouton->setFocusPolicy(Qt::TabFocus);
         bouton->setAccessibleName(tr(b.nomAccessible));
-        QString aide = tr(b.aide);
-        if (b.sequence) {
-            aide += QStringLiteral("\n") + EnNotation(b.sequence);
-            bouton->setAccessibleDescription(aide);
-        }
-        bouton->setToolTip(aide);
         this->*b.membre = bouton;
     }
 
@@ -242,10 +215,7 @@ void Merlo::CreerControles()
         bouton->setIcon(IconeFleche(f.image));
         bouton->setStyleSheet(Style(SansCouleur));
         bouton->setFocusPolicy(Qt::TabFocus);
-        const QString notation = notation::Name(f.tour), ligne = QString::fromUtf16(tour.log);
-        bouton->setAccessibleName(tr("%1 (%2)").arg(tr(f.nomAccessible), notation));
-        bouton->setAccessibleDescription(tr("Logs \u201c%1\u201d").arg(ligne));
-        bouton->setToolTip(notation + QStringLiteral(" \u2014 ") + ligne);
+        bouton->setAccessibleName(tr("%1 (%2)").arg(tr(f.nomAccessible), notation::Name(f.tour)));
         m_Fleches[i] = bouton;
     }
     // The arrows of each side stand in a staircase and overlap. Stacking them so the first of each
@@ -289,21 +259,18 @@ void Merlo::CreerCommandes()
         // A stage, a macro or the scramble marks the lines it writes with its caption.
         const QString nom = bouton->text().remove(QLatin1Char('&'));
         const bool marque = b.cadre == &Merlo::Frame4 || b.cadre == &Merlo::Frame6 || bouton == Melange;
-        const auto tour = notation::FromButton(bouton->objectName());
         if (b.etape) {
             t.Bouton(bouton, [this, nom, bouton, etape = b.etape] {
                 Commande(nom, true, [&] { m_Guide->Lancer(bouton->objectName(), [this, etape] { (m_Etapes.get()->*etape)(); }); });
             });
         } else {
-            t.Bouton(
-                bouton, [this, nom, marque, commande = b.commande] { Commande(nom, marque, [this, commande] { (m_Session->*commande)(); }); },
-                tour ? TableCommandes::Touche(*tour) : QKeySequence());
+            t.Bouton(bouton,
+                     [this, nom, marque, commande = b.commande] { Commande(nom, marque, [this, commande] { (m_Session->*commande)(); }); });
         }
     }
     for (std::size_t i = 0; i < std::size(fleches); ++i) {
         const notation::Turn tour = fleches[i].tour;
-        t.Bouton(m_Fleches[i], [this, tour] { Commande(notation::Name(tour), false, [this, tour] { m_Session->Jouer(tour); }); },
-                 TableCommandes::Touche(tour));
+        t.Bouton(m_Fleches[i], [this, tour] { Commande(notation::Name(tour), false, [this, tour] { m_Session->Jouer(tour); }); });
     }
     // Removal of the chosen line: a double-click on the log, or Delete or Backspace on it.
     auto* supprimer = new QAction(tr("Remove line"), m_Commandes);

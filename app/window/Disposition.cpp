@@ -1,6 +1,7 @@
 #include "Disposition.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,55 @@
 void Disposition::Placer(QWidget* controle, const QRect& twips, QSize image)
 {
     m_Places.push_back({controle, twips, image});
+}
+
+namespace {
+
+class SuiviBarre final : public QObject {
+public:
+    SuiviBarre(QWidget* barre, QWidget* fenetre, const Disposition& d) : QObject(barre), m_Fenetre(fenetre), m_D(d)
+    {
+        barre->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::ActionAdded:
+        case QEvent::ActionChanged:
+        case QEvent::ActionRemoved:
+        case QEvent::FontChange:
+        case QEvent::LanguageChange:
+            // Once shown, the window's width is the person's.
+            if (!m_Fenetre->isVisible() && m_Fenetre->width() < m_D.LargeurBarre())
+                m_Fenetre->resize(m_D.LargeurBarre(), m_Fenetre->height());
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_Fenetre;
+    const Disposition& m_D;
+};
+
+} // namespace
+
+void Disposition::Surmonter(QWidget* barre)
+{
+    m_Barre = barre;
+    new SuiviBarre(barre, m_Fenetre, *this);
+}
+
+int Disposition::LargeurBarre() const
+{
+    return m_Barre ? m_Barre->sizeHint().width() : 0;
+}
+
+QSize Disposition::TaillePropre() const
+{
+    const QSize dessin = Twips(0, 0, Largeur(), HauteurDessin).size();
+    return QSize(std::max(dessin.width(), LargeurBarre()), dessin.height() + HauteurBarre(dessin.width()));
 }
 
 int Disposition::HauteurBarre(int largeur) const

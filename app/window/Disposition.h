@@ -23,10 +23,16 @@ public:
     // a picture, the picture's drawn size.
     void Placer(QWidget* controle, const QRect& twips, QSize image = QSize());
 
-    // A bar across the top of the window (the menu bar): the drawn layout goes below it.
-    void Surmonter(QWidget* barre) { m_Barre = barre; }
+    // A bar across the top of the window (the menu bar): the drawn layout goes below it. Until the
+    // window is first shown, it widens to hold the whole bar whenever a menu appears there, so no
+    // menu hides behind the bar's "»" in any language; the layout stays centred at its scale.
+    void Surmonter(QWidget* barre);
     // The bar's height in a window `largeur` pixels wide, or 0 without one.
     int HauteurBarre(int largeur) const;
+    // The width that shows every menu of the bar, or 0 without one.
+    int LargeurBarre() const;
+    // The window's own size: the drawn layout at its drawn scale under the bar, as wide as the bar.
+    QSize TaillePropre() const;
 
     // Places every control for a window of `taille` pixels. Nothing moves when the scale stays.
     void Disposer(QSize taille);

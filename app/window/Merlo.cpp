@@ -80,7 +80,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     // shape, down to a size where the captions still read.
     const QSize barre(0, m_Disposition.HauteurBarre(TailleDessin().width()));
     setMinimumSize(Twips(0, 0, LargeurDessin, HauteurDessin, 0.6).size() + barre);
-    resize(TailleDessin() + barre);
+    resize(m_Disposition.TaillePropre());
     m_Disposition.Disposer(size());
     // Looking around the cube and turning it by hand (app/look/); it may make room beside the layout.
     InstallerRegard(*m_Contexte, *m_Animation, m_Disposition);

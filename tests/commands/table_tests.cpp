@@ -5,6 +5,7 @@
 #include "Aide.h"
 #include "Conseil.h"
 #include "EditeurCouleurs.h"
+#include "Legendes.h"
 #include "Marques.h"
 #include "Notation.h"
 #include "PositionCube.h"
@@ -58,17 +59,29 @@ std::set<QString> HelpKeys()
     return keys;
 }
 
+// A key as the help and the manual write it: Qt's name, but Delete in full.
+QString Written(const QKeySequence& k)
+{
+    return k.toString(QKeySequence::PortableText).replace(QRegularExpression(QStringLiteral("\\bDel$")), QStringLiteral("Delete"));
+}
+
 TEST_F(Table, TheHelpsKeysAreTheCommandsKeys)
 {
     std::set<QString> actions;
     for (const QAction* a : w->Commandes().Actions())
         for (const QKeySequence& k : a->shortcuts())
-            actions.insert(k.toString(QKeySequence::PortableText));
-    // Keys of the buttons and the log itself, not commands of the table.
-    for (const char* k : {"Alt+I", "Delete", "Backspace"})
+            actions.insert(Written(k));
+    // The log's own keys, and the buttons' mnemonics ("&I"), not commands of the table.
+    for (const char* k : {"Delete", "Backspace"})
         actions.insert(QString::fromLatin1(k));
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!b->shortcut().isEmpty())
+            actions.insert(Written(b->shortcut()));
     EXPECT_EQ(HelpKeys(), actions);
-    EXPECT_GE(actions.size(), 12u);
+    // Every turn, both ways, and every key given to a button's command.
+    EXPECT_GE(actions.size(), 2u * 11 + 12);
+    for (const char* k : {"Ctrl+M", "Ctrl+R", "Ctrl+Delete", "Ctrl+1", "Ctrl+6", "Shift+F5", "Alt+I", "Shift+B"})
+        EXPECT_EQ(actions.count(QString::fromLatin1(k)), 1u) << k;
     // The French help names the same keys.
     ASSERT_EQ(ChargerTraductions(QLocale(QStringLiteral("fr_FR"))), QLatin1String("fr"));
     const std::set<QString> fr = HelpKeys();
@@ -97,19 +110,17 @@ std::set<QString> ManualKeys()
     return keys;
 }
 
-// Every key that does something in the window stands in the manual, and only those: the table's,
-// the cube's letters (Shift turns the other way), and the keys of the buttons and the log.
+// Every key that does something in the window stands in the manual, and only those: the table's
+// and the log's. The manual names a cube letter once, Shift turning the other way.
 TEST_F(Table, TheManualNamesEveryKeyOfTheWindow)
 {
-    std::set<QString> window{"Alt+I", "Delete", "Backspace"};
+    std::set<QString> window{"Delete", "Backspace"};
+    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!b->shortcut().isEmpty())
+            window.insert(Written(b->shortcut()));
     for (const QAction* a : w->Commandes().Actions())
         for (const QKeySequence& k : a->shortcuts())
-            window.insert(k.toString(QKeySequence::PortableText));
-    // The turn keys are the buttons' actions; the manual names each letter once.
-    for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-        if (const QAction* a = w->Commandes().ActionBouton(b->objectName()))
-            for (const QKeySequence& k : a->shortcuts())
-                window.insert(k.toString(QKeySequence::PortableText).remove(QStringLiteral("Shift+")));
+            window.insert(Written(k).remove(QRegularExpression(QStringLiteral("^Shift\\+(?=.$)"))));
     EXPECT_EQ(ManualKeys(), window);
 }
 
@@ -125,22 +136,43 @@ TEST_F(Table, EveryCommandStandsInTheMenuBarAndItsKeyWorks)
     EXPECT_EQ(titles.mid(0, 4), QStringList({"File", "Cube", "Edit", "Solve"}));
     EXPECT_EQ(titles.last(), QStringLiteral("Help"));
     QSet<QAction*> inMenus;
-    for (QAction* m : bar->actions())
-        for (QAction* a : m->menu()->actions())
+    std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& actions) {
+        for (QAction* a : actions) {
             inMenus.insert(a);
+            if (a->menu())
+                collect(a->menu()->actions());
+        }
+    };
+    collect(bar->actions());
     for (QAction* a : w->Commandes().Actions()) {
         EXPECT_TRUE(inMenus.contains(a)) << a->objectName().toStdString();
         EXPECT_FALSE(a->statusTip().isEmpty()) << a->objectName().toStdString();
     }
-    // A menu entry does what its button does: the stages in their order, the scramble.
+    // Every button's command is in a menu, as the button's own action.
+    QStringList buttons;
+    for (const legendes::Legende& l : legendes::Toutes())
+        buttons << QLatin1String(l.nom);
+    for (int t = 0; t < notation::TurnCount; ++t)
+        buttons << QLatin1String(notation::Info(static_cast<notation::Turn>(t)).button);
+    ASSERT_EQ(buttons.removeDuplicates(), 4);
+    for (const QString& b : buttons) {
+        ASSERT_NE(Get(b.toLatin1().constData()), nullptr);
+        EXPECT_TRUE(inMenus.contains(w->Commandes().ActionBouton(b))) << b.toStdString();
+    }
+    // The stages in their order, each with what it does.
     QStringList stages;
     for (QAction* a : w->Commandes().MenuDe(TableCommandes::Resolution)->actions())
         if (!a->isSeparator())
             stages << a->text();
-    EXPECT_EQ(stages.mid(0, 6), QStringList({"Stage FaceH", "Stage Arretes", "Stage Coins", "Stage Zone M", "Stage Face B", "Stage T"}));
+    EXPECT_EQ(stages.mid(0, 6), QStringList({"FaceH \u2014 make the top face one colour",
+                                             "Arretes \u2014 bring the top edges over their side centres",
+                                             "Coins \u2014 place the top corners",
+                                             "Zone M \u2014 complete the middle layer (E in notation)",
+                                             "Face B (the bottom) \u2014 turn the cube over and finish it",
+                                             "T \u2014 finish the top face when only its corners are wrong"}));
     Action("CopierMouvements"); // the log's menu holds the table's actions
     for (QAction* a : w->Commandes().Actions())
-        if (a->objectName() == QLatin1String("Melanger"))
+        if (a->objectName() == QLatin1String("Melange"))
             a->trigger();
     EXPECT_EQ(LogCount(*w), 31);
     EXPECT_EQ(LogData(*w, 0, marques::RoleCommande).toString(), QStringLiteral("Melange"));

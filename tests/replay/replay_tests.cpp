@@ -305,7 +305,7 @@ TEST(ReplayParts, PartsFollowTheMarksAndCarryTheHoldAcrossThem)
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[1].tours, 2);
     EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 5), u"FaceH (1 of 5): make the top face one colour, step 2 of 2"_qs);
-    EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 2), u"PA, step 2 of 2"_qs);
+    EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 2), u"PA: cycle three top edges, left to back to right, step 2 of 2"_qs);
     EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 6), QString());
     // PA turned the cube up (x): FaceH's top is the front as the cube was held when the solution began.
     const relecture::Solution s = relecture::SolutionDepuisMelange(lines, marks);

@@ -252,7 +252,8 @@ TEST_F(Desktop, KeysWithoutAMoveDoNothing)
 
 // --- tooltips and accessible names ---------------------------------------------------------------
 
-TEST_F(Desktop, ArrowAndWholeCubeTooltipsNameTheMoveAndItsLogLine)
+// The move in notation and in words first, then its key, then the line it really writes.
+TEST_F(Desktop, ArrowAndWholeCubeTooltipsNameTheMoveItsKeyAndItsLogLine)
 {
     for (const Key& k : keys) {
         SCOPED_TRACE(k.button);
@@ -263,13 +264,19 @@ TEST_F(Desktop, ArrowAndWholeCubeTooltipsNameTheMoveAndItsLogLine)
         QString line = LastLine();
         if (WholeCube(k))
             line = line.left(line.indexOf(QLatin1String("  ")));
-        EXPECT_TRUE(b->toolTip().startsWith(QLatin1String(k.notation) + QStringLiteral(" \u2014 ") + line))
-            << b->toolTip().toStdString();
+        const QString key = QKeySequence(k.shift ? (Qt::SHIFT | k.key) : QKeyCombination(k.key)).toString(QKeySequence::NativeText);
+        const QStringList tip = b->toolTip().split(QLatin1Char('\n'));
+        ASSERT_EQ(tip.size(), 2) << b->toolTip().toStdString();
+        EXPECT_EQ(tip[0], QLatin1String(k.notation) + QStringLiteral(" \u2014 ") + notation::Words(*notation::FromButton(QString::fromLatin1(k.button)))
+                              + QStringLiteral(" (") + key + QLatin1Char(')'));
+        EXPECT_TRUE(tip[1].startsWith(QStringLiteral("Logs \u201c") + line + QStringLiteral("\u201d"))) << tip[1].toStdString();
         EXPECT_TRUE(b->accessibleName().endsWith(QStringLiteral("(") + QLatin1String(k.notation) + QLatin1Char(')')))
             << b->accessibleName().toStdString();
     }
     EXPECT_EQ(Get("HGH")->accessibleName(), "Turn top layer left (U)");
-    EXPECT_EQ(Get("HGH")->toolTip(), QStringLiteral("U \u2014 Horiz Haut Gauche"));
+    EXPECT_EQ(Get("HGH")->toolTip(), QStringLiteral("U \u2014 top face, clockwise (U)\nLogs \u201cHoriz Haut Gauche\u201d"));
+    EXPECT_EQ(Get("Bas")->toolTip(), QStringLiteral("x' \u2014 whole cube, front to the bottom (Shift+X)\n"
+                                                    "Logs \u201cEn bas\u201d and the number of the face that comes to the front"));
 }
 
 TEST_F(Desktop, EveryControlHasADistinctAccessibleNameAndATooltip)
