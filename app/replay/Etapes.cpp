@@ -38,6 +38,22 @@ constexpr const char* MotsDesTours[] = {
 };
 static_assert(std::size(MotsDesTours) == notation::TurnCount);
 
+// A half turn, by its move's letter.
+constexpr struct {
+    char lettre;
+    const char* mots;
+} MotsDesDemiTours[] = {
+    {'U', QT_TRANSLATE_NOOP("Relecture", "top face, half turn")},
+    {'E', QT_TRANSLATE_NOOP("Relecture", "middle layer, half turn")},
+    {'D', QT_TRANSLATE_NOOP("Relecture", "bottom face, half turn")},
+    {'L', QT_TRANSLATE_NOOP("Relecture", "left face, half turn")},
+    {'M', QT_TRANSLATE_NOOP("Relecture", "middle column, half turn")},
+    {'R', QT_TRANSLATE_NOOP("Relecture", "right face, half turn")},
+    {'F', QT_TRANSLATE_NOOP("Relecture", "front face, half turn")},
+    {'S', QT_TRANSLATE_NOOP("Relecture", "middle slice, half turn")},
+    {'B', QT_TRANSLATE_NOOP("Relecture", "back face, half turn")},
+};
+
 struct Etape {
     const char* legende;
     const char* nom;
@@ -64,20 +80,6 @@ const Etape* EtapeDe(const QString& commande)
 bool EstDepart(const QString& commande)
 {
     return commande == QLatin1String("Melange") || commande == QLatin1String("Coller");
-}
-
-// The command as the window's buttons name it, and what it is when it is no button.
-QString Nom(const QString& commande)
-{
-    if (const Etape* e = EtapeDe(commande))
-        return QLatin1String(e->legende);
-    if (commande == QLatin1String("Melange"))
-        return QCoreApplication::translate("Relecture", "Scramble");
-    if (commande == QLatin1String("Coller"))
-        return QCoreApplication::translate("Relecture", "Pasted moves");
-    if (commande == QLatin1String("Court"))
-        return QCoreApplication::translate("Relecture", "Short solve");
-    return commande;
 }
 
 } // namespace
@@ -113,64 +115,43 @@ int RangEtape(const QString& commande)
 
 QString Mots(notation::Turn t) { return Tr(MotsDesTours[static_cast<int>(t)]); }
 
-QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList& lignes, int ligne)
+QString Mots(const notation::Move& m)
 {
-    for (const Tranche& t : tranches) {
-        if (ligne < t.debut || ligne >= t.fin)
-            continue;
-        if (t.marque.commande.isEmpty())
-            return {};
-        int rang = 0;
-        for (int i = t.debut; i <= ligne; ++i)
-            rang += notation::FromLog(lignes[i]).has_value();
-        const QString nom = Nom(t.marque.commande);
-        if (const int e = RangEtape(t.marque.commande))
-            return QCoreApplication::translate("Relecture", "%1 (%2 of 5): %3, step %4 of %5")
-                .arg(nom)
-                .arg(e)
-                .arg(Tr(EtapeDe(t.marque.commande)->but))
-                .arg(rang)
-                .arg(t.tours);
-        if (const Etape* x = EtapeDe(t.marque.commande))
-            return QCoreApplication::translate("Relecture", "%1: %2, step %3 of %4").arg(nom, Tr(x->but)).arg(rang).arg(t.tours);
-        return QCoreApplication::translate("Relecture", "%1, step %2 of %3").arg(nom).arg(rang).arg(t.tours);
-    }
-    return {};
+    if (m.count == 2)
+        for (const auto& d : MotsDesDemiTours)
+            if (d.lettre == notation::Info(m.turn).letter)
+                return Tr(d.mots);
+    return Mots(m.turn);
 }
 
-Solution SolutionDepuisMelange(const QStringList& lignes, const std::vector<Marque>& marques)
+QString Nom(const QString& commande)
 {
-    std::vector<Tranche> tranches = Tranches(lignes, marques);
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < tranches.size(); ++i)
-        if (EstDepart(tranches[i].marque.commande))
-            debut = i + 1;
-    // Lines by hand between two commands make one part of their own.
-    std::vector<std::vector<notation::Turn>> tours;
-    std::vector<QString> titres;
-    for (std::size_t i = debut; i < tranches.size(); ++i) {
-        const Tranche& t = tranches[i];
-        std::vector<notation::Turn> partie;
-        for (int l = t.debut; l < t.fin; ++l)
-            if (const auto tour = notation::FromLog(lignes[l]))
-                partie.push_back(*tour);
-        const QString titre = t.marque.commande.isEmpty() ? QCoreApplication::translate("Relecture", "by hand") : Nom(t.marque.commande);
-        tours.push_back(std::move(partie));
-        titres.push_back(titre);
-    }
-    const std::vector<notation::Simplified> parties = notation::SimplifyParts(tours);
-    Solution s;
-    QStringList texte;
-    for (std::size_t i = 0; i < parties.size(); ++i) {
-        if (parties[i].moves == 0)
-            continue;
-        texte << QStringLiteral("// ") + titres[i] << parties[i].text;
-        s.coups += parties[i].moves;
-        ++s.parties;
-    }
-    if (!texte.isEmpty())
-        s.texte = texte.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    return s;
+    if (const Etape* e = EtapeDe(commande))
+        return QLatin1String(e->legende);
+    if (commande.isEmpty())
+        return Tr(QT_TRANSLATE_NOOP("Relecture", "by hand"));
+    if (commande == QLatin1String("Melange"))
+        return Tr(QT_TRANSLATE_NOOP("Relecture", "Scramble"));
+    if (commande == QLatin1String("Coller"))
+        return Tr(QT_TRANSLATE_NOOP("Relecture", "Pasted moves"));
+    if (commande == QLatin1String("Court"))
+        return Tr(QT_TRANSLATE_NOOP("Relecture", "Short solve"));
+    return commande;
+}
+
+QString But(const QString& commande)
+{
+    const Etape* e = EtapeDe(commande);
+    return e ? Tr(e->but) : QString();
+}
+
+int DebutDepuisMelange(const std::vector<Tranche>& tranches)
+{
+    int debut = 0;
+    for (const Tranche& t : tranches)
+        if (EstDepart(t.marque.commande))
+            debut = t.fin;
+    return debut;
 }
 
 } // namespace relecture

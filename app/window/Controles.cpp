@@ -292,7 +292,9 @@ void Merlo::CreerCommandes()
         const auto tour = notation::FromButton(bouton->objectName());
         if (b.etape) {
             t.Bouton(bouton, [this, nom, bouton, etape = b.etape] {
+                const bool resolu = m_Guide->Lire().resolu;
                 Commande(nom, true, [&] { m_Guide->Lancer(bouton->objectName(), [this, etape] { (m_Etapes.get()->*etape)(); }); });
+                m_Guide->DireSiResolu(resolu);
             });
         } else {
             t.Bouton(

@@ -71,7 +71,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     new MenuJournal(*m_Contexte);
     m_Animation = new AnimationTours(*m_Contexte);
     // Last: it ends itself before any command of the window runs.
-    new Relecture(*m_Contexte, *m_Animation);
+    new Relecture(*m_Contexte, *m_Animation, m_Disposition);
 
     // The drawn layout at one scale, centred under the menu bar: every control keeps its place and
     // shape, down to a size where the captions still read.
