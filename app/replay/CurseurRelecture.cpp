@@ -36,7 +36,7 @@ CurseurRelecture::Depart CurseurRelecture::Commencer(int ligne, relecture::Tenue
     if (s.coups == 0 && ligne < 0 && s.debut > 0)
         s = relecture::Resoudre(lignes, marques, 0, fin, tenue);
     if (s.coups == 0)
-        return relecture::PasDuJournal(lignes).empty() ? Depart::AucunTour : Depart::AucunTourIci;
+        return ligne < 0 || relecture::PasDuJournal(lignes).empty() ? Depart::AucunTour : Depart::AucunTourIci;
     std::vector<Pas> pas;
     int premier = -1;
     for (std::size_t p = 0; p < s.parties.size(); ++p)

@@ -152,7 +152,7 @@ void PanneauRelecture::Placer()
     for (QWidget* x : m_Panneau->findChildren<QWidget*>())
         x->setFont(petite);
     QFont grande = petite;
-    grande.setPixelSize(std::max(24, static_cast<int>(std::lround(48 * echelle))));
+    grande.setPixelSize(std::max(24, static_cast<int>(std::lround(60 * echelle))));
     grande.setBold(true);
     m_Nom->setFont(grande);
     const int marge = std::max(3, static_cast<int>(std::lround(6 * echelle)));

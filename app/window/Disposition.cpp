@@ -43,9 +43,11 @@ void Disposition::Ouvrir(Annexe annexe, int twips)
     const int pixels = Twips(0, 0, twips, 0, facteur).width() - Twips(0, 0, place, 0, facteur).width();
     place = twips;
     m_Echelle.reset();
+    // The width before the minimum changes: a larger minimum widens the window at once.
+    const QSize avant = m_Fenetre->size();
     m_Fenetre->setMinimumSize(Twips(0, 0, Largeur(), HauteurDessin, 0.6).size() + QSize(0, barre));
     if (!(m_Fenetre->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        m_Fenetre->resize(std::max(m_Fenetre->minimumWidth(), m_Fenetre->width() + pixels), m_Fenetre->height());
+        m_Fenetre->resize(std::max(m_Fenetre->minimumWidth(), avant.width() + pixels), avant.height());
     Disposer(m_Fenetre->size());
 }
 

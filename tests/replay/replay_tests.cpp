@@ -81,6 +81,44 @@ protected:
         return states;
     }
     int Selected() const { return SelectedRow(*w); }
+
+    // The replay's panel beside the cube, inside the window, every text of it whole.
+    void ExpectPanelBesideTheCubeWithEveryTextWhole(const std::string& where)
+    {
+        auto* panel = w->findChild<QWidget*>(QStringLiteral("RelecturePanneau"));
+        ASSERT_TRUE(panel && panel->isVisible()) << where;
+        EXPECT_FALSE(panel->geometry().intersects(w->CUBE1->geometry())) << where;
+        EXPECT_TRUE(w->rect().contains(panel->geometry())) << where;
+        for (const QLabel* l : panel->findChildren<QLabel*>()) {
+            if (l->text().isEmpty())
+                continue;
+            const QRect c = l->contentsRect();
+            const QRect need = l->fontMetrics().boundingRect(c, int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+            EXPECT_TRUE(panel->rect().contains(l->geometry())) << where << ": " << l->text().toStdString();
+            EXPECT_LE(need.width(), c.width()) << where << ": " << l->text().toStdString();
+            EXPECT_LE(need.height(), c.height()) << where << ": " << l->text().toStdString();
+        }
+        for (const QPushButton* b : panel->findChildren<QPushButton*>())
+            EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << where;
+    }
+    // The window's pixels over the cube are the control's own picture: over all of the cube as
+    // drawn (the window's own arrows and yellow buttons touch the black border round it, as they
+    // were drawn, and always have).
+    void ExpectTheCubeUncovered(const std::string& where)
+    {
+        w->Animation().Finir();
+        QCoreApplication::processEvents();
+        const QImage shown = w->grab(w->CUBE1->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage own = w->CUBE1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), own.size()) << where;
+        QRect drawn;
+        for (int y = 0; y < own.height(); ++y)
+            for (int x = 0; x < own.width(); ++x)
+                if ((own.pixel(x, y) & 0xffffff) != 0)
+                    drawn |= QRect(x, y, 1, 1);
+        ASSERT_GT(drawn.width() * drawn.height(), own.width() * own.height() * 3 / 4) << where;
+        EXPECT_EQ(shown.copy(drawn), own.copy(drawn)) << where;
+    }
 };
 
 // As written: a step a turn line of the log, whole-cube turns included.
@@ -392,6 +430,65 @@ TEST_F(Replay, AStageThatSolvesTheCubeSaysSoWithTheCopysMoves)
     const relecture::Solution s = SolutionDepuisMelange(w->Session());
     ASSERT_TRUE(s.parties.back().resolue);
     EXPECT_TRUE(Notice().startsWith(QStringLiteral("The cube is solved: %1 moves.").arg(s.coups))) << Notice().toStdString();
+}
+
+// During a replay nothing covers the cube: the window's pixels over it are the control's own, and
+// the panel stands beside it, inside the window, every text of it whole (every move's words, the
+// end's note), at the drawn size and made larger, in English and in French, held still and as
+// written; then the same at doubled density, in a child of this test.
+TEST_F(Replay, NothingCoversTheCubeAndEveryTextOfThePanelIsWhole)
+{
+    const bool child = qEnvironmentVariableIsSet("MERLO_REPLAY_DENSITY_CHILD");
+    for (const char* language : {"en", "fr"}) {
+        ASSERT_EQ(ChargerTraductions(QLocale(QString::fromLatin1(language))), QLatin1String(language));
+        // At doubled density, the drawn size is four times the pixels already.
+        for (int larger = 1; larger <= (child ? 1 : 2); ++larger) {
+            w = std::make_unique<Merlo>();
+            ASSERT_TRUE(Show(*w));
+            const QSize drawn = w->size();
+            w->resize(drawn * larger);
+            // Every turn and every half turn, each after a turn about another axis so that none
+            // merges with the next: every word the panel shows.
+            for (int t = 0; t < notation::TurnCount; ++t)
+                for (int k = 0; k < (t < 18 ? 3 : 1); ++k) {
+                    Press(notation::Info(notation::Turn(t)).button);
+                    if (k != 1)
+                        Press(t >= 12 && t < 18 ? "VHD" : "TDF");
+                }
+            for (bool asWritten : {false, true}) {
+                const std::string where = std::string(language) + (larger > 1 ? ", larger" : "") + (asWritten ? ", as written" : "");
+                AsWritten(asWritten);
+                const QSize cube = w->CUBE1->size();
+                Key(*w, Qt::Key_F5, Qt::NoModifier);
+                ASSERT_TRUE(R()->EnCours()) << Notice().toStdString();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return w->width() > drawn.width() * larger; }, 10000)) << where;
+                EXPECT_EQ(w->CUBE1->size(), cube) << where;
+                for (int k = 0; k <= R()->Total(); ++k) {
+                    ExpectPanelBesideTheCubeWithEveryTextWhole(where + ", step " + std::to_string(k));
+                    if (k % 32 == 0 || k == R()->Total())
+                        ExpectTheCubeUncovered(where + ", step " + std::to_string(k));
+                    Key(*w, Qt::Key_Right, Qt::NoModifier);
+                }
+                EXPECT_FALSE(R()->EnCours());
+                ASSERT_TRUE(QTest::qWaitFor([&] { return w->width() == drawn.width() * larger; }, 10000)) << where;
+            }
+        }
+    }
+    ChargerTraductions(QLocale(QLocale::English));
+    if (child)
+        return;
+    QProcess density;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    env.insert(QStringLiteral("MERLO_REPLAY_DENSITY_CHILD"), QStringLiteral("1"));
+    density.setProcessEnvironment(env);
+    density.setProcessChannelMode(QProcess::MergedChannels);
+    density.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_filter=Replay.NothingCoversTheCubeAndEveryTextOfThePanelIsWhole")});
+    ASSERT_TRUE(density.waitForFinished(300000));
+    const QString out = QString::fromLocal8Bit(density.readAll());
+    EXPECT_EQ(density.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(QLatin1String("[  PASSED  ] 1 test."))) << out.toStdString();
 }
 
 TEST_F(Replay, MovesInTheLogAreDrawnBesideTheLinesWhichStayAsTheyWereAndTheChoiceIsRemembered)
