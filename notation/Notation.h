@@ -91,14 +91,30 @@ bool IsLogLine(QStringView line);
 // one half turn ("R2", "U2'" for two U'). Parse() of the result gives back the log's turns.
 QString WriteLog(const QStringList& lines);
 
-// The log's turns as someone holding the cube still would make them: no whole-cube turns (later
-// moves renamed to the faces they act on as the cube was held at the start), turns of one axis next
-// to each other merged or cancelled, and slices turned together with their neighbours folded into
-// fewer moves. The result turns the cube the same way up to how it is held.
+// The log's turns as someone holding the cube still makes them: no whole-cube turns (later moves
+// renamed to the faces they act on as the cube was held at the start), and within a run of turns
+// about one axis, each layer's turns merged into one move or cancelled, the moves in the order their
+// layers first turned. Nothing else is made up: R2 L2 stays R2 L2, never a slice and a turn of the
+// whole cube. The result turns the cube the same way up to how it is held.
+//
+// One move: the quarter turn that makes it as the result holds the cube (for a half turn, the
+// clockwise one, twice), and the first and last of the turns given (counted from 0 across all
+// parts) that made it.
+struct Move {
+    Turn turn;
+    int8_t count = 1; // 1, or 2 for a half turn
+    int first = 0, last = 0;
+    bool operator==(const Move&) const = default;
+};
+// "R", "R'", "R2".
+QString Name(const Move& m);
+// "right face, half turn" for a half turn, else the words of its turn.
+QString Words(const Move& m);
 struct Simplified {
     QString text;
     int moves = 0;     // a half turn counts one
     int quarters = 0;  // a half turn counts two
+    std::vector<Move> list;
 };
 Simplified WriteSimplified(const QStringList& lines);
 Simplified Simplify(const std::vector<Turn>& turns);

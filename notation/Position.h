@@ -78,6 +78,14 @@ Position Turned(const Position& p, char axis);
 // centres are not those of a cube.
 Position HeldStandard(const Position& p);
 
+enum class Turn : uint8_t;
+// The position after one of the window's turns (a layer, a slice or the whole cube), squares read
+// as the cube then stands; and after several.
+void Play(Position& p, Turn t);
+Position Played(const Position& from, const std::vector<Turn>& turns);
+// Whether every face is one colour, however the cube is held.
+bool SolvedAnyWay(const Position& p);
+
 // Where square s of the format lies on the cube: the position (0 top, 1 left, 2 front, 3 right,
 // 4 back, 5 bottom) and the square in the numbering of the face that stands there, whose back face is
 // stored turned by a half turn.

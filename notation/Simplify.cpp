@@ -1,4 +1,4 @@
-// The log's turns rewritten as one holding the cube still would make them.
+// The log's turns rewritten as one holding the cube still makes them.
 //
 // Axes: 0 runs to the right face (R), 1 to the top (U), 2 to the front (F). A layer is its side along
 // the axis: +1 the face the axis points at, -1 the opposite face, 0 the slice between. An amount is in
@@ -6,7 +6,7 @@
 #include "Notation.h"
 
 #include <array>
-#include <tuple>
+#include <vector>
 
 namespace notation {
 
@@ -68,28 +68,28 @@ Frame Rotation(int axis, int q)
 
 int Mod4(int v) { return ((v % 4) + 4) % 4; }
 
-// Consecutive turns about one axis, which commute: what each of its three layers (-1, 0, +1) turns.
+// Consecutive turns about one axis, which commute: what each of its three layers (-1, 0, +1) turns,
+// the turns that made it, and the layers in the order they first turned.
 struct Run {
     int axis;
     std::array<int, 3> amount{};
-    bool Empty() const { return amount == std::array<int, 3>{}; }
+    std::array<int, 3> first{}, last{};
+    std::vector<int> order;
+    bool Empty() const { return order.empty(); }
 };
 
-// Moves and quarter turns of a run's layers, and whether it keeps the cube held as it was.
-std::tuple<int, int, int> Cost(const std::array<int, 3>& a, int k)
+// The window's quarter turn that carries a move's letter, clockwise or not.
+Turn TurnOf(char letter, bool prime)
 {
-    int moves = 0, quarters = 0;
-    for (int v : a) {
-        const int m = Mod4(v - k);
-        moves += m != 0;
-        quarters += m == 2 ? 2 : m != 0;
-    }
-    return {moves, quarters, k != 0};
+    for (int k = 0; k < TurnCount; ++k)
+        if (Info(T(k)).letter == letter && Info(T(k)).prime == prime)
+            return T(k);
+    return T::HHD;
 }
 
 class Simplifier {
 public:
-    void Add(T t)
+    void Add(T t, int source)
     {
         const Layer& l = Layers[static_cast<int>(t)];
         if (l.whole) {
@@ -97,15 +97,21 @@ public:
             m_Frame = m_Frame * Rotation(l.axis, l.amount).Inverse();
             return;
         }
-        auto [axis, side, amount] = Map(l);
-        if (!m_Runs.empty() && m_Runs.back().axis != axis) {
-            Close();
-            std::tie(axis, side, amount) = Map(l);
-        }
+        const int s = m_Frame.sign[l.axis];
+        const int axis = m_Frame.to[l.axis], side = l.side * s, amount = l.amount * s;
         if (m_Runs.empty() || m_Runs.back().axis != axis)
-            m_Runs.push_back({axis, {}});
+            m_Runs.push_back({axis, {}, {}, {}, {}});
         Run& r = m_Runs.back();
-        r.amount[side + 1] = Mod4(r.amount[side + 1] + amount);
+        const auto i = static_cast<std::size_t>(side + 1);
+        if (r.amount[i] == 0) {
+            r.first[i] = source;
+            r.order.push_back(side);
+        }
+        r.last[i] = source;
+        r.amount[i] = Mod4(r.amount[i] + amount);
+        if (r.amount[i] == 0)
+            std::erase(r.order, side);
+        // Turns that cancel leave the run before them next to what follows.
         if (r.Empty())
             m_Runs.pop_back();
     }
@@ -113,67 +119,43 @@ public:
     // Writes the moves so far and starts afresh, holding the cube as it is held now.
     Simplified Finish()
     {
-        if (!m_Runs.empty())
-            Close();
         Simplified s;
-        QStringList moves;
+        QStringList names;
         static constexpr char Face[3][3] = {{'L', 'M', 'R'}, {'D', 'E', 'U'}, {'B', 'S', 'F'}};
         for (const Run& r : m_Runs)
-            for (int side : {1, -1, 0}) {
-                const int a = r.amount[side + 1];
-                if (a == 0)
-                    continue;
+            for (int side : r.order) {
+                const auto i = static_cast<std::size_t>(side + 1);
                 // M and E turn as L and D do; S as F does.
                 const bool backwards = side == -1 || (side == 0 && r.axis != 2);
-                const int cw = backwards ? Mod4(-a) : a;
-                QString m{QLatin1Char(Face[r.axis][side + 1])};
-                m += cw == 2 ? QStringLiteral("2") : cw == 3 ? QStringLiteral("'") : QString();
-                moves << m;
+                const int cw = backwards ? Mod4(-r.amount[i]) : r.amount[i];
+                const Move m{TurnOf(Face[r.axis][i], cw == 3), static_cast<int8_t>(cw == 2 ? 2 : 1), r.first[i], r.last[i]};
+                names << Name(m);
+                s.list.push_back(m);
                 ++s.moves;
-                s.quarters += cw == 2 ? 2 : 1;
+                s.quarters += m.count;
             }
-        s.text = moves.join(QLatin1Char(' '));
+        s.text = names.join(QLatin1Char(' '));
         m_Runs.clear();
         return s;
     }
 
 private:
-    // A layer of the cube as it is held now, as a layer of the cube as the result holds it.
-    std::tuple<int, int, int> Map(const Layer& l) const
-    {
-        const int s = m_Frame.sign[l.axis];
-        return {m_Frame.to[l.axis], l.side * s, l.amount * s};
-    }
-
-    // The last run is complete for now. Where its three layers all turn, the cube simply turns in
-    // the hand: take out the quarter turns that leave the fewest moves, and hold the cube that way on.
-    void Close()
-    {
-        Run& r = m_Runs.back();
-        int best = 0;
-        for (int k = 1; k < 4; ++k)
-            if (Cost(r.amount, k) < Cost(r.amount, best))
-                best = k;
-        if (best != 0) {
-            for (int& a : r.amount)
-                a = Mod4(a - best);
-            m_Frame = Rotation(r.axis, best).Inverse() * m_Frame;
-        }
-        if (r.Empty())
-            m_Runs.pop_back();
-    }
-
     Frame m_Frame; // axes of the cube as held now, onto axes of the cube as the result holds it
     std::vector<Run> m_Runs;
 };
 
 } // namespace
 
+QString Name(const Move& m)
+{
+    return m.count == 2 ? QString(QLatin1Char(Info(m.turn).letter)) + QLatin1Char('2') : Name(m.turn);
+}
+
 Simplified Simplify(const std::vector<Turn>& turns)
 {
     Simplifier s;
-    for (T t : turns)
-        s.Add(t);
+    for (std::size_t i = 0; i < turns.size(); ++i)
+        s.Add(turns[i], static_cast<int>(i));
     return s.Finish();
 }
 
@@ -182,9 +164,10 @@ std::vector<Simplified> SimplifyParts(const std::vector<std::vector<Turn>>& part
     Simplifier s;
     std::vector<Simplified> out;
     out.reserve(parts.size());
+    int source = 0;
     for (const std::vector<Turn>& part : parts) {
         for (T t : part)
-            s.Add(t);
+            s.Add(t, source++);
         out.push_back(s.Finish());
     }
     return out;

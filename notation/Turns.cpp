@@ -68,6 +68,30 @@ const TurnInfo& Info(Turn t) { return Table[static_cast<int>(t)]; }
 
 QString Words(Turn t) { return QCoreApplication::translate("notation", Info(t).words); }
 
+QString Words(const Move& m)
+{
+    // By the move's letter; a slice as the face its letter follows.
+    static constexpr struct {
+        char letter;
+        const char* words;
+    } HalfTurns[] = {
+        {'U', QT_TRANSLATE_NOOP("notation", "top face, half turn")},
+        {'E', QT_TRANSLATE_NOOP("notation", "middle layer, half turn")},
+        {'D', QT_TRANSLATE_NOOP("notation", "bottom face, half turn")},
+        {'L', QT_TRANSLATE_NOOP("notation", "left face, half turn")},
+        {'M', QT_TRANSLATE_NOOP("notation", "middle column, half turn")},
+        {'R', QT_TRANSLATE_NOOP("notation", "right face, half turn")},
+        {'F', QT_TRANSLATE_NOOP("notation", "front face, half turn")},
+        {'S', QT_TRANSLATE_NOOP("notation", "middle slice, half turn")},
+        {'B', QT_TRANSLATE_NOOP("notation", "back face, half turn")},
+    };
+    if (m.count == 2)
+        for (const auto& h : HalfTurns)
+            if (h.letter == Info(m.turn).letter)
+                return QCoreApplication::translate("notation", h.words);
+    return Words(m.turn);
+}
+
 QString Name(Turn t)
 {
     const TurnInfo& i = Info(t);

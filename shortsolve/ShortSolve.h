@@ -102,8 +102,6 @@ notation::Pieces Apply(const notation::Pieces& pieces, const std::vector<Move>& 
 bool IsSolved(const notation::Pieces& pieces);
 notation::Pieces SolvedPieces();
 
-// The position `from` reaches by the window's turns (slices and whole-cube turns included).
-notation::Position Played(const notation::Position& from, const std::vector<notation::Turn>& turns);
 // A position's pieces as seen held white up and green in front, and where each of those faces is as
 // the cube stands: face[f] is the face (U R F D L B) where the centre of f's colour is.
 struct Held {

@@ -92,6 +92,13 @@
             <numerusform>Copied the solution since the last scramble: %n moves, one part a line.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The cube is solved: %n move(s).</source>
+        <translation>
+            <numerusform>The cube is solved: %n move.</numerusform>
+            <numerusform>The cube is solved: %n moves.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResolutionCourte</name>

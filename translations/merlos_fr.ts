@@ -544,6 +544,13 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     </message>
 </context>
 <context>
+    <name>GuideEtapes</name>
+    <message>
+        <source>Copy solution copies the moves to make; Replay shows them one by one.</source>
+        <translation>Copier la solution copie les coups à faire&#xa0;; Rejouer les montre un par un.</translation>
+    </message>
+</context>
+<context>
     <name>Historique</name>
     <message>
         <source>&amp;Undo</source>
@@ -1230,10 +1237,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>&amp;Rejouer</translation>
     </message>
     <message>
-        <source>Step through the log on the cube, move by move, from before its first line</source>
-        <translation>Parcourir le journal sur le cube, coup par coup, depuis avant sa première ligne</translation>
-    </message>
-    <message>
         <source>Replay &amp;from here</source>
         <translation>Rejouer &amp;depuis ici</translation>
     </message>
@@ -1244,10 +1247,6 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
     <message>
         <source>Copy &amp;solution</source>
         <translation>Copier la solu&amp;tion</translation>
-    </message>
-    <message>
-        <source>Copy what was done since the last scramble or paste, simplified, one stage a line</source>
-        <translation>Copier ce qui a été fait depuis le dernier mélange ou collage, simplifié, une étape par ligne</translation>
     </message>
     <message>
         <source>&amp;Moves in the log</source>
@@ -1372,8 +1371,67 @@ Bas (jaune)&#xa0;: basculez le cube vers vous pour le voir&#xa0;; son bord en ha
         <translation>à la main</translation>
     </message>
     <message>
-        <source>Log line %1: %2 — %3</source>
-        <translation>Ligne %1 du journal&#xa0;: %2 — %3</translation>
+        <source>How to hold the cube</source>
+        <translation>Comment tenir le cube</translation>
+    </message>
+    <message>
+        <source>The cube is as the solution leaves it, held as it started. → or Esc ends the replay.</source>
+        <translation>Le cube est tel que la solution le laisse, tenu comme au début. → ou Échap termine la relecture.</translation>
+    </message>
+    <message>
+        <source>Hold the cube %1.</source>
+        <translation>Tenez le cube %1.</translation>
+    </message>
+    <message>
+        <source>Step through the solution on the cube, move by move, as Copy solution copies it</source>
+        <translation>Parcourir la solution sur le cube, coup par coup, telle que Copier la solution la copie</translation>
+    </message>
+    <message>
+        <source>Copy what was done since the last scramble or paste as moves to make holding the cube still, one part a line, each after how to hold the cube</source>
+        <translation>Copier ce qui a été fait depuis le dernier mélange ou collage en coups à faire sans tourner le cube dans les mains, une partie par ligne, chacune après la façon de tenir le cube</translation>
+    </message>
+    <message>
+        <source>Replay the log as &amp;written</source>
+        <translation>Rejouer le journal tel qu&apos;&amp;écrit</translation>
+    </message>
+    <message>
+        <source>Replay every line of the log, whole-cube turns included, instead of the moves to make holding the cube still</source>
+        <translation>Rejouer chaque ligne du journal, rotations du cube entier comprises, au lieu des coups à faire sans tourner le cube dans les mains</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>%1 on top, %2 in front</source>
+        <translation>%1 en haut, %2 devant</translation>
+    </message>
+    <message numerus="yes">
+        <source>The cube is solved: %n move(s).</source>
+        <translation>
+            <numerusform>Le cube est résolu&#xa0;: %n coup.</numerusform>
+            <numerusform>Le cube est résolu&#xa0;: %n coups.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2145,42 @@ une écriture a échoué, 2 pour un mauvais usage. Voir merlos-solve(1).
     <message>
         <source>whole cube, front to the right</source>
         <translation>cube entier, devant vers la droite</translation>
+    </message>
+    <message>
+        <source>top face, half turn</source>
+        <translation>face du haut, demi-tour</translation>
+    </message>
+    <message>
+        <source>middle layer, half turn</source>
+        <translation>couronne du milieu, demi-tour</translation>
+    </message>
+    <message>
+        <source>bottom face, half turn</source>
+        <translation>face du bas, demi-tour</translation>
+    </message>
+    <message>
+        <source>left face, half turn</source>
+        <translation>face de gauche, demi-tour</translation>
+    </message>
+    <message>
+        <source>middle column, half turn</source>
+        <translation>colonne du milieu, demi-tour</translation>
+    </message>
+    <message>
+        <source>right face, half turn</source>
+        <translation>face de droite, demi-tour</translation>
+    </message>
+    <message>
+        <source>front face, half turn</source>
+        <translation>face de devant, demi-tour</translation>
+    </message>
+    <message>
+        <source>middle slice, half turn</source>
+        <translation>tranche du milieu, demi-tour</translation>
+    </message>
+    <message>
+        <source>back face, half turn</source>
+        <translation>face de derrière, demi-tour</translation>
     </message>
 </context>
 </TS>

@@ -119,7 +119,7 @@ SixFaces::SixFaces(const Contexte& c, Disposition& d) : QObject(&c.fenetre), m_C
     setObjectName(QStringLiteral("SixFaces"));
     m_Vue = new VueFaces(m_Modele, &c.fenetre);
     m_Vue->hide();
-    d.Placer(m_Vue, QRect(LargeurDessin, VueFaces::Haut, VueFaces::Largeur, VueFaces::Hauteur));
+    d.Placer(m_Vue, Disposition::Annexe::Faces, QRect(0, VueFaces::Haut, VueFaces::Largeur, VueFaces::Hauteur));
     // The control repaints whenever its cube changes (a turn, a replay's step, a position set up);
     // while a turn is shown or the view turned, what lies over it paints instead.
     c.cube->installEventFilter(this);
@@ -142,23 +142,10 @@ SixFaces::SixFaces(const Contexte& c, Disposition& d) : QObject(&c.fenetre), m_C
 
 void SixFaces::Montrer(bool oui)
 {
-    Disposition& d = m_D;
-    QWidget& w = m_C.fenetre;
-    const int barre = d.HauteurBarre(w.width());
-    // The room the faces take at the scale the layout has now: the window grows by it, or gives it
-    // back, so the cube keeps its size.
-    const double facteur = EchelleDe(w.size() - QSize(0, barre), d.Largeur()).facteur;
-    const int place = Twips(0, 0, VueFaces::Largeur, 0, facteur).width();
-    const bool change = oui != m_Montre;
-    m_Montre = oui;
-    d.Elargir(oui ? VueFaces::Largeur : 0);
     m_Vue->setVisible(oui);
     if (oui)
         m_Modele.Actualiser(m_C.session.CUBE());
-    w.setMinimumSize(Twips(0, 0, d.Largeur(), HauteurDessin, 0.6).size() + QSize(0, barre));
-    if (!(w.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && change)
-        w.resize(std::max(w.minimumWidth(), w.width() + (oui ? place : -place)), w.height());
-    d.Disposer(w.size());
+    m_D.Ouvrir(Disposition::Annexe::Faces, oui ? VueFaces::Largeur : 0);
 }
 
 bool SixFaces::eventFilter(QObject*, QEvent* event)

@@ -80,5 +80,4 @@ private:
     FacesCube m_Modele;
     VueFaces* m_Vue = nullptr;
     QAction* m_Action = nullptr;
-    bool m_Montre = false;
 };

@@ -1,13 +1,12 @@
-// Where a replay of the log stands, without any widget: the log's turns, the first one replayed,
-// how many are made, and the cube kept in step with them through the session, which turns it as the
-// turns' buttons do but writes no line. Starting takes the cube back to before the first turn
-// replayed; ending brings it to the end of the log again, held as it was.
+// Where a replay stands, without any widget: the solution it follows (Solution.h), the first step
+// replayed, how many are made, and the cube kept in step with them through the session, which turns
+// it as the turns' buttons do but writes no line. Starting takes the cube back to where the
+// solution starts; ending puts it back exactly as the log left it, however it was held.
 #pragma once
 
-#include "Etapes.h"
+#include "EtatSession.h"
 #include "Notation.h"
-
-#include <QStringList>
+#include "Solution.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,41 +19,59 @@ public:
     explicit CurseurRelecture(ModeleSession& session) : m_S(session) {}
 
     enum class Depart { Pret, AucunTour, AucunTourIci };
-    // From the log's line `ligne` on (the first turn at or after it).
-    Depart Commencer(int ligne);
+    // Held still: from the last scramble or paste before line `ligne` (for a negative `ligne`, the
+    // solution since the last one, or the whole log when nothing was done since), its first step the
+    // move of `ligne` or after it. As written: the whole log, from the first turn at or after `ligne`.
+    Depart Commencer(int ligne, relecture::Tenue tenue = relecture::Tenue::Immobile);
     bool EnCours() const { return m_EnCours; }
 
-    // One turn forwards or back: the turn the control has just made, or nothing at either end.
-    std::optional<notation::Turn> Avancer();
-    std::optional<notation::Turn> Reculer();
-    // To `curseur` turns made, turning through every one between.
+    // One move forwards or back: the move the control has just made (back: the move undoing it), or
+    // nothing at either end.
+    std::optional<notation::Move> Avancer();
+    std::optional<notation::Move> Reculer();
+    // To `curseur` moves made, turning through every one between.
     void Aller(int curseur);
-    // The cube back to the end of the log, FaceVue as it was, and the replay over.
+    // The cube back as the log left it, and the replay over.
     void Terminer();
     // Over without touching the cube, which is going away with its window.
     void Abandonner();
 
-    // Turns made, of all the log's turns; the first turn replayed; how many the log holds.
+    // Moves made, of all the solution's; the first move replayed; how many the solution holds.
     int Faits() const { return m_Curseur; }
     int Premier() const { return m_Debut; }
     int Total() const { return static_cast<int>(m_Pas.size()); }
-    // The log line of the last turn made, or -1; of the next one, or -1 at the end.
+    // The log line of the last turn of the last move made, or -1; of the first turn of the next one,
+    // or -1 at the end.
     int LigneFaite() const;
     int LigneSuivante() const;
-    std::optional<notation::Turn> Suivant() const;
+    // The next move, or nothing at the end.
+    std::optional<notation::Move> Suivant() const;
+    // The part of the next move (of the last one at the end), and that move's rank in it from 1.
+    const relecture::Partie* Partie() const;
+    int PasDansPartie() const;
 
-    const QStringList& Lignes() const { return m_Lignes; }
-    const std::vector<relecture::Tranche>& Tranches() const { return m_Tranches; }
+    const relecture::Solution& LaSolution() const { return m_Solution; }
+    relecture::Tenue LaTenue() const { return m_Tenue; }
 
 private:
+    // One move of the solution: its part and its place there.
+    struct Pas {
+        int partie, coup;
+    };
+    const relecture::Coup& CoupDe(int pas) const;
+    void Tourner(const notation::Move& m, bool avant);
+
     ModeleSession& m_S;
     bool m_EnCours = false;
-    std::vector<relecture::Pas> m_Pas;
-    std::vector<relecture::Tranche> m_Tranches;
-    QStringList m_Lignes;
+    relecture::Tenue m_Tenue = relecture::Tenue::Immobile;
+    relecture::Solution m_Solution;
+    std::vector<Pas> m_Pas;
     int m_Debut = 0, m_Curseur = 0;
+    EtatCube m_Fin;
     int16_t m_FaceVue = 0;
 };
 
 // The mark of every line of the session's log, in order.
 std::vector<relecture::Marque> MarquesDe(const ModeleSession& session);
+// The solution since the last scramble or paste, held still, as "Copy solution" writes it.
+relecture::Solution SolutionDepuisMelange(const ModeleSession& session);

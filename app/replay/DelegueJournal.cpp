@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Room for the widest move ("U'", "x'") and a gap before the line.
@@ -36,6 +38,10 @@ void DelegueJournal::paint(QPainter* painter, const QStyleOptionViewItem& option
     const bool choisie = o.state & QStyle::State_Selected;
     const QColor encre = o.palette.color(choisie ? QPalette::HighlightedText : QPalette::Text);
     QRect r = style->subElementRect(QStyle::SE_ItemViewItemText, &o, w);
+    // The replay's marker has a strip of its own at the left, on every line alike, so it never
+    // hides a letter of the move.
+    const int trait = std::max(2, QFontMetrics(o.font).height() / 6);
+    r.setLeft(std::max(r.left(), o.rect.left() + 2 * trait));
     painter->save();
     painter->setFont(o.font);
     if (const auto t = m_Coups ? notation::FromLog(ligne) : std::nullopt) {
@@ -51,7 +57,7 @@ void DelegueJournal::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->setPen(encre);
     painter->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, ligne);
     if (rang == m_Faite)
-        painter->fillRect(QRect(o.rect.left(), o.rect.top(), 3, o.rect.height()), QColor(0xd0, 0x50, 0x00));
+        painter->fillRect(QRect(o.rect.left(), o.rect.top(), trait, o.rect.height()), QColor(0xd0, 0x50, 0x00));
     if (rang == m_Suivante) {
         painter->setPen(QPen(QColor(0xd0, 0x50, 0x00), 1, Qt::DotLine));
         painter->drawRect(o.rect.adjusted(0, 0, -1, -1));

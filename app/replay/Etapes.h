@@ -1,6 +1,5 @@
-// What a replay of the log needs to know, worked out from the log's lines and their marks alone:
-// which lines are turns, which command wrote each run of lines, what a turn means in words, and the
-// solution since the last scramble or paste, one part per command. No widgets.
+// What the log's lines and their marks say: which lines are turns, which command wrote each run of
+// lines, what a command and a turn are in words. No widgets.
 #pragma once
 
 #include "Notation.h"
@@ -43,18 +42,15 @@ int RangEtape(const QString& commande);
 // "right face, anticlockwise"; "whole cube, front to the left".
 QString Mots(notation::Turn t);
 
-// What the run holding `ligne` is and how far into it that line is:
-// "FaceH (1 of 5): make the top face one colour, step 12 of 57". Empty for lines no command marked.
-QString OuDansLaTranche(const std::vector<Tranche>& tranches, const QStringList& lignes, int ligne);
+// The command as the window's buttons name it ("FaceH" for "RangerHaut"), or what it is when it
+// is no button ("Scramble", "by hand" for no command at all).
+QString Nom(const QString& commande);
+// What a stage or a macro does ("make the top face one colour"); empty for any other command.
+QString But(const QString& commande);
+// The first line after the last scramble or paste, or 0 when there was none: where a solution starts.
+int DebutDepuisMelange(const std::vector<Tranche>& tranches);
 
-// What was done since the cube was last scrambled or pasted (the whole log when it never was),
-// simplified, one part a line, each after a comment naming the command that made it:
-// "// FaceH\nR U R' ...". Pasted onto the cube as it was then, it gives the same cube.
-struct Solution {
-    QString texte;
-    int coups = 0;  // moves, a half turn counting one
-    int parties = 0;
-};
-Solution SolutionDepuisMelange(const QStringList& lignes, const std::vector<Marque>& marques);
+// "right face, half turn" for a half turn, else as Mots() of its quarter turn.
+QString Mots(const notation::Move& m);
 
 } // namespace relecture

@@ -3,6 +3,7 @@
 #include "AnimationTours.h"
 #include "Avis.h"
 #include "DelegueJournal.h"
+#include "Disposition.h"
 #include "Historique.h"
 #include "ModeleSession.h"
 #include "PanneauRelecture.h"
@@ -22,10 +23,12 @@ namespace {
 
 const QString CleIntervalle = QStringLiteral("relecture/intervalle");
 const QString CleCoups = QStringLiteral("journal/coups");
+const QString CleCommeEcrit = QStringLiteral("relecture/commeEcrit");
 
 } // namespace
 
-Relecture::Relecture(const Contexte& c, AnimationTours& animation) : QObject(&c.fenetre), m_C(c), m_Curseur(c.session)
+Relecture::Relecture(const Contexte& c, AnimationTours& animation, Disposition& disposition)
+    : QObject(&c.fenetre), m_C(c), m_Animation(animation), m_Curseur(c.session)
 {
     setObjectName(QStringLiteral("Relecture"));
     m_Cube = c.cube;
@@ -44,14 +47,22 @@ Relecture::Relecture(const Contexte& c, AnimationTours& animation) : QObject(&c.
 
     using T = TableCommandes;
     connect(Action(T::Resolution, "Rejouer", tr("&Replay"), QKeySequence(Qt::Key_F5),
-                   tr("Step through the log on the cube, move by move, from before its first line")),
+                   tr("Step through the solution on the cube, move by move, as Copy solution copies it")),
             &QAction::triggered, this, &Relecture::Rejouer);
     connect(Action(T::Resolution, "RejouerDepuis", tr("Replay &from here"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
                    tr("Step through the log from before the selected line")),
             &QAction::triggered, this, &Relecture::RejouerDepuis);
     connect(Action(T::Edition, "CopierSolution", tr("Copy &solution"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                   tr("Copy what was done since the last scramble or paste, simplified, one stage a line")),
+                   tr("Copy what was done since the last scramble or paste as moves to make holding the cube still, "
+                      "one part a line, each after how to hold the cube")),
             &QAction::triggered, this, &Relecture::CopierSolution);
+    m_CommeEcrit = Action(T::Affichage, "RelectureCommeEcrit", tr("Replay the log as &written"), QKeySequence(),
+                          tr("Replay every line of the log, whole-cube turns included, instead of the moves to make "
+                             "holding the cube still"),
+                          false);
+    m_CommeEcrit->setCheckable(true);
+    m_CommeEcrit->setChecked(reglages.value(CleCommeEcrit, false).toBool());
+    connect(m_CommeEcrit, &QAction::toggled, this, [](bool oui) { QSettings().setValue(CleCommeEcrit, oui); });
     QAction* coups = Action(T::Affichage, "CoupsJournal", tr("&Moves in the log"), QKeySequence(),
                             tr("Show each log line's move in cube notation before its text"));
     coups->setCheckable(true);
@@ -59,11 +70,7 @@ Relecture::Relecture(const Contexte& c, AnimationTours& animation) : QObject(&c.
     connect(coups, &QAction::toggled, this, &Relecture::MontrerCoups);
     // Whatever a command, Undo or Redo is about to change, the cube is the log's again first.
     connect(&c.histoire, &Historique::AvantCommande, this, &Relecture::Terminer);
-    // Every step is shown turning, whatever "Animate turns" says.
-    montrer = [a = &animation](notation::Turn t) { a->Montrer(t); };
-    finir = [a = &animation] { a->Finir(); };
-
-    m_Panneau = new PanneauRelecture(c.fenetre, c.cube, Intervalle());
+    m_Panneau = new PanneauRelecture(c.fenetre, c.cube, disposition, Intervalle());
     connect(m_Panneau, &PanneauRelecture::Debut, this, &Relecture::AuDebut);
     connect(m_Panneau, &PanneauRelecture::Recule, this, &Relecture::Reculer);
     connect(m_Panneau, &PanneauRelecture::Lecture, this, [this] { Lecture(!EnLecture()); });
@@ -107,9 +114,8 @@ bool Relecture::Commencer(int ligne)
         return false;
     }
     m_Defilement = m_C.journal->verticalScrollBar()->value();
-    if (finir)
-        finir();
-    switch (m_Curseur.Commencer(ligne)) {
+    m_Animation.Finir();
+    switch (m_Curseur.Commencer(ligne, LaTenue())) {
     case CurseurRelecture::Depart::AucunTour:
         m_C.avis.Montrer(tr("The log holds no moves to replay."));
         return false;
@@ -119,39 +125,50 @@ bool Relecture::Commencer(int ligne)
     case CurseurRelecture::Depart::Pret:
         break;
     }
-    m_Panneau->Placer();
+    // Nothing stands over the cube while it is followed.
+    m_C.avis.hide();
     Montrer();
     return true;
 }
 
+relecture::Tenue Relecture::LaTenue() const
+{
+    return m_CommeEcrit->isChecked() ? relecture::Tenue::CommeEcrit : relecture::Tenue::Immobile;
+}
+
 void Relecture::Aller(int curseur)
 {
-    if (finir)
-        finir();
+    m_Animation.Finir();
     m_Curseur.Aller(curseur);
+}
+
+// Every step is shown turning, whatever "Animate turns" says; a half turn as one.
+void Relecture::Montrer(const notation::Move& m)
+{
+    animation::Mouvement mv = animation::MouvementDe(m.turn);
+    mv.sens *= m.count;
+    m_Animation.Montrer(mv);
 }
 
 void Relecture::Avancer()
 {
     if (!EnCours())
         return;
-    const std::optional<notation::Turn> t = m_Curseur.Avancer();
-    if (!t) {
+    const std::optional<notation::Move> m = m_Curseur.Avancer();
+    if (!m) {
         Terminer();
         return;
     }
-    if (montrer)
-        montrer(*t);
+    Montrer(*m);
     Montrer();
 }
 
 void Relecture::Reculer()
 {
-    const std::optional<notation::Turn> t = m_Curseur.Reculer();
-    if (!t)
+    const std::optional<notation::Move> m = m_Curseur.Reculer();
+    if (!m)
         return;
-    if (montrer)
-        montrer(*t);
+    Montrer(*m);
     Montrer();
 }
 
@@ -203,8 +220,7 @@ void Relecture::Terminer()
         m_Curseur.Abandonner();
         return;
     }
-    if (finir)
-        finir();
+    m_Animation.Finir();
     m_Curseur.Terminer();
     m_Panneau->Cacher();
     m_Delegue->Marquer(-1, -1);
@@ -239,12 +255,12 @@ void Relecture::RejouerDepuis()
 
 void Relecture::CopierSolution()
 {
-    const relecture::Solution s = relecture::SolutionDepuisMelange(m_C.session.Lignes(), MarquesDe(m_C.session));
+    const relecture::Solution s = SolutionDepuisMelange(m_C.session);
     if (s.coups == 0) {
         m_C.avis.Montrer(tr("No moves were made since the cube was last scrambled or pasted."));
         return;
     }
-    QGuiApplication::clipboard()->setText(s.texte);
+    QGuiApplication::clipboard()->setText(relecture::Texte(s));
     m_C.avis.Montrer(tr("Copied the solution since the last scramble: %n move(s), one part a line.", nullptr, s.coups));
 }
 

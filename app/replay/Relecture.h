@@ -1,12 +1,14 @@
-// Replay of the log, step by step: the cube goes back to before the log's first line (or a picked
-// line) by turning it through the control without writing a line, then each step makes one turn
-// of the log again, forwards or back, by hand or at a pace. Whatever ends the replay (Esc, a step
-// past the end, any command of the window, closing it) first brings the cube back to the end of the
-// log, so the cube and the log always agree outside a replay.
+// Replay of the solution, step by step: the cube goes back to where it starts (the last scramble or
+// paste, or a picked line) by turning it through the control without writing a line, then each
+// step makes one move of what "Copy solution" copies, the cube held still; or, with "Replay the log
+// as written" (View menu, remembered), one turn line of the log, whole-cube turns included. Forwards
+// or back, by hand or at a pace. Whatever ends the replay (Esc, a step past the end, any command of
+// the window, closing it) first puts back the cube of the log's end, so the cube and the log always
+// agree outside a replay.
 //
-// Where it stands is a CurseurRelecture (no widgets), shown by a PanneauRelecture over the cube and
-// by the log's drawing (DelegueJournal). While it runs, the arrow keys, Space, Home, End, P and Esc
-// belong to it; any other key or a click on the window ends it before that command runs.
+// Where it stands is a CurseurRelecture (no widgets), shown by a PanneauRelecture beside the cube
+// and by the log's drawing (DelegueJournal). While it runs, the arrow keys, Space, Home, End, P and
+// Esc belong to it; any other key or a click on the window ends it before that command runs.
 #pragma once
 
 #include "Contexte.h"
@@ -18,10 +20,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <functional>
 
 class AnimationTours;
 class DelegueJournal;
+class Disposition;
 class PanneauRelecture;
 class QAction;
 class QWidget;
@@ -30,19 +32,15 @@ class Relecture : public QObject {
     Q_OBJECT
 
 public:
-    Relecture(const Contexte& c, AnimationTours& animation);
+    // Every step is shown turning on `animation`; the panel stands in the room `disposition` makes.
+    Relecture(const Contexte& c, AnimationTours& animation, Disposition& disposition);
     ~Relecture() override;
 
-    // Called after each step's turn with the turn the control has just made (the inverse of the
-    // line's turn for a step back); the window connects them to its animation of turns. A jump
-    // (Home, End, the end of the replay) calls `finir` first and shows no turn.
-    std::function<void(notation::Turn)> montrer;
-    std::function<void()> finir;
-
     bool EnCours() const { return m_Curseur.EnCours(); }
-    // From the log's line `ligne` on (the first turn at or after it). False, with a notice, when
-    // there is no turn to replay or a command is still running.
-    bool Commencer(int ligne = 0);
+    // From the log's line `ligne` on (see CurseurRelecture::Commencer; negative: the solution since
+    // the last scramble). False, with a notice, when there is no move to replay or a command is still
+    // running.
+    bool Commencer(int ligne = -1);
     void Avancer();
     void Reculer();
     void AuDebut();
@@ -53,19 +51,22 @@ public:
     // The history's "a command starts" signal connects here.
     void Terminer();
 
-    // Steps done of all the log's turns, and how many turns the log holds (valid while replaying).
+    // Moves made of all the solution's, and how many it holds (valid while replaying).
     int Faits() const { return m_Curseur.Faits(); }
     int Total() const { return m_Curseur.Total(); }
     int Premier() const { return m_Curseur.Premier(); }
     // The log line of the last turn made, or -1.
     int LigneFaite() const { return m_Curseur.LigneFaite(); }
+    const CurseurRelecture& Curseur() const { return m_Curseur; }
+    // Held still, or the log as written (the View menu's choice).
+    relecture::Tenue LaTenue() const;
 
     // Milliseconds a move while playing, 200 to 3000, remembered.
     int Intervalle() const { return m_Minuteur.interval(); }
     void RegleIntervalle(int ms);
 
     // The log's commands of the replay.
-    void Rejouer() { Commencer(0); }
+    void Rejouer() { Commencer(-1); }
     void RejouerDepuis();
     void CopierSolution();
     void MontrerCoups(bool oui);
@@ -81,13 +82,16 @@ private:
     QAction* Action(TableCommandes::Menu menu, const char* nom, const QString& texte, const QKeySequence& touche,
                     const QString& statut, bool dansJournal = true);
     void Montrer();
+    void Montrer(const notation::Move& m);
     void Aller(int curseur);
     bool DansFenetre(QObject* objet) const;
     bool Touche(int cle);
     bool Clavier(QEvent* event);
 
     Contexte m_C;
+    AnimationTours& m_Animation;
     CurseurRelecture m_Curseur;
+    QAction* m_CommeEcrit = nullptr;
     PanneauRelecture* m_Panneau = nullptr;
     DelegueJournal* m_Delegue = nullptr;
     int m_Defilement = 0; // where the log was scrolled to

@@ -261,7 +261,9 @@ void Merlo::CreerCommandes()
         const bool marque = b.cadre == &Merlo::Frame4 || b.cadre == &Merlo::Frame6 || bouton == Melange;
         if (b.etape) {
             t.Bouton(bouton, [this, nom, bouton, etape = b.etape] {
+                const bool resolu = m_Guide->Lire().resolu;
                 Commande(nom, true, [&] { m_Guide->Lancer(bouton->objectName(), [this, etape] { (m_Etapes.get()->*etape)(); }); });
+                m_Guide->DireSiResolu(resolu);
             });
         } else {
             t.Bouton(bouton,

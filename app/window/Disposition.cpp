@@ -68,10 +68,37 @@ int Disposition::HauteurBarre(int largeur) const
     return h > 0 ? h : m_Barre->sizeHint().height();
 }
 
-void Disposition::Elargir(int twips)
+void Disposition::Placer(QWidget* controle, Annexe annexe, const QRect& twips)
 {
-    m_Annexe = std::max(0, twips);
+    m_Places.push_back({controle, twips, QSize(), static_cast<int>(annexe)});
+}
+
+int Disposition::Largeur() const
+{
+    int l = LargeurDessin;
+    for (int a : m_Annexes)
+        l += a;
+    return l;
+}
+
+void Disposition::Ouvrir(Annexe annexe, int twips)
+{
+    int& place = m_Annexes[static_cast<std::size_t>(annexe)];
+    twips = std::max(0, twips);
+    if (place == twips)
+        return;
+    const int barre = HauteurBarre(m_Fenetre->width());
+    // The room at the scale the layout has now.
+    const double facteur = EchelleDe(m_Fenetre->size() - QSize(0, barre), Largeur()).facteur;
+    const int pixels = Twips(0, 0, twips, 0, facteur).width() - Twips(0, 0, place, 0, facteur).width();
+    place = twips;
     m_Echelle.reset();
+    // The width before the minimum changes: a larger minimum widens the window at once.
+    const QSize avant = m_Fenetre->size();
+    m_Fenetre->setMinimumSize(Twips(0, 0, Largeur(), HauteurDessin, 0.6).size() + QSize(0, barre));
+    if (!(m_Fenetre->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_Fenetre->resize(std::max(m_Fenetre->minimumWidth(), avant.width() + pixels), avant.height());
+    Disposer(m_Fenetre->size());
 }
 
 void Disposition::Disposer(QSize taille)
@@ -87,7 +114,14 @@ void Disposition::Disposer(QSize taille)
     for (const Emplacement& p : m_Places) {
         if (!p.controle)
             continue;
-        QRect g = Twips(p.twips.x(), p.twips.y(), p.twips.width(), p.twips.height(), e.facteur);
+        // An annex stands right of the drawn layout and of the annexes before it.
+        int x = p.twips.x();
+        if (p.annexe >= 0) {
+            x += LargeurDessin;
+            for (int a = 0; a < p.annexe; ++a)
+                x += m_Annexes[static_cast<std::size_t>(a)];
+        }
+        QRect g = Twips(x, p.twips.y(), p.twips.width(), p.twips.height(), e.facteur);
         if (p.controle->parentWidget() == m_Fenetre)
             g.translate(e.decalage);
         p.controle->setGeometry(g);

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -37,20 +38,29 @@ public:
     // Places every control for a window of `taille` pixels. Nothing moves when the scale stays.
     void Disposer(QSize taille);
 
-    // Room for controls placed right of the drawn layout, `twips` wide (0: none); the next
-    // Disposer() places everything again. The layout's width in twips with that room.
-    void Elargir(int twips);
-    int Largeur() const { return LargeurDessin + m_Annexe; }
+    // What may stand right of the drawn layout when asked for, each in a column of its own, in
+    // this order: all six faces, then the replay's panel.
+    enum class Annexe { Faces, Relecture };
+    static constexpr int Annexes = 2;
+    // A control of an annex, `twips` from the annex's upper-left corner.
+    void Placer(QWidget* controle, Annexe annexe, const QRect& twips);
+    // Gives the annex `twips` of room (0: none) and places everything again. The window grows or
+    // shrinks by that room at the scale it has, so the cube keeps its size; a maximised window keeps
+    // its size and the layout is scaled to fit instead.
+    void Ouvrir(Annexe annexe, int twips);
+    // The layout's width in twips with the annexes open now.
+    int Largeur() const;
 
 private:
     struct Emplacement {
         QPointer<QWidget> controle; // the cube's widget belongs to its host, and may go first
         QRect twips;
         QSize image;
+        int annexe = -1; // -1: the drawn layout
     };
     QWidget* m_Fenetre;
     QPointer<QWidget> m_Barre;
     std::vector<Emplacement> m_Places;
     std::optional<Echelle> m_Echelle;
-    int m_Annexe = 0;
+    std::array<int, Annexes> m_Annexes{};
 };

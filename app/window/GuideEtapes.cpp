@@ -3,9 +3,11 @@
 #include "Avis.h"
 #include "CUBEDriver.h"
 #include "Contexte.h"
+#include "CurseurRelecture.h"
 #include "LectureCube.h"
 #include "ModeleSession.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <optional>
@@ -72,4 +74,12 @@ void GuideEtapes::Lancer(const QString& bouton, const std::function<void()>& eta
     const QString conseil = Conseil(*e, avant);
     if (!conseil.isEmpty())
         m_Avis.Montrer(conseil);
+}
+
+void GuideEtapes::DireSiResolu(bool avant)
+{
+    if (avant || !Lire().resolu)
+        return;
+    m_Avis.Montrer(relecture::NoteResolu(SolutionDepuisMelange(m_S).coups) + QLatin1Char(' ')
+                   + QCoreApplication::translate("GuideEtapes", "Copy solution copies the moves to make; Replay shows them one by one."));
 }

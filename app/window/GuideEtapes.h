@@ -1,5 +1,6 @@
 // Runs the stage buttons' stages exactly as they are, and when one leaves the cube as it was, says
-// briefly why and which stage to press first, judged from the cube before the stage ran.
+// briefly why and which stage to press first, judged from the cube before the stage ran; when one
+// solves it, says so.
 #pragma once
 
 #include "Conseil.h"
@@ -21,6 +22,10 @@ public:
 
     // How far the cube is now, read through the control's interface.
     Avancement Lire();
+
+    // Once a stage's command is over: when it solved the cube (`avant`: whether it was solved
+    // before), says so with the number of moves since the last scramble.
+    void DireSiResolu(bool avant);
 
 private:
     ModeleSession& m_S;

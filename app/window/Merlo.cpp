@@ -72,7 +72,7 @@ Merlo::Merlo(QWidget* parent) : QWidget(parent)
     new MenuJournal(*m_Contexte);
     m_Animation = new AnimationTours(*m_Contexte);
     // Last: it ends itself before any command of the window runs.
-    auto* relecture = new Relecture(*m_Contexte, *m_Animation);
+    auto* relecture = new Relecture(*m_Contexte, *m_Animation, m_Disposition);
     // The File menu; nothing is kept for recovery while a replay has turned the cube back.
     m_Fichiers = new FichiersSession(*m_Contexte, [relecture] { return relecture->EnCours(); });
 

@@ -104,9 +104,13 @@ TEST(NotationCube, TheSimplifiedLogIsTheSameCubeInFewerMovesAndNoWholeCubeTurns)
         const char* simplified;
     };
     const Case cases[] = {
-        {"R R R", "R'"},         {"R L R'", "L"},     {"R U U' R", "R2"},  {"y R y'", "B"},
-        {"x U x'", "F"},         {"R M' L'", ""},     {"R M'", "L"},       {"M", "M"},
-        {"R M' L' U", "F"},      {"M2 U M2", "M2 U M2"},
+        {"R R R", "R'"},         {"R L R'", "L"},       {"R U U' R", "R2"},  {"y R y'", "B"},
+        {"x U x'", "F"},         {"M", "M"},            {"M2 U M2", "M2 U M2"},
+        // Nothing made up: three layers turning are no whole-cube turn, two are no slice, and the
+        // moves keep the order they were made in.
+        {"R M' L'", "R M' L'"},  {"R M'", "R M'"},      {"R M' L' U", "R M' L' U"},
+        {"R2 L2", "R2 L2"},      {"L2 R2", "L2 R2"},    {"U D'", "U D'"},    {"D' U", "D' U"},
+        {"R L R", "R2 L"},       {"y M y'", "S"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(notation::Simplify(Turns(QString::fromLatin1(c.log))).text.toStdString(), c.simplified) << c.log;
@@ -128,6 +132,13 @@ TEST(NotationCube, TheSimplifiedLogIsTheSameCubeInFewerMovesAndNoWholeCubeTurns)
         EXPECT_EQ(int(back.size()), s.quarters);
         EXPECT_LE(s.moves, int(std::count_if(turns.begin(), turns.end(), [](T t) { return t < T::Haut; })));
         EXPECT_TRUE(std::none_of(back.begin(), back.end(), [](T t) { return t >= T::Haut; }));
+        auto slices = [](const std::vector<T>& v) {
+            return std::count_if(v.begin(), v.end(), [](T t) { return std::string("MES").find(notation::Info(t).letter) != std::string::npos; });
+        };
+        EXPECT_LE(slices(back), slices(turns));
+        ASSERT_EQ(int(s.list.size()), s.moves);
+        for (const notation::Move& m : s.list)
+            EXPECT_TRUE(m.first <= m.last && m.last < int(turns.size()));
         EXPECT_TRUE(SameUpToHolding(turns, back));
     }
 }

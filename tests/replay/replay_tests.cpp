@@ -1,17 +1,24 @@
-// Replay of the log on the real window: every step shows the cube the log's turns make, the log
-// never changes, whatever ends the replay gives back the cube of the log's end, and the solution
-// copied since the scramble, pasted on the scrambled cube, makes the same cube.
+// Replay of the solution on the real window: held still, every step is a move of what Copy
+// solution copies and shows the cube that copy makes; as written, every turn line of the log; the log
+// never changes, whatever ends the replay gives back the cube of the log's end, and nothing covers
+// the cube meanwhile.
 #include "clipboard_support.h"
 
+#include "AnimationTours.h"
+#include "CurseurRelecture.h"
 #include "DelegueJournal.h"
 #include "Etapes.h"
 #include "JouerNotation.h"
+#include "LectureCube.h"
 #include "Marques.h"
 #include "Notation.h"
 #include "PositionCube.h"
 #include "Relecture.h"
+#include "ResolutionCourte.h"
+#include "Traductions.h"
 
 #include <QLabel>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -30,9 +37,26 @@ private:
 };
 const auto* const reglages = testing::AddGlobalTestEnvironment(new ReglagesDuTest);
 
+// The moves of a copied solution, comments left out.
+QStringList Moves(const QString& text)
+{
+    QStringList moves;
+    for (const QString& l : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!l.startsWith(QLatin1String("//")))
+            moves << l.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return moves;
+}
+
 class Replay : public OnWindow {
 protected:
+    void SetUp() override
+    {
+        QSettings().remove(QStringLiteral("relecture/commeEcrit"));
+        OnWindow::SetUp();
+    }
     Relecture* R() { return w->findChild<Relecture*>(QStringLiteral("Relecture")); }
+    QString Shown(const char* label) { return w->findChild<QLabel*>(QLatin1String(label))->text(); }
+    void AsWritten(bool yes) { w->findChild<QAction*>(QStringLiteral("RelectureCommeEcrit"))->setChecked(yes); }
 
     // A log of turns, whole-cube turns, macros with their separators and, now and then, a stage.
     void RandomLog(std::mt19937& rng, int presses)
@@ -57,12 +81,52 @@ protected:
         return states;
     }
     int Selected() const { return SelectedRow(*w); }
+
+    // The replay's panel beside the cube, inside the window, every text of it whole.
+    void ExpectPanelBesideTheCubeWithEveryTextWhole(const std::string& where)
+    {
+        auto* panel = w->findChild<QWidget*>(QStringLiteral("RelecturePanneau"));
+        ASSERT_TRUE(panel && panel->isVisible()) << where;
+        EXPECT_FALSE(panel->geometry().intersects(w->CUBE1->geometry())) << where;
+        EXPECT_TRUE(w->rect().contains(panel->geometry())) << where;
+        for (const QLabel* l : panel->findChildren<QLabel*>()) {
+            if (l->text().isEmpty())
+                continue;
+            const QRect c = l->contentsRect();
+            const QRect need = l->fontMetrics().boundingRect(c, int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+            EXPECT_TRUE(panel->rect().contains(l->geometry())) << where << ": " << l->text().toStdString();
+            EXPECT_LE(need.width(), c.width()) << where << ": " << l->text().toStdString();
+            EXPECT_LE(need.height(), c.height()) << where << ": " << l->text().toStdString();
+        }
+        for (const QPushButton* b : panel->findChildren<QPushButton*>())
+            EXPECT_GT(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << where;
+    }
+    // The window's pixels over the cube are the control's own picture: over all of the cube as
+    // drawn (the window's own arrows and yellow buttons touch the black border round it, as they
+    // were drawn, and always have).
+    void ExpectTheCubeUncovered(const std::string& where)
+    {
+        w->Animation().Finir();
+        QCoreApplication::processEvents();
+        const QImage shown = w->grab(w->CUBE1->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage own = w->CUBE1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), own.size()) << where;
+        QRect drawn;
+        for (int y = 0; y < own.height(); ++y)
+            for (int x = 0; x < own.width(); ++x)
+                if ((own.pixel(x, y) & 0xffffff) != 0)
+                    drawn |= QRect(x, y, 1, 1);
+        ASSERT_GT(drawn.width() * drawn.height(), own.width() * own.height() * 3 / 4) << where;
+        EXPECT_EQ(shown.copy(drawn), own.copy(drawn)) << where;
+    }
 };
 
-TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAsItWas)
+// As written: a step a turn line of the log, whole-cube turns included.
+TEST_F(Replay, AsWrittenEveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAsItWas)
 {
     for (uint32_t seed = 1; seed <= 3; ++seed) {
         w = std::make_unique<Merlo>();
+        AsWritten(true);
         std::mt19937 rng(seed);
         RandomLog(rng, 60);
         ASSERT_GE(LogCount(*w), 60);
@@ -119,6 +183,9 @@ TEST_F(Replay, EveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheLogStaysAs
         EXPECT_EQ(Cube(), states[n]);
         EXPECT_EQ(Log(), log);
     }
+    // Remembered.
+    EXPECT_TRUE(QSettings().value(QStringLiteral("relecture/commeEcrit")).toBool());
+    AsWritten(false);
 }
 
 // Any command of the window ends the replay before it runs: it finds the cube of the log's end.
@@ -193,7 +260,7 @@ TEST_F(Replay, EveryKindOfCommandEndsTheReplayFirstAndFindsTheCubeOfTheLogsEnd)
     w.reset();
 }
 
-TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
+TEST_F(Replay, TheKeysStepAndPlayAndThePartIsNamedWithTheMoveHowToHoldItAndItsButton)
 {
     w->Session().SeedMelange(5);
     Press("Melange");
@@ -202,7 +269,10 @@ TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
     const QStringList log = Log();
     ASSERT_GT(log.size(), stage + 3);
     ASSERT_EQ(LogData(*w, stage, marques::RoleCommande).toString(), QStringLiteral("FaceH"));
-    const int turns = int(relecture::PasDuJournal(log.mid(stage)).size());
+    const relecture::Solution solution = SolutionDepuisMelange(w->Session());
+    ASSERT_EQ(solution.parties.size(), 1u);
+    const std::vector<relecture::Coup>& moves = solution.parties[0].coups;
+    const int n = int(moves.size());
 
     SelectRow(*w, stage);
     QAction* from = Action("RejouerDepuis");
@@ -212,15 +282,16 @@ TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
     ASSERT_TRUE(r->EnCours());
     Key(*w, Qt::Key_Right, Qt::NoModifier);
     Key(*w, Qt::Key_Space, Qt::NoModifier);
-    EXPECT_EQ(r->Faits(), 31 + 2);
+    EXPECT_EQ(r->Faits(), 2);
     Key(*w, Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(r->Faits(), 31 + 1);
-    const QString next = notation::Name(relecture::PasDuJournal(log)[32].tour);
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("RelectureNom"))->text(), next);
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("RelectureEtape"))->text(),
-              QStringLiteral("FaceH (1 of 5): make the top face one colour, step 2 of %1").arg(turns));
+    EXPECT_EQ(r->Faits(), 1);
+    EXPECT_EQ(r->LigneFaite(), moves[0].derniere);
+    EXPECT_EQ(Shown("RelectureNom"), notation::Name(moves[1].move));
+    EXPECT_EQ(Shown("RelectureMots"), relecture::Mots(moves[1].move));
+    EXPECT_EQ(Shown("RelectureEtape"), QStringLiteral("FaceH (1 of 5): make the top face one colour, step 2 of %1").arg(n));
+    EXPECT_EQ(Shown("RelectureTenue"), QStringLiteral("Hold the cube white on top, green in front."));
     QWidget* frame = w->findChild<QWidget*>(QStringLiteral("RelectureCadre"));
-    QWidget* button = w->findChild<QWidget*>(QLatin1String(notation::Info(relecture::PasDuJournal(log)[32].tour).button));
+    QWidget* button = w->findChild<QWidget*>(QLatin1String(notation::Info(moves[1].move.turn).button));
     ASSERT_TRUE(frame && button);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->geometry().contains(QRect(button->mapTo(w.get(), QPoint()), button->size())));
@@ -228,19 +299,21 @@ TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
     r->RegleIntervalle(200);
     Key(*w, Qt::Key_P, Qt::NoModifier);
     EXPECT_TRUE(r->EnLecture());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return r->Faits() >= 31 + 4; }, 20000)) << "r->Faits() >= 31 + 4";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r->Faits() >= 4; }, 20000)) << "r->Faits() >= 4";
     Key(*w, Qt::Key_P, Qt::NoModifier);
     EXPECT_FALSE(r->EnLecture());
     Key(*w, Qt::Key_End, Qt::NoModifier);
     EXPECT_EQ(r->Faits(), r->Total());
+    EXPECT_EQ(r->Total(), n);
     Key(*w, Qt::Key_Right, Qt::NoModifier);
     EXPECT_FALSE(r->EnCours());
     EXPECT_EQ(Log(), log);
     EXPECT_EQ(QSettings().value(QStringLiteral("relecture/intervalle")).toInt(), 200);
 
-    // F5 replays from the start; Home goes back there.
+    // F5 replays the solution since the scramble; Home goes back to its start.
     Key(*w, Qt::Key_F5, Qt::NoModifier);
     EXPECT_TRUE(r->EnCours());
+    EXPECT_EQ(r->Total(), n);
     Key(*w, Qt::Key_End, Qt::NoModifier);
     Key(*w, Qt::Key_Home, Qt::NoModifier);
     EXPECT_EQ(r->Faits(), 0);
@@ -248,36 +321,85 @@ TEST_F(Replay, TheKeysStepAndPlayAndTheStageIsNamedWithTheMoveAndItsButton)
     EXPECT_FALSE(r->EnCours());
 }
 
-// The solution since the scramble, stage by stage, pasted on the scrambled cube, makes the same cube.
-TEST_F(Replay, TheCopiedSolutionPastedOnTheScrambledCubeMakesTheSameCube)
+// Random logs after a scramble or a paste (turns, whole-cube turns, macros, stages, a short solve):
+// held still, the replay's steps are the copy's moves one for one, each showing the cube those
+// moves make on the cube the copy starts from, and the copy makes the log's cube; the replay's end
+// gives back the log's end exactly, however the cube was held.
+TEST_F(Replay, HeldStillEveryStepIsAMoveOfTheCopyAndTheCopyMakesTheLogsCube)
 {
+    QTemporaryDir cache; // the short solver's tables, made afresh
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     for (uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
         w = std::make_unique<Merlo>();
         ASSERT_TRUE(Show(*w));
         std::mt19937 rng(seed);
         RandomLog(rng, 5); // before the scramble: never part of the solution
         w->Session().SeedMelange(seed);
-        Press("Melange");
-        const notation::Position start = LirePosition(w->CUBE());
-        for (const char* b : {"RangerHaut", "IdM", "IdC"})
-            Press(b);
-        Press("Gauche"); // by hand, and nothing once simplified
-        for (const char* b : {"RangerM", "FaceB"})
-            Press(b);
+        if (seed % 2)
+            Press("Melange");
+        else
+            Paste(QStringLiteral("F2 D' x L2 B R' M U2 y F2 D L2 U R2 S F' L U2 R B2 D' F2 U' L'"));
+        const EtatCube start = LireCube(w->CUBE());
+        QStringList shortSolve;
+        if (seed == 1) {
+            for (const char* b : {"RangerHaut", "IdM", "IdC", "Gauche", "RangerM", "FaceB"})
+                Press(b);
+        } else if (seed == 2) {
+            const int before = LogCount(*w);
+            Action("ResoudreCourt")->trigger();
+            auto* court = w->findChild<ResolutionCourte*>();
+            ASSERT_TRUE(court && QTest::qWaitFor([&] { return !court->EnCours(); }, 120000));
+            shortSolve = Log().mid(before);
+            ASSERT_FALSE(shortSolve.isEmpty()) << Notice().toStdString();
+            RandomLog(rng, 20);
+        } else {
+            RandomLog(rng, 60);
+        }
+        const QStringList log = Log();
+        const EtatCube end = LireCube(w->CUBE(), w->Session().FaceVue());
         Action("CopierSolution")->trigger();
         const QString text = QGuiApplication::clipboard()->text();
-        EXPECT_TRUE(text.startsWith(QStringLiteral("// FaceH\n"))) << text.toStdString();
-        for (const char* part : {"\n// Arretes\n", "\n// Coins\n", "\n// Zone M\n", "\n// Face B\n"})
-            EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+        const QStringList moves = Moves(text);
+        ASSERT_FALSE(moves.isEmpty());
+        const notation::Parsed copy = notation::Parse(text);
+        ASSERT_TRUE(copy) << text.toStdString();
+        EXPECT_TRUE(std::none_of(copy.turns.begin(), copy.turns.end(), [](notation::Turn t) { return t >= notation::Turn::Haut; }));
+        if (seed == 1) {
+            const notation::Position held = PositionDe(start);
+            const QString hold = relecture::Tenir(held.colour[9 * notation::U + 4], held.colour[9 * notation::F + 4]);
+            EXPECT_TRUE(text.startsWith(u"// FaceH (make the top face one colour): "_qs + hold + u"\n"_qs)) << text.toStdString();
+            for (const char* part : {"\n// Arretes (", "\n// Coins (", "\n// Zone M (", "\n// Face B ("})
+                EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+            EXPECT_TRUE(text.endsWith(QStringLiteral("\n// The cube is solved: %1 moves.\n").arg(moves.size()))) << text.toStdString();
+        }
+        // The short solve's answer as the log holds it (and the note counted): copied as it was.
+        if (seed == 2) {
+            EXPECT_TRUE(text.startsWith(QStringLiteral("// Short solve: "))) << text.toStdString();
+            EXPECT_EQ(text.split(QLatin1Char('\n'))[1], notation::WriteLog(shortSolve));
+        }
 
         Merlo again;
-        PoserPosition(again.Session(), start);
-        const notation::Parsed p = notation::Parse(text);
-        ASSERT_TRUE(p) << text.toStdString();
-        JouerTours(again.Session(), p.turns, {});
-        EXPECT_EQ(notation::HeldStandard(LirePosition(again.CUBE())), notation::HeldStandard(LirePosition(w->CUBE()))) << "seed " << seed;
-        // As it was simplified, without a whole-cube turn.
-        EXPECT_FALSE(text.contains(QLatin1String(" x")) || text.contains(QLatin1String(" y"))) << text.toStdString();
+        PoserCube(again.CUBE(), start);
+        Key(*w, Qt::Key_F5, Qt::NoModifier);
+        Relecture* r = R();
+        ASSERT_TRUE(r->EnCours());
+        ASSERT_EQ(r->Total(), moves.size());
+        for (int k = 0;; ++k) {
+            ASSERT_EQ(LirePosition(w->CUBE()), LirePosition(again.CUBE())) << "step " << k;
+            if (k == moves.size())
+                break;
+            ASSERT_EQ(Shown("RelectureNom"), moves[k]) << "step " << k;
+            Key(*w, Qt::Key_Right, Qt::NoModifier);
+            JouerTours(again.Session(), notation::Parse(moves[k]).turns, {});
+        }
+        EXPECT_EQ(notation::HeldStandard(LirePosition(again.CUBE())), notation::HeldStandard(PositionDe(end)));
+        if (seed == 1)
+            EXPECT_EQ(Shown("RelectureMots"), QStringLiteral("The cube is solved: %1 moves.").arg(moves.size()));
+        Key(*w, Qt::Key_Right, Qt::NoModifier);
+        EXPECT_FALSE(r->EnCours());
+        EXPECT_EQ(LireCube(w->CUBE(), w->Session().FaceVue()), end);
+        EXPECT_EQ(Log(), log);
     }
     // The marks go with their lines: a removed line takes its own, Clear takes them all.
     const int lines = LogCount(*w);
@@ -292,27 +414,81 @@ TEST_F(Replay, TheCopiedSolutionPastedOnTheScrambledCubeMakesTheSameCube)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     Press("VBD");
     Action("CopierSolution")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("// by hand\nR'\n"));
+    const notation::Position now = LirePosition(w->CUBE());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              u"// by hand: "_qs + relecture::Tenir(now.colour[9 * notation::U + 4], now.colour[9 * notation::F + 4]) + u"\nR'\n"_qs);
 }
 
-TEST(ReplayParts, PartsFollowTheMarksAndCarryTheHoldAcrossThem)
+// A stage that solves the cube says so, with the moves since the scramble.
+TEST_F(Replay, AStageThatSolvesTheCubeSaysSoWithTheCopysMoves)
 {
-    const QStringList lines = {u"Vert Droite Haut"_qs, u"En haut  5"_qs, u"Vert Droite Haut"_qs, u"*--------"_qs,
-                               u"Horiz Haut Gauche"_qs, u"Horiz Haut Gauche"_qs, u"Vert Droite Bas"_qs};
-    const std::vector<relecture::Marque> marks = {{u"Melange"_qs, 1}, {u"PA"_qs, 2}, {u"PA"_qs, 2}, {u"PA"_qs, 2},
-                                                  {u"FaceH"_qs, 3}, {u"FaceH"_qs, 3}, {}};
-    const auto runs = relecture::Tranches(lines, marks);
-    ASSERT_EQ(runs.size(), 4u);
-    EXPECT_EQ(runs[1].tours, 2);
-    EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 5), u"FaceH (1 of 5): make the top face one colour, step 2 of 2"_qs);
-    EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 2), u"PA: cycle three top edges, left to back to right, step 2 of 2"_qs);
-    EXPECT_EQ(relecture::OuDansLaTranche(runs, lines, 6), QString());
-    // PA turned the cube up (x): FaceH's top is the front as the cube was held when the solution began.
-    const relecture::Solution s = relecture::SolutionDepuisMelange(lines, marks);
-    EXPECT_EQ(s.texte, u"// PA\nR\n// FaceH\nF2\n// by hand\nR'\n"_qs);
-    EXPECT_EQ(s.parties, 3);
-    EXPECT_EQ(s.coups, 3);
-    EXPECT_EQ(relecture::Mots(notation::Turn::VBD), u"right face, anticlockwise"_qs);
+    w->Session().SeedMelange(8);
+    for (const char* b : {"Melange", "RangerHaut", "IdM", "IdC", "RangerM"})
+        Press(b);
+    EXPECT_FALSE(Notice().startsWith(QLatin1String("The cube is solved")));
+    Press("FaceB");
+    const relecture::Solution s = SolutionDepuisMelange(w->Session());
+    ASSERT_TRUE(s.parties.back().resolue);
+    EXPECT_TRUE(Notice().startsWith(QStringLiteral("The cube is solved: %1 moves.").arg(s.coups))) << Notice().toStdString();
+}
+
+// During a replay nothing covers the cube: the window's pixels over it are the control's own, and
+// the panel stands beside it, inside the window, every text of it whole (every move's words, the
+// end's note), at the drawn size and made larger, in English and in French, held still and as
+// written; then the same at doubled density, in a child of this test.
+TEST_F(Replay, NothingCoversTheCubeAndEveryTextOfThePanelIsWhole)
+{
+    const bool child = qEnvironmentVariableIsSet("MERLO_REPLAY_DENSITY_CHILD");
+    for (const char* language : {"en", "fr"}) {
+        ASSERT_EQ(ChargerTraductions(QLocale(QString::fromLatin1(language))), QLatin1String(language));
+        // At doubled density, the drawn size is four times the pixels already.
+        for (int larger = 1; larger <= (child ? 1 : 2); ++larger) {
+            w = std::make_unique<Merlo>();
+            ASSERT_TRUE(Show(*w));
+            const QSize drawn = w->size();
+            w->resize(drawn * larger);
+            // Every turn and every half turn, each after a turn about another axis so that none
+            // merges with the next: every word the panel shows.
+            for (int t = 0; t < notation::TurnCount; ++t)
+                for (int k = 0; k < (t < 18 ? 3 : 1); ++k) {
+                    Press(notation::Info(notation::Turn(t)).button);
+                    if (k != 1)
+                        Press(t >= 12 && t < 18 ? "VHD" : "TDF");
+                }
+            for (bool asWritten : {false, true}) {
+                const std::string where = std::string(language) + (larger > 1 ? ", larger" : "") + (asWritten ? ", as written" : "");
+                AsWritten(asWritten);
+                const QSize cube = w->CUBE1->size();
+                Key(*w, Qt::Key_F5, Qt::NoModifier);
+                ASSERT_TRUE(R()->EnCours()) << Notice().toStdString();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return w->width() > drawn.width() * larger; }, 10000)) << where;
+                EXPECT_EQ(w->CUBE1->size(), cube) << where;
+                for (int k = 0; k <= R()->Total(); ++k) {
+                    ExpectPanelBesideTheCubeWithEveryTextWhole(where + ", step " + std::to_string(k));
+                    if (k % 32 == 0 || k == R()->Total())
+                        ExpectTheCubeUncovered(where + ", step " + std::to_string(k));
+                    Key(*w, Qt::Key_Right, Qt::NoModifier);
+                }
+                EXPECT_FALSE(R()->EnCours());
+                ASSERT_TRUE(QTest::qWaitFor([&] { return w->width() == drawn.width() * larger; }, 10000)) << where;
+            }
+        }
+    }
+    ChargerTraductions(QLocale(QLocale::English));
+    if (child)
+        return;
+    QProcess density;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    env.insert(QStringLiteral("MERLO_REPLAY_DENSITY_CHILD"), QStringLiteral("1"));
+    density.setProcessEnvironment(env);
+    density.setProcessChannelMode(QProcess::MergedChannels);
+    density.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_filter=Replay.NothingCoversTheCubeAndEveryTextOfThePanelIsWhole")});
+    ASSERT_TRUE(density.waitForFinished(300000));
+    const QString out = QString::fromLocal8Bit(density.readAll());
+    EXPECT_EQ(density.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(QLatin1String("[  PASSED  ] 1 test."))) << out.toStdString();
 }
 
 TEST_F(Replay, MovesInTheLogAreDrawnBesideTheLinesWhichStayAsTheyWereAndTheChoiceIsRemembered)
@@ -325,6 +501,23 @@ TEST_F(Replay, MovesInTheLogAreDrawnBesideTheLinesWhichStayAsTheyWereAndTheChoic
     EXPECT_EQ(d->Affiche(log[0]), u"R'  Vert Droite Bas"_qs);
     EXPECT_EQ(d->Affiche(log[1]), u"x  "_qs + log[1]);
     EXPECT_EQ(d->Affiche(u"*--------"_qs), u"*--------"_qs);
+    // The replay's marker leaves every letter of the line's move as it was drawn.
+    const QRect row = w->List1->visualRect(RowIndex(*w, 0));
+    const QImage plain = w->List1->viewport()->grab(row).toImage();
+    d->Marquer(0, -1);
+    const QImage marked = w->List1->viewport()->grab(row).toImage();
+    d->Marquer(-1, -1);
+    int ink = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width() / 3; ++x)
+            if (const QColor c = plain.pixelColor(x, y); c.lightness() < 110) {
+                ++ink;
+                const QColor m = marked.pixelColor(x, y);
+                EXPECT_LT(std::abs(m.red() - c.red()) + std::abs(m.green() - c.green()) + std::abs(m.blue() - c.blue()), 90)
+                    << x << "," << y;
+            }
+    EXPECT_GT(ink, 10);
+
     QAction* moves = Action("CoupsJournal");
     ASSERT_TRUE(moves && moves->isCheckable() && moves->isChecked());
     w->List1->grab(); // drawn at least once

@@ -262,7 +262,7 @@ TEST(ShortSolveTables, TwoShortRunsLeaveTheFullTables)
         const notation::Parsed moves = notation::Parse(r.out.value(0));
         const notation::Position start = notation::ReadPosition(hard).position;
         return r.status == 0 && r.out.size() == 1 && moves && moves.turns.size() <= 40
-               && notation::HeldStandard(shortsolve::Played(start, moves.turns)) == notation::Position::Solved();
+               && notation::HeldStandard(notation::Played(start, moves.turns)) == notation::Position::Solved();
     };
     if (!folder.exists(tables)) {
         folder.removeRecursively();
@@ -303,7 +303,7 @@ TEST(ShortSolveTool, TablesThatLieStillGiveAnAnswer)
     ASSERT_EQ(r.out.size(), 1);
     const notation::Parsed moves = notation::Parse(r.out[0]);
     ASSERT_TRUE(moves);
-    EXPECT_EQ(notation::HeldStandard(shortsolve::Played(notation::PositionOf(p), moves.turns)), notation::Position::Solved());
+    EXPECT_EQ(notation::HeldStandard(notation::Played(notation::PositionOf(p), moves.turns)), notation::Position::Solved());
     // Its spot checks may see the lie first (one time in a hundred or so); either way it is said,
     // once, between the search's reports of how far it has got.
     const QString failed = QStringLiteral("merlos-solve: the tables from %1 failed a search (").arg(file);

@@ -33,11 +33,11 @@ TEST(ShortSolve, MovesAndTurnsAreTheWindowsOwn)
         const std::vector<Turn> turns = RandomTurns(rng, 25);
         CCUBECtrl c;
         Play(c, turns);
-        ASSERT_EQ(shortsolve::Played(Position::Solved(), turns), PositionOf(c));
+        ASSERT_EQ(notation::Played(Position::Solved(), turns), PositionOf(c));
         // Face turns on the pieces are those turns.
         const std::vector<Move> moves = RandomMoves(rng, 20);
         EXPECT_EQ(notation::PositionOf(shortsolve::Apply(shortsolve::SolvedPieces(), moves)),
-                  shortsolve::Played(Position::Solved(), shortsolve::Turns(moves)));
+                  notation::Played(Position::Solved(), shortsolve::Turns(moves)));
     }
 }
 
@@ -204,14 +204,14 @@ TEST(ShortSolve, AnswersFitTheCubeAsItIsHeld)
 {
     std::mt19937 rng(61);
     for (int i = 0; i < 20; ++i) {
-        const Position p = shortsolve::Played(Position::Solved(), RandomTurns(rng, 40));
+        const Position p = notation::Played(Position::Solved(), RandomTurns(rng, 40));
         const auto held = shortsolve::Hold(p);
         ASSERT_TRUE(held);
         shortsolve::Options first;
         first.timeLimitMs = 0;
         const shortsolve::Result r = shortsolve::Solve(held->pieces, first);
         ASSERT_EQ(r.status, shortsolve::Result::Solved);
-        const Position after = shortsolve::Played(p, shortsolve::Turns(shortsolve::AsHeld(r.moves, *held)));
+        const Position after = notation::Played(p, shortsolve::Turns(shortsolve::AsHeld(r.moves, *held)));
         EXPECT_EQ(notation::HeldStandard(after), Position::Solved());
     }
 }

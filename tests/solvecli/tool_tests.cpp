@@ -55,10 +55,10 @@ bool Answers(const QString& text, const QString& line)
         const notation::Parsed p = notation::Parse(text);
         if (!p)
             return line.isEmpty();
-        start = shortsolve::Played(notation::Position::Solved(), p.turns);
+        start = notation::Played(notation::Position::Solved(), p.turns);
     }
     const notation::Parsed m = notation::Parse(line);
-    return m && notation::HeldStandard(shortsolve::Played(start, m.turns)) == notation::Position::Solved() && !line.contains(QLatin1Char('w'))
+    return m && notation::HeldStandard(notation::Played(start, m.turns)) == notation::Position::Solved() && !line.contains(QLatin1Char('w'))
            && line.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() <= 20;
 }
 

@@ -230,7 +230,7 @@ Answer SolveText(const QString& text, const shortsolve::Options& options, std::o
         const notation::Parsed parsed = notation::Parse(text);
         if (!parsed)
             return Failure(parsed.error->reason, parsed.error->column, parsed.error->line);
-        position = shortsolve::Played(notation::Position::Solved(), parsed.turns);
+        position = notation::Played(notation::Position::Solved(), parsed.turns);
     }
     const auto held = shortsolve::Hold(position);
     if (!held)
