@@ -57,6 +57,7 @@ CurseurRelecture::Depart CurseurRelecture::Commencer(int ligne, relecture::Tenue
     const std::vector<relecture::Pas> tours = relecture::PasDuJournal(lignes);
     for (auto t = tours.rbegin(); t != tours.rend() && t->ligne >= m_Solution.debut; ++t)
         m_S.Tourner(notation::Inverse(t->tour));
+    m_Cube = m_Solution.depart;
     m_Curseur = 0;
     m_EnCours = true;
     m_Debut = premier;
@@ -73,8 +74,10 @@ const relecture::Coup& CurseurRelecture::CoupDe(int pas) const
 void CurseurRelecture::Tourner(const notation::Move& m, bool avant)
 {
     const notation::Turn t = avant ? m.turn : notation::Inverse(m.turn);
-    for (int k = 0; k < m.count; ++k)
+    for (int k = 0; k < m.count; ++k) {
         m_S.Tourner(t);
+        notation::Play(m_Cube, t);
+    }
 }
 
 std::optional<notation::Move> CurseurRelecture::Avancer()

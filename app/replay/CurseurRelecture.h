@@ -49,6 +49,10 @@ public:
     // The part of the next move (of the last one at the end), and that move's rank in it from 1.
     const relecture::Partie* Partie() const;
     int PasDansPartie() const;
+    // The colours of the centres on top and in front as the cube now stands: held still, those of
+    // every part's start; as written, turned by the log's whole-cube turns made so far.
+    int8_t Haut() const { return m_Cube.colour[9 * notation::U + 4]; }
+    int8_t Devant() const { return m_Cube.colour[9 * notation::F + 4]; }
 
     const relecture::Solution& LaSolution() const { return m_Solution; }
     relecture::Tenue LaTenue() const { return m_Tenue; }
@@ -68,6 +72,7 @@ private:
     std::vector<Pas> m_Pas;
     int m_Debut = 0, m_Curseur = 0;
     EtatCube m_Fin;
+    notation::Position m_Cube; // the solution's cube after the moves made
     int16_t m_FaceVue = 0;
 };
 

@@ -189,7 +189,8 @@ void PanneauRelecture::Montrer(const CurseurRelecture& c)
     m_Mots->setText(relecture::Mots(*m));
     m_Compte->setText(Tr(QT_TRANSLATE_NOOP("Relecture", "move %1 of %2")).arg(c.Faits() + 1).arg(c.Total()));
     m_Etape->setText(relecture::OuDansLaPartie(*p, c.PasDansPartie()));
-    m_Tenue->setText(Tr(QT_TRANSLATE_NOOP("Relecture", "Hold the cube %1.")).arg(relecture::Tenir(p->haut, p->devant)));
+    // As written, the log's whole-cube turns are steps: the cube is held as they leave it.
+    m_Tenue->setText(Tr(QT_TRANSLATE_NOOP("Relecture", "Hold the cube %1.")).arg(relecture::Tenir(c.Haut(), c.Devant())));
     Encadrer(QLatin1String(notation::Info(m->turn).button));
 }
 

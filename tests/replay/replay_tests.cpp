@@ -153,6 +153,13 @@ TEST_F(Replay, AsWrittenEveryStepForwardAndBackShowsTheCubeOfTheLogsTurnsAndTheL
             r->Avancer();
             ASSERT_EQ(Cube(), states[k]) << "seed " << seed << ", step " << k;
             EXPECT_EQ(r->LigneFaite(), relecture::PasDuJournal(log)[k - 1].ligne);
+            // How to hold it follows the whole-cube turns made so far.
+            if (k < n) {
+                const notation::Position now = LirePosition(w->CUBE());
+                EXPECT_EQ(Shown("RelectureTenue"), QStringLiteral("Hold the cube %1.")
+                                                       .arg(relecture::Tenir(now.colour[9 * notation::U + 4], now.colour[9 * notation::F + 4])))
+                    << "seed " << seed << ", step " << k;
+            }
         }
         for (int k = n - 1; k >= first; --k) {
             r->Reculer();
@@ -394,8 +401,9 @@ TEST_F(Replay, HeldStillEveryStepIsAMoveOfTheCopyAndTheCopyMakesTheLogsCube)
             JouerTours(again.Session(), notation::Parse(moves[k]).turns, {});
         }
         EXPECT_EQ(notation::HeldStandard(LirePosition(again.CUBE())), notation::HeldStandard(PositionDe(end)));
-        if (seed == 1)
+        if (seed == 1) {
             EXPECT_EQ(Shown("RelectureMots"), QStringLiteral("The cube is solved: %1 moves.").arg(moves.size()));
+        }
         Key(*w, Qt::Key_Right, Qt::NoModifier);
         EXPECT_FALSE(r->EnCours());
         EXPECT_EQ(LireCube(w->CUBE(), w->Session().FaceVue()), end);
