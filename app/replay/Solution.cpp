@@ -97,7 +97,7 @@ QString Tenir(int haut, int devant)
 QString Titre(const Partie& p)
 {
     const QString but = But(p.marque.commande);
-    return but.isEmpty() ? Nom(p.marque.commande) : QStringLiteral("%1 (%2)").arg(Nom(p.marque.commande), but);
+    return but.isEmpty() ? Nom(p.marque.commande) : QStringLiteral("%1 \u2014 %2").arg(Nom(p.marque.commande), but);
 }
 
 QString OuDansLaPartie(const Partie& p, int pas)

@@ -375,9 +375,9 @@ TEST_F(Replay, HeldStillEveryStepIsAMoveOfTheCopyAndTheCopyMakesTheLogsCube)
         if (seed == 1) {
             const notation::Position held = PositionDe(start);
             const QString hold = relecture::Tenir(held.colour[9 * notation::U + 4], held.colour[9 * notation::F + 4]);
-            EXPECT_TRUE(text.startsWith(u"// FaceH (make the top face one colour): "_qs + hold + u"\n"_qs)) << text.toStdString();
-            for (const char* part : {"\n// Arretes (", "\n// Coins (", "\n// Zone M (", "\n// Face B ("})
-                EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+            EXPECT_TRUE(text.startsWith(u"// FaceH \u2014 make the top face one colour: "_qs + hold + u"\n"_qs)) << text.toStdString();
+            for (const char* part : {"\n// Arretes \u2014 ", "\n// Coins \u2014 ", "\n// Zone M \u2014 ", "\n// Face B \u2014 "})
+                EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
             EXPECT_TRUE(text.endsWith(QStringLiteral("\n// The cube is solved: %1 moves.\n").arg(moves.size()))) << text.toStdString();
         }
         // The short solve's answer as the log holds it (and the note counted): copied as it was.

@@ -62,8 +62,8 @@ TEST(Solution, PartsNameTheirCommandAndHowToHoldTheCubeAndRenameFacesAfterWholeC
     // cube was held when the solution began. Two layers turning the same way stay two moves.
     const Position fin = notation::Played(Position::Solved(), j.tours);
     const relecture::Solution s = relecture::Resoudre(j.lignes, j.marques, 1, fin, relecture::Tenue::Immobile);
-    EXPECT_EQ(relecture::Texte(s), u"// PA (cycle three top edges, left to back to right): white on top, green in front\nR2\n"
-                                   u"// FaceH (make the top face one colour): white on top, green in front\nF2 R' L\n"
+    EXPECT_EQ(relecture::Texte(s), u"// PA \u2014 cycle three top edges, left to back to right: white on top, green in front\nR2\n"
+                                   u"// FaceH \u2014 make the top face one colour: white on top, green in front\nF2 R' L\n"
                                    u"// by hand: white on top, green in front\nB' F'\n"_qs);
     ASSERT_EQ(s.parties.size(), 3u);
     EXPECT_EQ(s.coups, 6);
@@ -86,8 +86,8 @@ TEST(Solution, PartsNameTheirCommandAndHowToHoldTheCubeAndRenameFacesAfterWholeC
     k.Ajouter({Turn::VBM}, {u"CD"_qs, 1}, true);
     k.Ajouter({Turn::VHM}, {u"Face B"_qs, 2});
     const relecture::Solution t = relecture::Resoudre(k.lignes, k.marques, 0, Position::Solved(), relecture::Tenue::Immobile);
-    EXPECT_EQ(relecture::Texte(t), u"// CD (bring the bottom-right edge up to the back right of the middle layer): white on top, green in front\nM\n"
-                                   u"// Face B (turn the cube over and finish it): blue on top, white in front\nM'\n"
+    EXPECT_EQ(relecture::Texte(t), u"// CD \u2014 bring the bottom-right edge up to the back right of the middle layer: white on top, green in front\nM\n"
+                                   u"// Face B \u2014 turn the cube over and finish it: blue on top, white in front\nM'\n"
                                    u"// The cube is solved: 2 moves.\n"_qs);
 }
 
