@@ -97,8 +97,27 @@ void Shared::Record(std::vector<Move> moves)
         stop = true;
 }
 
+LastMoves::LastMoves(const Moves& mv)
+{
+    int k = 0;
+    for (int m = 0; m < 18; ++m) {
+        if (InGroup(Move(m)))
+            continue;
+        const int back = InverseMove(Move(m));
+        twist[k] = mv.twist[back], flip[k] = mv.flip[back], slice[k] = mv.slice[SliceHome * 18 + back];
+        move[k++] = Move(m);
+        for (int m2 = 0; m2 < 18; ++m2) {
+            if (!Follows(m2 / 3, m / 3))
+                continue;
+            const int b2 = InverseMove(Move(m2));
+            const std::size_t t = mv.twist[twist[k - 1] * 18 + b2], f = mv.flip[flip[k - 1] * 18 + b2], s = mv.slice[slice[k - 1] * 18 + b2];
+            twists[t >> 6] |= 1ull << (t & 63), flips[f >> 6] |= 1ull << (f & 63), slices[s >> 6] |= 1ull << (s & 63);
+        }
+    }
+}
+
 Searcher::Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse)
-    : m_T(&set), m_S(shared), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
+    : m_T(&set), m_S(shared), m_Last(set.mv), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
       m_Inverse(inverse)
 {
     const Cubie s = Power(TurnURF(), axis);
@@ -145,17 +164,8 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
     if (inGroup && togo < 5)
         return;
     const int last = n ? FaceOf(m_Path[n - 1]) : -1;
-    if (togo == 1) {
-        // The last move must reach the group itself, from outside it.
-        for (int m = 0; m < 18; ++m)
-            if (Follows(last, m / 3) && !InGroup(Move(m)) && mv.twist[tw * 18 + m] == 0 && mv.flip[fl * 18 + m] == 0
-                && mv.slice[sl * 18 + m] == SliceHome) {
-                m_Path[n] = Move(m);
-                m_Valid = std::min(m_Valid, n);
-                Leaf<Full>(n + 1);
-                if (Poll())
-                    return;
-            }
+    if (togo <= 3) {
+        Last<Full>(tw, fl, sl, n, togo, last);
         return;
     }
     uint32_t skip = 0;
@@ -187,6 +197,36 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
         m_Path[n] = Move(m);
         m_Valid = std::min(m_Valid, n);
         Phase1<Full>(to[3 * m], to[3 * m + 1], to[3 * m + 2], d2, exact2, n + 1, togo - 1);
+        if (Poll())
+            return;
+    }
+}
+
+template <bool Full>
+void Searcher::Last(int tw, int fl, int sl, int n, int togo, int last)
+{
+    if (togo == 1) {
+        // The last move must reach the group itself, from outside it.
+        for (int k = 0; k < 8; ++k)
+            if (tw == m_Last.twist[k] && fl == m_Last.flip[k] && sl == m_Last.slice[k] && Follows(last, FaceOf(m_Last.move[k]))) {
+                m_Path[n] = m_Last.move[k];
+                m_Valid = std::min(m_Valid, n);
+                Leaf<Full>(n + 1);
+                if (Poll())
+                    return;
+            }
+        return;
+    }
+    const Moves& mv = m_T->mv;
+    for (int m = 0; m < 18; ++m) {
+        if (!Follows(last, m / 3))
+            continue;
+        const int t = mv.twist[tw * 18 + m], f = mv.flip[fl * 18 + m], s = mv.slice[sl * 18 + m];
+        if (togo == 3 && !m_Last.MayBeTwo(t, f, s))
+            continue;
+        m_Path[n] = Move(m);
+        m_Valid = std::min(m_Valid, n);
+        Last<Full>(t, f, s, n + 1, togo - 1, m / 3);
         if (Poll())
             return;
     }

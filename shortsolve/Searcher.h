@@ -51,6 +51,24 @@ struct Shared {
 double ThreadSeconds();
 extern thread_local double searchStart;
 
+// The cubes that one move outside the group takes into it (8), and those that one more move before
+// it takes there (at most 144, by their coordinates' sets): the last moves of a first-phase
+// sequence are found among them, without a read of the large table.
+struct LastMoves {
+    std::array<uint16_t, 8> twist{}, flip{}, slice{};
+    std::array<Move, 8> move{};
+    std::array<uint64_t, (Twists + 63) / 64> twists{};
+    std::array<uint64_t, (Flips + 63) / 64> flips{};
+    std::array<uint64_t, (Slices + 63) / 64> slices{};
+
+    explicit LastMoves(const Moves& mv);
+    // Whether (t, f, s) may be two moves from the group: false means surely not.
+    bool MayBeTwo(int t, int f, int s) const
+    {
+        return (twists[std::size_t(t) >> 6] >> (t & 63) & flips[std::size_t(f) >> 6] >> (f & 63) & slices[std::size_t(s) >> 6] >> (s & 63) & 1) != 0;
+    }
+};
+
 class Searcher {
 public:
     Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse);
@@ -69,6 +87,9 @@ private:
     // `dist`: the distance to the group; while the table is built, a lower bound unless `exact`.
     template <bool Full>
     void Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int togo);
+    // The last one to three moves (`togo`), from the cubes they start from.
+    template <bool Full>
+    void Last(int tw, int fl, int sl, int n, int togo, int last);
     template <bool Full>
     void Leaf(int n);
     bool Phase2Full(int cp, int ep, int sp, int d, int n, int togo);
@@ -79,6 +100,7 @@ private:
 
     const TableSet* m_T;
     Shared& m_S;
+    LastMoves m_Last;
     bool m_Full;
     int m_Known;  // without the full tables: the first phase's table is known this far
     bool m_Exact1 = true;
