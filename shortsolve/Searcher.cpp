@@ -250,13 +250,23 @@ void Searcher::Leaf(int n)
         // latter and the corners alone bound the corners' and edges' distance too, which is known
         // mod 3. Only then the walk down for that distance.
         const Phase2Table& p2 = m_T->p2;
-        const int ep = Order8(e), ec = p2.EdgeComb(ep, CombOf(c)), h = std::max(p2.CornerSlice(cp, sp), ec);
+        const int cs = p2.CornerSlice(cp, sp);
+        if (cs > limit)
+            return;
+        const int ep = Order8(e), ec = p2.EdgeComb(ep, CombOf(c)), h = std::max(cs, ec);
         if (h > limit)
             return;
         const int mod = Mod3At(p2.dist, p2.Index(cp, ep)), least = std::max<int>(m_T->cornerDist[p2.classOf[cp] >> 4], ec);
-        if (least + (mod - least % 3 + 3) % 3 > limit)
+        const int first = least + (mod - least % 3 + 3) % 3;
+        if (first > limit)
             return;
-        const int d = p2.Distance(cp, ep, m_T->mv, limit);
+        // The walk down asks only whether it is that near: if not, it is three more at least.
+        int d = p2.Distance(cp, ep, m_T->mv, first, m_T->cornerDist.data());
+        if (d > first) {
+            if (first + 3 > limit)
+                return;
+            d = p2.Distance(cp, ep, m_T->mv, limit, m_T->cornerDist.data());
+        }
         if (d < 0) {
             m_S.lost = m_S.stop = true;
             return;

@@ -182,12 +182,12 @@ int Phase1Table::Distance(int tw, int fl, int sl, const Moves& mv) const
     return d;
 }
 
-int Phase2Table::Distance(int cp, int ep, const Moves& mv, int most) const
+int Phase2Table::Distance(int cp, int ep, const Moves& mv, int most, const uint8_t* corners) const
 {
     int d = 0;
     for (; !(cp == 0 && ep == 0); ++d) {
-        if (d > most)
-            return d;
+        if (d > most || (corners && d + corners[classOf[cp] >> 4] > most))
+            return most + 1;
         const int here = Mod3At(dist, Index(cp, ep));
         if (d > 30 || here == 3)
             return -1;

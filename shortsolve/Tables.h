@@ -176,8 +176,9 @@ struct Phase2Table {
         return edgeComb[(es >> 4) * Combs + combConj[cc * Syms + (es & 15)]];
     }
     // The exact distance of corners and top and bottom edges, when at most `most`, else more; -1
-    // when the walk finds no way down.
-    int Distance(int cp, int ep, const Moves& mv, int most = 30) const;
+    // when the walk finds no way down. `corners` (the corners' own distance by class) ends a walk
+    // as soon as they alone show the rest of the way too long.
+    int Distance(int cp, int ep, const Moves& mv, int most = 30, const uint8_t* corners = nullptr) const;
     // The same of up to 11 (cp, ep) at once, in step.
     void Distances(int count, const int (*cube)[2], const Moves& mv, int* out) const;
 };
