@@ -1,6 +1,7 @@
 #include "Searcher.h"
 
 #include <algorithm>
+#include <bit>
 
 #include <time.h>
 
@@ -97,27 +98,8 @@ void Shared::Record(std::vector<Move> moves)
         stop = true;
 }
 
-LastMoves::LastMoves(const Moves& mv)
-{
-    int k = 0;
-    for (int m = 0; m < 18; ++m) {
-        if (InGroup(Move(m)))
-            continue;
-        const int back = InverseMove(Move(m));
-        twist[k] = mv.twist[back], flip[k] = mv.flip[back], slice[k] = mv.slice[SliceHome * 18 + back];
-        move[k++] = Move(m);
-        for (int m2 = 0; m2 < 18; ++m2) {
-            if (!Follows(m2 / 3, m / 3))
-                continue;
-            const int b2 = InverseMove(Move(m2));
-            const std::size_t t = mv.twist[twist[k - 1] * 18 + b2], f = mv.flip[flip[k - 1] * 18 + b2], s = mv.slice[slice[k - 1] * 18 + b2];
-            twists[t >> 6] |= 1ull << (t & 63), flips[f >> 6] |= 1ull << (f & 63), slices[s >> 6] |= 1ull << (s & 63);
-        }
-    }
-}
-
 Searcher::Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse)
-    : m_T(&set), m_S(shared), m_Last(set.mv), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
+    : m_T(&set), m_S(shared), m_Near(&set.Near()), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
       m_Inverse(inverse)
 {
     const Cubie s = Power(TurnURF(), axis);
@@ -172,6 +154,22 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
     for (int m = 0; m < 18; ++m)
         if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
             skip |= 1u << m;
+    if (togo == 4) {
+        // Children three moves from the group are found among the few that are.
+        for (int m = 0; m < 18; ++m) {
+            if (skip >> m & 1)
+                continue;
+            const int t = mv.twist[tw * 18 + m], f = mv.flip[fl * 18 + m], s = mv.slice[sl * 18 + m];
+            if (!m_Near->Ways(3, t, f, s))
+                continue;
+            m_Path[n] = Move(m);
+            m_Valid = std::min(m_Valid, n);
+            Phase1<Full>(t, f, s, 3, true, n + 1, 3);
+            if (Poll())
+                return;
+        }
+        return;
+    }
     int to[54];
     std::size_t idx[18];
     m_T->p1.Children(tw, fl, sl, mv, to, idx, skip);
@@ -205,28 +203,17 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
 template <bool Full>
 void Searcher::Last(int tw, int fl, int sl, int n, int togo, int last)
 {
-    if (togo == 1) {
-        // The last move must reach the group itself, from outside it.
-        for (int k = 0; k < 8; ++k)
-            if (tw == m_Last.twist[k] && fl == m_Last.flip[k] && sl == m_Last.slice[k] && Follows(last, FaceOf(m_Last.move[k]))) {
-                m_Path[n] = m_Last.move[k];
-                m_Valid = std::min(m_Valid, n);
-                Leaf<Full>(n + 1);
-                if (Poll())
-                    return;
-            }
-        return;
-    }
     const Moves& mv = m_T->mv;
-    for (int m = 0; m < 18; ++m) {
+    for (uint32_t ways = m_Near->Ways(togo, tw, fl, sl); ways; ways &= ways - 1) {
+        const int m = std::countr_zero(ways);
         if (!Follows(last, m / 3))
-            continue;
-        const int t = mv.twist[tw * 18 + m], f = mv.flip[fl * 18 + m], s = mv.slice[sl * 18 + m];
-        if (togo == 3 && !m_Last.MayBeTwo(t, f, s))
             continue;
         m_Path[n] = Move(m);
         m_Valid = std::min(m_Valid, n);
-        Last<Full>(t, f, s, n + 1, togo - 1, m / 3);
+        if (togo == 1)
+            Leaf<Full>(n + 1);
+        else
+            Last<Full>(mv.twist[tw * 18 + m], mv.flip[fl * 18 + m], mv.slice[sl * 18 + m], n + 1, togo - 1, m / 3);
         if (Poll())
             return;
     }

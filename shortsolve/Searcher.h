@@ -19,11 +19,6 @@ namespace shortsolve::detail {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr bool InGroup(Move m) { return FaceOf(m) == 0 || FaceOf(m) == 3 || PowerOf(m) == 2; }
-constexpr Move InverseMove(Move m) { return Move(3 * FaceOf(m) + 2 - m % 3); }
-// Same face twice, or the opposite faces in the other order, only repeat shorter sequences.
-constexpr bool Follows(int last, int face) { return last < 0 || (face != last && face != last - 3); }
-
 // What the searches of one solve share: the best length so far and its moves, when to stop.
 struct Shared {
     const Options& options;
@@ -51,24 +46,6 @@ struct Shared {
 double ThreadSeconds();
 extern thread_local double searchStart;
 
-// The cubes that one move outside the group takes into it (8), and those that one more move before
-// it takes there (at most 144, by their coordinates' sets): the last moves of a first-phase
-// sequence are found among them, without a read of the large table.
-struct LastMoves {
-    std::array<uint16_t, 8> twist{}, flip{}, slice{};
-    std::array<Move, 8> move{};
-    std::array<uint64_t, (Twists + 63) / 64> twists{};
-    std::array<uint64_t, (Flips + 63) / 64> flips{};
-    std::array<uint64_t, (Slices + 63) / 64> slices{};
-
-    explicit LastMoves(const Moves& mv);
-    // Whether (t, f, s) may be two moves from the group: false means surely not.
-    bool MayBeTwo(int t, int f, int s) const
-    {
-        return (twists[std::size_t(t) >> 6] >> (t & 63) & flips[std::size_t(f) >> 6] >> (f & 63) & slices[std::size_t(s) >> 6] >> (s & 63) & 1) != 0;
-    }
-};
-
 class Searcher {
 public:
     Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse);
@@ -87,7 +64,7 @@ private:
     // `dist`: the distance to the group; while the table is built, a lower bound unless `exact`.
     template <bool Full>
     void Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int togo);
-    // The last one to three moves (`togo`), from the cubes they start from.
+    // The last one to three moves (`togo`), by the ways the cube is known to have.
     template <bool Full>
     void Last(int tw, int fl, int sl, int n, int togo, int last);
     template <bool Full>
@@ -100,7 +77,7 @@ private:
 
     const TableSet* m_T;
     Shared& m_S;
-    LastMoves m_Last;
+    const NearGroup* m_Near;
     bool m_Full;
     int m_Known;  // without the full tables: the first phase's table is known this far
     bool m_Exact1 = true;
