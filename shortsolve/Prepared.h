@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace shortsolve::detail {
@@ -38,6 +39,16 @@ struct TableSet {
             cornerDist[c] = *std::min_element(p2.cornerSlice + c * SlicePerms, p2.cornerSlice + (c + 1) * SlicePerms);
         full.store(true, std::memory_order_release);
     }
+    // Made on first use, when the move tables are there.
+    const NearGroup& Near() const
+    {
+        std::call_once(m_NearOnce, [this] { m_Near = std::make_unique<NearGroup>(mv); });
+        return *m_Near;
+    }
+
+private:
+    mutable std::once_flag m_NearOnce;
+    mutable std::unique_ptr<NearGroup> m_Near;
 };
 
 struct CacheFolder;

@@ -1,6 +1,7 @@
 #include "Searcher.h"
 
 #include <algorithm>
+#include <bit>
 
 #include <time.h>
 
@@ -98,7 +99,7 @@ void Shared::Record(std::vector<Move> moves)
 }
 
 Searcher::Searcher(const TableSet& set, Shared& shared, const Cubie& cube, int axis, bool inverse)
-    : m_T(&set), m_S(shared), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
+    : m_T(&set), m_S(shared), m_Near(&set.Near()), m_Full(set.full.load(std::memory_order_acquire)), m_Known(set.known.load()), m_Axis(axis),
       m_Inverse(inverse)
 {
     const Cubie s = Power(TurnURF(), axis);
@@ -145,23 +146,30 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
     if (inGroup && togo < 5)
         return;
     const int last = n ? FaceOf(m_Path[n - 1]) : -1;
-    if (togo == 1) {
-        // The last move must reach the group itself, from outside it.
-        for (int m = 0; m < 18; ++m)
-            if (Follows(last, m / 3) && !InGroup(Move(m)) && mv.twist[tw * 18 + m] == 0 && mv.flip[fl * 18 + m] == 0
-                && mv.slice[sl * 18 + m] == SliceHome) {
-                m_Path[n] = Move(m);
-                m_Valid = std::min(m_Valid, n);
-                Leaf<Full>(n + 1);
-                if (Poll())
-                    return;
-            }
+    if (togo <= 3) {
+        Last<Full>(tw, fl, sl, n, togo, last);
         return;
     }
     uint32_t skip = 0;
     for (int m = 0; m < 18; ++m)
         if (!Follows(last, m / 3) || (inGroup && InGroup(Move(m))))
             skip |= 1u << m;
+    if (togo == 4) {
+        // Children three moves from the group are found among the few that are.
+        for (int m = 0; m < 18; ++m) {
+            if (skip >> m & 1)
+                continue;
+            const int t = mv.twist[tw * 18 + m], f = mv.flip[fl * 18 + m], s = mv.slice[sl * 18 + m];
+            if (!m_Near->Ways(3, t, f, s))
+                continue;
+            m_Path[n] = Move(m);
+            m_Valid = std::min(m_Valid, n);
+            Phase1<Full>(t, f, s, 3, true, n + 1, 3);
+            if (Poll())
+                return;
+        }
+        return;
+    }
     int to[54];
     std::size_t idx[18];
     m_T->p1.Children(tw, fl, sl, mv, to, idx, skip);
@@ -193,6 +201,25 @@ void Searcher::Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int t
 }
 
 template <bool Full>
+void Searcher::Last(int tw, int fl, int sl, int n, int togo, int last)
+{
+    const Moves& mv = m_T->mv;
+    for (uint32_t ways = m_Near->Ways(togo, tw, fl, sl); ways; ways &= ways - 1) {
+        const int m = std::countr_zero(ways);
+        if (!Follows(last, m / 3))
+            continue;
+        m_Path[n] = Move(m);
+        m_Valid = std::min(m_Valid, n);
+        if (togo == 1)
+            Leaf<Full>(n + 1);
+        else
+            Last<Full>(mv.twist[tw * 18 + m], mv.flip[fl * 18 + m], mv.slice[sl * 18 + m], n + 1, togo - 1, m / 3);
+        if (Poll())
+            return;
+    }
+}
+
+template <bool Full>
 void Searcher::Leaf(int n)
 {
     const int limit = std::min(m_S.best.load(std::memory_order_relaxed) - 1, m_Bound) - n;
@@ -210,13 +237,23 @@ void Searcher::Leaf(int n)
         // latter and the corners alone bound the corners' and edges' distance too, which is known
         // mod 3. Only then the walk down for that distance.
         const Phase2Table& p2 = m_T->p2;
-        const int ep = Order8(e), ec = p2.EdgeComb(ep, CombOf(c)), h = std::max(p2.CornerSlice(cp, sp), ec);
+        const int cs = p2.CornerSlice(cp, sp);
+        if (cs > limit)
+            return;
+        const int ep = Order8(e), ec = p2.EdgeComb(ep, CombOf(c)), h = std::max(cs, ec);
         if (h > limit)
             return;
         const int mod = Mod3At(p2.dist, p2.Index(cp, ep)), least = std::max<int>(m_T->cornerDist[p2.classOf[cp] >> 4], ec);
-        if (least + (mod - least % 3 + 3) % 3 > limit)
+        const int first = least + (mod - least % 3 + 3) % 3;
+        if (first > limit)
             return;
-        const int d = p2.Distance(cp, ep, m_T->mv, limit);
+        // The walk down asks only whether it is that near: if not, it is three more at least.
+        int d = p2.Distance(cp, ep, m_T->mv, first, m_T->cornerDist.data());
+        if (d > first) {
+            if (first + 3 > limit)
+                return;
+            d = p2.Distance(cp, ep, m_T->mv, limit, m_T->cornerDist.data());
+        }
         if (d < 0) {
             m_S.lost = m_S.stop = true;
             return;

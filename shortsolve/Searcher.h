@@ -19,11 +19,6 @@ namespace shortsolve::detail {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr bool InGroup(Move m) { return FaceOf(m) == 0 || FaceOf(m) == 3 || PowerOf(m) == 2; }
-constexpr Move InverseMove(Move m) { return Move(3 * FaceOf(m) + 2 - m % 3); }
-// Same face twice, or the opposite faces in the other order, only repeat shorter sequences.
-constexpr bool Follows(int last, int face) { return last < 0 || (face != last && face != last - 3); }
-
 // What the searches of one solve share: the best length so far and its moves, when to stop.
 struct Shared {
     const Options& options;
@@ -69,6 +64,9 @@ private:
     // `dist`: the distance to the group; while the table is built, a lower bound unless `exact`.
     template <bool Full>
     void Phase1(int tw, int fl, int sl, int dist, bool exact, int n, int togo);
+    // The last one to three moves (`togo`), by the ways the cube is known to have.
+    template <bool Full>
+    void Last(int tw, int fl, int sl, int n, int togo, int last);
     template <bool Full>
     void Leaf(int n);
     bool Phase2Full(int cp, int ep, int sp, int d, int n, int togo);
@@ -79,6 +77,7 @@ private:
 
     const TableSet* m_T;
     Shared& m_S;
+    const NearGroup* m_Near;
     bool m_Full;
     int m_Known;  // without the full tables: the first phase's table is known this far
     bool m_Exact1 = true;

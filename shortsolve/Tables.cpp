@@ -1,6 +1,7 @@
 #include "Tables.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <thread>
 
@@ -144,6 +145,44 @@ std::shared_ptr<Block> Block::Map(int fd, bool writable, std::string& error)
 
 Block::~Block() { munmap(m_Data, BlockBytes()); }
 
+NearGroup::NearGroup(const Moves& mv)
+{
+    m_Table[0].resize(32);
+    m_Table[1].resize(512);
+    m_Table[2].resize(4096);
+    for (int m = 0; m < 18; ++m) {
+        const int back = InverseMove(Move(m));
+        if (!InGroup(Move(m)))
+            Add(1, Key(mv.twist[back], mv.flip[back], mv.slice[SliceHome * 18 + back])) |= 1u << m;
+    }
+    // A move before a way that may follow it, from each cube of the shorter ways.
+    for (int k = 2; k <= 3; ++k)
+        for (const Entry& e : std::vector<Entry>(m_Table[std::size_t(k - 2)])) {
+            if (e.key == Empty)
+                continue;
+            const uint32_t tw = e.key >> 20, fl = e.key >> 9 & 2047, sl = e.key & 511;
+            for (int m = 0; m < 18; ++m) {
+                bool follows = false;
+                for (uint32_t w = e.ways; w && !follows; w &= w - 1)
+                    follows = Follows(m / 3, std::countr_zero(w) / 3);
+                const int back = InverseMove(Move(m));
+                if (follows)
+                    Add(k, Key(mv.twist[tw * 18 + back], mv.flip[fl * 18 + back], mv.slice[sl * 18 + back])) |= 1u << m;
+            }
+        }
+}
+
+uint32_t& NearGroup::Add(int k, uint32_t key)
+{
+    std::vector<Entry>& t = m_Table[std::size_t(k - 1)];
+    const uint32_t mask = uint32_t(t.size() - 1);
+    uint32_t i = Slot(key, mask);
+    while (t[i].key != key && t[i].key != Empty)
+        i = (i + 1) & mask;
+    t[i].key = key;
+    return t[i].ways;
+}
+
 Moves Moves::Of(const Block& b)
 {
     return {b.At<uint16_t>(TwistMove), b.At<uint16_t>(FlipMove),  b.At<uint16_t>(SliceMove),
@@ -182,12 +221,12 @@ int Phase1Table::Distance(int tw, int fl, int sl, const Moves& mv) const
     return d;
 }
 
-int Phase2Table::Distance(int cp, int ep, const Moves& mv, int most) const
+int Phase2Table::Distance(int cp, int ep, const Moves& mv, int most, const uint8_t* corners) const
 {
     int d = 0;
     for (; !(cp == 0 && ep == 0); ++d) {
-        if (d > most)
-            return d;
+        if (d > most || (corners && d + corners[classOf[cp] >> 4] > most))
+            return most + 1;
         const int here = Mod3At(dist, Index(cp, ep));
         if (d > 30 || here == 3)
             return -1;

@@ -72,6 +72,39 @@ struct Moves {
     static Moves Of(const Block& b);
 };
 
+constexpr bool InGroup(Move m) { return FaceOf(m) == 0 || FaceOf(m) == 3 || PowerOf(m) == 2; }
+constexpr Move InverseMove(Move m) { return Move(3 * FaceOf(m) + 2 - m % 3); }
+// Same face twice, or the opposite faces in the other order, only repeat shorter sequences.
+constexpr bool Follows(int last, int face) { return last < 0 || (face != last && face != last - 3); }
+
+// The cubes (their first-phase coordinates) from which ways of exactly one, two or three moves,
+// the last outside the group, reach the group; with the first moves of those ways, a bit each. A
+// small hash table each (8, 144 and 2,592 cubes at most): the last moves of a first-phase sequence
+// found this way cost no read of the large table, two trips to memory for each child.
+class NearGroup {
+public:
+    explicit NearGroup(const Moves& mv);
+    // The first moves of the ways of exactly `k` moves, 1 to 3.
+    uint32_t Ways(int k, int tw, int fl, int sl) const
+    {
+        const std::vector<Entry>& t = m_Table[std::size_t(k - 1)];
+        const uint32_t key = Key(tw, fl, sl), mask = uint32_t(t.size() - 1);
+        for (uint32_t i = Slot(key, mask);; i = (i + 1) & mask)
+            if (t[i].key == key || t[i].key == Empty)
+                return t[i].ways;
+    }
+
+private:
+    static constexpr uint32_t Empty = ~0u;
+    struct Entry {
+        uint32_t key = Empty, ways = 0;
+    };
+    static uint32_t Key(int tw, int fl, int sl) { return uint32_t(tw) << 20 | uint32_t(fl) << 9 | uint32_t(sl); }
+    static uint32_t Slot(uint32_t key, uint32_t mask) { return (key * 0x9E3779B1u >> 16) & mask; }
+    uint32_t& Add(int k, uint32_t key);
+    std::array<std::vector<Entry>, 3> m_Table;
+};
+
 // Two bits an entry, the distance mod 3: enough, since a move changes a distance by one at most.
 // 3 while unknown: a table being built is read while it is filled (an entry, once set, stays).
 inline int Mod3At(const uint64_t* words, std::size_t i)
@@ -176,8 +209,9 @@ struct Phase2Table {
         return edgeComb[(es >> 4) * Combs + combConj[cc * Syms + (es & 15)]];
     }
     // The exact distance of corners and top and bottom edges, when at most `most`, else more; -1
-    // when the walk finds no way down.
-    int Distance(int cp, int ep, const Moves& mv, int most = 30) const;
+    // when the walk finds no way down. `corners` (the corners' own distance by class) ends a walk
+    // as soon as they alone show the rest of the way too long.
+    int Distance(int cp, int ep, const Moves& mv, int most = 30, const uint8_t* corners = nullptr) const;
     // The same of up to 11 (cp, ep) at once, in step.
     void Distances(int count, const int (*cube)[2], const Moves& mv, int* out) const;
 };

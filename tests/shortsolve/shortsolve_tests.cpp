@@ -14,6 +14,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <unordered_map>
 
@@ -135,6 +136,46 @@ TEST(ShortSolve, TheFullFirstPhaseTableHoldsExactDistances)
         const notation::Pieces q = shortsolve::Apply(shortsolve::SolvedPieces(), RandomMoves(rng, k));
         EXPECT_LE(shortsolve::Solve(q, first).moves.size(), std::size_t(k));
     }
+}
+
+TEST(ShortSolve, TheCubesNearTheFirstPhasesGroupKnowTheirWays)
+{
+    using namespace shortsolve::detail;
+    const auto set = CurrentTables();
+    const Moves& mv = set->mv;
+    const NearGroup& near = set->Near();
+    // Every way of exactly k moves (none the same face as the one before, nor the opposite face in
+    // the other order), the last outside the group, tried one by one.
+    std::function<bool(int, int, int, int, int)> reaches = [&](int k, int last, int tw, int fl, int sl) {
+        if (k == 0)
+            return tw == 0 && fl == 0 && sl == SliceHome && last >= 0 && !InGroup(Move(last));
+        for (int m = 0; m < 18; ++m)
+            if (Follows(last < 0 ? -1 : last / 3, m / 3)
+                && reaches(k - 1, m, mv.twist[tw * 18 + m], mv.flip[fl * 18 + m], mv.slice[sl * 18 + m]))
+                return true;
+        return false;
+    };
+    std::mt19937 rng(2592);
+    int found = 0;
+    for (int i = 0; i < 600; ++i) {
+        // Cubes a few moves back from the group, and any.
+        int tw = 0, fl = 0, sl = SliceHome;
+        for (int j = int(rng() % 4); j >= 0; --j) {
+            const int back = InverseMove(Move(rng() % 18));
+            tw = mv.twist[tw * 18 + back], fl = mv.flip[fl * 18 + back], sl = mv.slice[sl * 18 + back];
+        }
+        if (i % 4 == 3)
+            tw = int(rng() % Twists), fl = int(rng() % Flips), sl = int(rng() % Slices);
+        for (int k = 1; k <= 3; ++k) {
+            uint32_t ways = 0;
+            for (int m = 0; m < 18; ++m)
+                if (reaches(k - 1, m, mv.twist[tw * 18 + m], mv.flip[fl * 18 + m], mv.slice[sl * 18 + m]))
+                    ways |= 1u << m;
+            ASSERT_EQ(near.Ways(k, tw, fl, sl), ways) << k << ' ' << tw << ' ' << fl << ' ' << sl;
+            found += ways != 0;
+        }
+    }
+    EXPECT_GT(found, 300);
 }
 
 TEST(ShortSolve, TheSecondPhaseTablesHoldExactDistances)
