@@ -100,11 +100,7 @@ bool ControleurFichiers::Ouvrir(const QString& chemin, bool sansQuestion)
         return false;
     }
     emit Ouvert(*lu.etat);
-    m_Chemin = QFileInfo(chemin).absoluteFilePath();
-    m_Modifie = false;
-    reglages::AjouterRecent(m_Chemin);
-    Appliquer();
-    emit Enregistre();
+    Attacher(chemin);
     return true;
 }
 
@@ -119,12 +115,18 @@ bool ControleurFichiers::EnregistrerSous(const QString& chemin)
         Avertir(erreur);
         return false;
     }
+    Attacher(chemin);
+    return true;
+}
+
+// The session now stands as it is in that file.
+void ControleurFichiers::Attacher(const QString& chemin)
+{
     m_Chemin = QFileInfo(chemin).absoluteFilePath();
     m_Modifie = false;
     reglages::AjouterRecent(m_Chemin);
     Appliquer();
     emit Enregistre();
-    return true;
 }
 
 static QString DossierDeDepart(const QString& chemin)

@@ -71,6 +71,7 @@ signals:
 
 private:
     void Appliquer();
+    void Attacher(const QString& chemin);
     bool Refuse();
     void Avertir(const QString& message);
     void RemplirRecents();
