@@ -41,10 +41,18 @@ constexpr auto kWaitLimit = std::chrono::seconds(30);
 // A key that closes the window (Ctrl+Q) may take it away before its release arrives: the request
 // with this serial may find its window gone. Every other error ends xmerlo, as Xlib's own handler does.
 unsigned long g_mayLoseWindow = 0;
+// While the windows are searched, one may go away between the list and the question about it (a
+// dialog closing, a tooltip): it is not the one looked for.
+int g_searching = 0;
+
+struct Searching {
+    Searching() { ++g_searching; }
+    ~Searching() { --g_searching; }
+};
 
 int OnXError(Display* d, XErrorEvent* e)
 {
-    if (e->error_code == BadWindow && g_mayLoseWindow != 0 && e->serial == g_mayLoseWindow)
+    if (e->error_code == BadWindow && (g_searching > 0 || (g_mayLoseWindow != 0 && e->serial == g_mayLoseWindow)))
         return 0;
     char text[256] = "";
     XGetErrorText(d, e->error_code, text, sizeof text);
@@ -74,6 +82,7 @@ std::string Property(Display* d, Window w, Atom name)
 // (screenshots with a title bar) its frames' children.
 std::vector<Window> FindAll(Display* d, const std::string& title, Window under = 0)
 {
+    const Searching searching;
     const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
@@ -104,6 +113,7 @@ Window TransientFor(Display* d, Window w)
 
 Window Find(Display* d, const std::string& title)
 {
+    const Searching searching;
     const std::vector<Window> all = FindAll(d, title);
     for (Window w : all)
         if (!TransientFor(d, w))
@@ -114,6 +124,7 @@ Window Find(Display* d, const std::string& title)
 // A viewable top-level window that stands over `owner` as its dialog, or 0.
 Window FindDialog(Display* d, Window owner)
 {
+    const Searching searching;
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
     Window found = 0;
