@@ -4,6 +4,7 @@
 #include "Historique.h"
 #include "LectureCube.h"
 #include "ModeleSession.h"
+#include "PeintureAuxPixels.h"
 #include "TableCommandes.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QEvent>
 #include <QMenu>
 #include <QPaintEvent>
-#include <QPainter>
 #include <QSettings>
 #include <QStyle>
 #include <QTimer>
@@ -62,21 +62,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        // The frame is drawn at the screen's own pixels, as the control draws its picture.
-        const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
-        const QSize device = (QSizeF(size()) * ratio).toSize();
-        if (device.isEmpty())
-            return;
-        if (m_Image.size() != device)
-            m_Image = QImage(device, QImage::Format_RGB32);
-        if (m_Image.isNull())
-            return;
-        m_Image.setDevicePixelRatio(1);
-        animation::Dessiner(m_Image, m_A.m_Apres, m_A.m_Mouvement, m_A.m_Progres);
-        m_Image.setDevicePixelRatio(ratio);
-        QPainter g(this);
-        g.setCompositionMode(QPainter::CompositionMode_Source);
-        g.drawImage(QPoint(0, 0), m_Image);
+        animation::PeindreAuxPixels(*this, m_Image,
+                                    [this](QImage& image) { animation::Dessiner(image, m_A.m_Apres, m_A.m_Mouvement, m_A.m_Progres); });
     }
 
 private:

@@ -4,13 +4,13 @@
 #include "CUBEDriver.h"
 #include "Contexte.h"
 #include "ModeleSession.h"
+#include "PeintureAuxPixels.h"
 #include "TableCommandes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -52,25 +52,14 @@ protected:
     void hideEvent(QHideEvent*) override { m_Suivi.stop(); }
     void paintEvent(QPaintEvent*) override
     {
-        const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
-        const QSize device = (QSizeF(size()) * ratio).toSize();
-        if (device.isEmpty())
-            return;
-        if (m_Image.size() != device)
-            m_Image = QImage(device, QImage::Format_RGB32);
-        if (m_Image.isNull())
-            return;
-        m_Image.setDevicePixelRatio(1);
-        m_Couleurs = animation::LireCouleurs(m_C.session.CUBE());
-        const AnimationTours& a = m_A;
-        if (a.EnCours())
-            animation::Dessiner(m_Image, m_Couleurs, a.Mouvement(), a.Progres(), m_R.Regard());
-        else
-            animation::Dessiner(m_Image, m_Couleurs, notation::Turn::Haut, 1, m_R.Regard());
-        m_Image.setDevicePixelRatio(ratio);
-        QPainter g(this);
-        g.setCompositionMode(QPainter::CompositionMode_Source);
-        g.drawImage(QPoint(0, 0), m_Image);
+        animation::PeindreAuxPixels(*this, m_Image, [this](QImage& image) {
+            m_Couleurs = animation::LireCouleurs(m_C.session.CUBE());
+            const AnimationTours& a = m_A;
+            if (a.EnCours())
+                animation::Dessiner(image, m_Couleurs, a.Mouvement(), a.Progres(), m_R.Regard());
+            else
+                animation::Dessiner(image, m_Couleurs, notation::Turn::Haut, 1, m_R.Regard());
+        });
     }
 
 private:
